@@ -1,0 +1,33 @@
+#pragma once
+
+// Window functions, in the order of the FFT dialog's list.
+enum WindowType {
+    WINDOW_BLACKMAN = 0,
+    WINDOW_GAUSSIAN = 1,
+    WINDOW_HAMMING = 2,
+    WINDOW_HANNING = 3,
+    WINDOW_PARZEN = 4,
+    WINDOW_RECTANGULAR = 5,
+    WINDOW_WELCH = 6,
+};
+constexpr int WINDOW_TYPE_COUNT = 7;
+
+// The dialog's text of a window type ("Blackmann", "Gaussian", ...), or
+// nullptr outside 0 ... 6.
+const char* WindowTypeText(int nType);
+
+// Fills afWindow[0 ... N-1] with the coefficients of nType for a segment of N
+// samples, computed in double and stored as float. fGaussAlpha is the
+// (negative) exponent factor of the Gaussian window. A type outside 0 ... 6
+// gives the Hanning window.
+void ComputeWindowCoefficients(int nType, float fGaussAlpha, int N, float* afWindow);
+
+// Forward radix-2 FFT of n points, decimation in time, unscaled. imIn may be
+// null (all-zero imaginary input); inputs are not modified. Twiddle factors
+// come from the three-term recurrence restarted for every block, held in
+// double; the arrays are float. Returns false, computing nothing, when n is not
+// a power of two.
+bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut);
+
+// The size check on its own.
+inline bool IsValidFftSize(unsigned n) { return n > 0 && (n & (n - 1)) == 0; }

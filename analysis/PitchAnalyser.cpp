@@ -1,0 +1,282 @@
+#include "analysis/PitchAnalyser.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/NoteTable.h"
+#include "analysis/Numeric.h"
+#include "analysis/ReadingLine.h"
+
+namespace {
+constexpr unsigned S = BLOCK_FRAMES;  // complex samples in a block
+constexpr int MIN_SEGMENT = 50;       // shortest segment kept by the trimming
+constexpr int DEFAULT_HALF_WIDTH = 35;
+}  // namespace
+
+CPitchAnalyser::CPitchAnalyser() = default;
+
+void CPitchAnalyser::ApplyFftParameters(int nWindowType, int nSizeIndex, float fAlpha) {
+    m_nWindowType.store(nWindowType, std::memory_order_relaxed);
+    if (nSizeIndex == 0)
+        m_nFftSize.store(FFT_SIZE_SMALL, std::memory_order_relaxed);
+    else if (nSizeIndex == 1)
+        m_nFftSize.store(FFT_SIZE_LARGE, std::memory_order_relaxed);
+    m_fBinWidth.store(static_cast<float>(SAMPLE_RATE) / m_nFftSize.load(std::memory_order_relaxed),
+                      std::memory_order_relaxed);
+    m_fGaussAlpha.store(-fAlpha, std::memory_order_relaxed);
+}
+
+CPitchAnalyser::Snapshot CPitchAnalyser::TakeSnapshot() const {
+    Snapshot s;
+    s.nWindowType = m_nWindowType.load(std::memory_order_relaxed);
+    s.nFftSize = m_nFftSize.load(std::memory_order_relaxed);
+    // The bin width always follows the size; deriving it here keeps the two
+    // consistent even when the dialog is applied in the middle of a block.
+    s.fBinWidth = static_cast<float>(SAMPLE_RATE) / static_cast<float>(s.nFftSize);
+    s.fGaussAlpha = m_fGaussAlpha.load(std::memory_order_relaxed);
+    s.fA5Factor = m_pControl->m_fA5Factor.load(std::memory_order_relaxed);
+    s.fTransposition = m_pControl->m_fTransposition.load(std::memory_order_relaxed);
+    s.nRecordFlags = m_pControl->m_nRecordFlags.load(std::memory_order_relaxed);
+    s.spectrum = m_spectrum.GetSettings();
+    return s;
+}
+
+void CPitchAnalyser::ComputeWindow(int N) {
+    const int type = m_nWindowType.load(std::memory_order_relaxed);
+    const float alpha = m_fGaussAlpha.load(std::memory_order_relaxed);
+    ComputeWindowCoefficients(type, alpha, N, m_afWindow.data());
+}
+
+bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
+    const Snapshot snap = TakeSnapshot();
+    const unsigned n = snap.nFftSize;
+    if (!IsValidFftSize(n) || n > MAX_FFT_SIZE || n / 2 <= S) {
+        if (m_pHost) m_pHost->OnFftSizeRefused();
+        return false;
+    }
+    const unsigned H = n / 2;
+    float* const spec = m_afSpectrum.data();
+
+    // 1. Frame: left plus right as the real part, imaginary part 0, copied to
+    // the start of the work area; the rest of it is zero.
+    std::fill(m_afFrame.begin(), m_afFrame.end(), 0.0f);
+    for (unsigned v = 0; v < BLOCK_VALUES; v += 2)
+        m_afFrame[v] = static_cast<float>(int(pBlock[v]) + int(pBlock[v + 1]));
+    std::copy(m_afFrame.begin(), m_afFrame.end(), spec);
+    std::fill(spec + m_afFrame.size(), spec + m_afSpectrum.size(), 0.0f);
+    auto x = [spec](unsigned s) -> float& { return spec[2 * s]; };
+
+    // 2. Level reference: the block's positive peak relative to full scale of
+    // the two-channel sum.
+    float peak = 0.0f;
+    for (unsigned s = 0; s < S; ++s)
+        if (x(s) > peak) peak = x(s);
+    const float scale = static_cast<float>(static_cast<double>(peak) / 32768 / 2);
+
+    // 3. Trim to whole periods: from the first rising zero crossing to just
+    // before the last one.
+    unsigned a = 0;
+    for (unsigned s = 1; s < S; ++s) {
+        if (x(s - 1) <= 0 && x(s) >= 0 && x(s) > x(s - 1)) {
+            a = s;
+            break;
+        }
+    }
+    if (a >= S - MIN_SEGMENT) a = 0;
+    unsigned b = S;
+    for (unsigned s = S - 1; s > a; --s) {
+        if (x(s) <= 0 && x(s + 1) >= 0 && x(s + 1) > x(s)) {
+            b = s;
+            break;
+        }
+    }
+    if (b < a + MIN_SEGMENT) b = S;
+    const unsigned L = b - a;
+    for (unsigned j = 0; j < L; ++j) x(j) = x(a + j);
+    for (unsigned j = L; j < H; ++j) x(j) = 0.0f;
+
+    // 4. Window.
+    if (snap.nWindowType != m_nWindowCacheType || static_cast<int>(L) != m_nWindowCacheLength ||
+        (snap.nWindowType == WINDOW_GAUSSIAN && snap.fGaussAlpha != m_fWindowCacheAlpha)) {
+        ComputeWindowCoefficients(snap.nWindowType, snap.fGaussAlpha, static_cast<int>(L),
+                                  m_afWindow.data());
+        m_nWindowCacheType = snap.nWindowType;
+        m_nWindowCacheLength = static_cast<int>(L);
+        m_fWindowCacheAlpha = snap.fGaussAlpha;
+    }
+    for (unsigned j = 0; j < L; ++j)
+        x(j) = static_cast<float>(static_cast<double>(x(j)) * m_afWindow[j]);
+
+    // 5. Transform of the segment followed by zeros.
+    for (unsigned j = 0; j < n; ++j) m_afRe[j] = x(j);
+    if (!ComputeFft(n, m_afRe.data(), nullptr, m_afReOut.data(), m_afImOut.data())) {
+        if (m_pHost) m_pHost->OnFftSizeRefused();
+        return false;
+    }
+
+    // 6. Magnitudes of bins 1 ... H-1 over the start of the work area. Bin 0
+    // keeps the windowed first sample, bin H what the area held there.
+    for (unsigned k = 1; k < H; ++k) {
+        const double re = m_afReOut[k], im = m_afImOut[k];
+        spec[k] = static_cast<float>(std::sqrt(re * re + im * im));
+    }
+    float* const M = spec;
+
+    // 7. Smoothing, three passes of an ascending and a descending sweep.
+    for (int pass = 0; pass < 3; ++pass) {
+        for (unsigned k = 0; k + 1 < H; ++k)
+            M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
+        for (unsigned k = H - 1; k >= 1; --k)
+            M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k - 1]);
+    }
+
+    // 8. Floor, so that every magnitude has a logarithm.
+    for (unsigned k = 0; k <= H; ++k)
+        if (!(M[k] > 0.0f)) M[k] = 1e-6f;
+
+    // 9. Dominant frequency.
+    FindDominantFrequency(H, snap.fBinWidth);
+
+    // 10. Normalisation: the maximum becomes the block's peak level.
+    float G = 0.0f;
+    for (unsigned k = 0; k <= H; ++k)
+        if (M[k] > G) G = M[k];
+    const double divisor = static_cast<double>(G) / static_cast<double>(scale);
+    for (unsigned k = 0; k <= H; ++k) M[k] = static_cast<float>(M[k] / divisor);
+
+    // 11. Publishing.
+    PublishReading(snap);
+    return true;
+}
+
+void CPitchAnalyser::FindDominantFrequency(unsigned H, float fBinWidth) {
+    const float* const M = m_afSpectrum.data();
+    const double w = fBinWidth;
+    m_dDominantFrequency = 0;
+
+    // Strongest five-bin window; among equal sums the lowest frequency wins.
+    unsigned best = 5;
+    double bestSum = -1.0;
+    for (unsigned i = 5; i < H; ++i) {
+        double sum = 0;
+        for (unsigned j = i - 5; j < i; ++j) sum += M[j];
+        if (i == 5 || sum > bestSum) {
+            bestSum = sum;
+            best = i;
+        }
+    }
+    double weighted = 0;
+    for (unsigned j = best - 5; j < best; ++j) weighted += static_cast<double>(j) * M[j];
+    const int p = TruncToInt(weighted / bestSum);
+
+    const double P = M[p];
+    int o = TruncToInt((SEMITONE_RATIO - 1) * (static_cast<double>(p) * w) / w);
+    bool found = false;
+    int centre = p;
+
+    // Subharmonic check: the lowest bin at or above 40 Hz, more than a semitone
+    // below the peak, whose magnitude exceeds half the peak's.
+    if (o >= 5) {
+        const int lo = TruncToInt(MIN_FREQUENCY / w);
+        int k0 = 0;
+        for (int k = lo; k < p - o; ++k) {
+            if (M[k] > 0.5 * P) {
+                k0 = k;
+                found = true;
+                break;
+            }
+        }
+        if (found) {
+            centre = k0;
+            // The first local maximum of the five-bin running sum from k0 up.
+            for (int k = k0; k < p; ++k) {
+                const double A = static_cast<double>(M[k]) + M[k + 1] + M[k + 2] + M[k + 3] + M[k + 4];
+                const double B =
+                    static_cast<double>(M[k + 1]) + M[k + 2] + M[k + 3] + M[k + 4] + M[k + 5];
+                if (B < A) {
+                    centre = k + 2;
+                    o = TruncToInt(static_cast<double>(centre) * (SEMITONE_RATIO - 1));
+                    break;
+                }
+            }
+        }
+    }
+
+    int h = found ? o : DEFAULT_HALF_WIDTH;
+    if (centre <= h) h = centre - 1;
+    if (centre >= static_cast<int>(H) - h) h = static_cast<int>(H) - centre - 1;
+
+    if (h <= 0) {
+        // No bins to average over (a centre at the very edge of the spectrum):
+        // treated as a reading below the range, never as 0/0.
+        m_nPeakBin = std::clamp(centre, 0, static_cast<int>(H));
+        m_dDominantFrequency = 1.0;
+    } else {
+        double sum = 0, weightedSum = 0;
+        for (int j = centre - h; j < centre + h; ++j) {
+            sum += M[j];
+            weightedSum += static_cast<double>(j) * M[j];
+        }
+        const double F = weightedSum / sum;
+        m_nPeakBin = TruncToInt(F);
+        m_dDominantFrequency = F * w;
+        if (m_dDominantFrequency < MIN_FREQUENCY) m_dDominantFrequency = 1.0;
+    }
+
+    m_fDominantFrequency = static_cast<float>(m_dDominantFrequency);
+    m_bFrequencyChanged =
+        std::fabs(static_cast<double>(m_fDominantFrequency) - m_fPrevDominantFrequency) > 0.1 ? 1 : 0;
+    m_fPrevDominantFrequency = m_fDominantFrequency;
+}
+
+void CPitchAnalyser::TransposeAndFindNote(const Snapshot& snap) {
+    m_fTransposedFrequency = static_cast<float>(static_cast<double>(m_fDominantFrequency) *
+                                                snap.fA5Factor * snap.fTransposition);
+    m_nNoteIndex = m_noteSearch.SetFrequency(m_fTransposedFrequency);
+}
+
+void CPitchAnalyser::PublishReading(const Snapshot& snap) {
+    const float* const M = m_afSpectrum.data();
+    const unsigned H = snap.nFftSize / 2;
+
+    // 1. Spectrum columns. 2. Range check on the float frequency.
+    m_nPeakColumn =
+        m_spectrum.PrepareColumns(M, H + 1, snap.fBinWidth, m_dDominantFrequency, snap.spectrum);
+    if (!(m_fDominantFrequency >= MIN_FREQUENCY && m_fDominantFrequency <= MAX_FREQUENCY)) {
+        m_fDominantFrequency = NO_FREQUENCY;
+        m_nPeakColumn = -1;
+    }
+    // 3., 4. Frequency display and peak column.
+    m_frequencyDigits.ShowFrequency(m_fDominantFrequency);
+    m_spectrum.SetPeakColumn(m_nPeakColumn);
+
+    // 5., 6. Note and cents.
+    TransposeAndFindNote(snap);
+    const int note = m_noteSearch.GetNoteIndex();
+    const float noteFrequency = note >= 0 && note < NOTE_COUNT ? NoteTable[note] : 0.0f;
+    m_centCounter.SetPitch(m_fTransposedFrequency, noteFrequency);
+    m_centCounter.ComputeCents();
+
+    // 7. Level of the peak bin; a block without a positive sample has none.
+    const double level = 20 * std::log10(static_cast<double>(M[m_nPeakBin]));
+    m_nLevelDb = std::isfinite(level) ? std::max(TruncToInt(level), SILENT_LEVEL_DB) : SILENT_LEVEL_DB;
+
+    m_reading.dFrequency = m_dDominantFrequency;
+    m_reading.fFrequency = m_fDominantFrequency;
+    m_reading.bFrequencyChanged = m_bFrequencyChanged;
+    m_reading.nPeakBin = m_nPeakBin;
+    m_reading.nPeakColumn = m_nPeakColumn;
+    m_reading.fTransposedFrequency = m_fTransposedFrequency;
+    m_reading.nNoteIndex = m_nNoteIndex;
+    m_reading.nShownCents = m_centCounter.GetShownCents();
+    m_reading.bShownChanged = m_centCounter.HasShownChanged() ? 1 : 0;
+    m_reading.nLevelDb = m_nLevelDb;
+
+    // 8. Reading line, only while recording and when something changed.
+    if ((snap.nRecordFlags & (REC_LOG | REC_MIDI)) &&
+        (m_reading.bFrequencyChanged || m_reading.bShownChanged) && m_pHost)
+        m_pHost->AddReadingLine(FormatReadingLine(m_reading), snap.nRecordFlags);
+
+    // 9. Repaint.
+    if (m_pHost) m_pHost->RefreshViews();
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "analysis/CentCounter.h"
+#include "analysis/Constants.h"
+#include "analysis/Fft.h"
+#include "analysis/FrequencyDigits.h"
+#include "analysis/NoteSearch.h"
+#include "analysis/PitchReading.h"
+#include "analysis/SpectrumColumns.h"
+
+// What the control panel owns and the analysis reads once per block. Written
+// by the user-interface thread, read by the capture thread.
+struct CControlState {
+    std::atomic<float> m_fA5Factor{1.0f};
+    std::atomic<float> m_fTransposition{1.0f};
+    std::atomic<int> m_nRecordFlags{0};
+    std::atomic<int> m_bFrozen{0};
+};
+
+// Where a block's results go besides the view data: the recorders and the
+// repaint. Called on the capture thread.
+class IAnalysisHost {
+public:
+    virtual ~IAnalysisHost() = default;
+    // A reading line is due (a recording is on and the reading changed): give
+    // it to the session log when REC_LOG is in nRecordFlags, then to the MIDI
+    // recorder when REC_MIDI is.
+    virtual void AddReadingLine(const std::string& line, int nRecordFlags) = 0;
+    // Repaint the views as the refresh rate and the freeze flag allow.
+    virtual void RefreshViews() = 0;
+    // The FFT refused its size: the spectrum cannot be computed; the capture
+    // thread is to end.
+    virtual void OnFftSizeRefused() = 0;
+};
+
+// The analysis state and the per-block pipeline: frame, level reference,
+// trimming to whole periods, window, FFT, magnitudes, smoothing, dominant
+// frequency, normalisation and publishing.
+class CPitchAnalyser {
+public:
+    CPitchAnalyser();
+    CPitchAnalyser(const CPitchAnalyser&) = delete;
+    CPitchAnalyser& operator=(const CPitchAnalyser&) = delete;
+
+    void SetHost(IAnalysisHost* pHost) { m_pHost = pHost; }
+    // The control panel whose factors and flags are read; the analyser's own
+    // until one is set.
+    void SetControlState(CControlState* pState) { m_pControl = pState ? pState : &m_ownControl; }
+    CControlState& GetControlState() { return *m_pControl; }
+
+    // Analyses the first BLOCK_VALUES values (left, right, ...) of pBlock and
+    // publishes the reading. Returns false only when the FFT refused its size,
+    // in which case nothing is published.
+    bool AnalyseBlock(const int16_t* pBlock);
+    const PitchReading& GetReading() const { return m_reading; }
+
+    // Applying the FFT dialog: window type, size index (0 = 4096, 1 = 8192,
+    // anything else keeps the size) and the dialog's alpha (0 ... 1).
+    void ApplyFftParameters(int nWindowType, int nSizeIndex, float fAlpha);
+
+    // Settings (written by the user-interface thread).
+    std::atomic<int> m_nWindowType{WINDOW_HANNING};
+    std::atomic<unsigned> m_nFftSize{FFT_SIZE_LARGE};
+    std::atomic<float> m_fBinWidth{static_cast<float>(SAMPLE_RATE) / FFT_SIZE_LARGE};
+    std::atomic<float> m_fGaussAlpha{0.0f};
+
+    // The data the four views draw.
+    CNoteSearch m_noteSearch;
+    CCentCounter m_centCounter;
+    CSpectrumColumns m_spectrum;
+    CFrequencyDigits m_frequencyDigits;
+
+    // The normalised magnitude spectrum of the latest block, bins 0 ... N/2.
+    const float* GetSpectrum() const { return m_afSpectrum.data(); }
+
+    // The window coefficients for a segment of N samples with the current
+    // settings.
+    void ComputeWindow(int N);
+    const float* GetWindow() const { return m_afWindow.data(); }
+
+private:
+    struct Snapshot {
+        int nWindowType;
+        unsigned nFftSize;
+        float fBinWidth;
+        float fGaussAlpha;
+        float fA5Factor;
+        float fTransposition;
+        int nRecordFlags;
+        CSpectrumColumns::Settings spectrum;
+    };
+    Snapshot TakeSnapshot() const;
+
+    void FindDominantFrequency(unsigned H, float w);
+    void PublishReading(const Snapshot& snap);
+    void TransposeAndFindNote(const Snapshot& snap);
+
+    IAnalysisHost* m_pHost = nullptr;
+    CControlState m_ownControl;
+    CControlState* m_pControl = &m_ownControl;
+
+    int m_bFrequencyChanged = 1;
+    int m_nPeakBin = 0;
+    float m_fTransposedFrequency = 0.0f;
+    float m_fDominantFrequency = 0.0f;
+    float m_fPrevDominantFrequency = 0.0f;
+    double m_dDominantFrequency = 0.0;
+    int m_nNoteIndex = 0;
+    int m_nLevelDb = 0;
+    int m_nPeakColumn = -1;
+
+    std::array<float, BLOCK_VALUES * 2> m_afFrame{};
+    std::array<float, 2 * MAX_FFT_SIZE> m_afSpectrum{};
+    std::array<float, MAX_FFT_SIZE> m_afWindow{};
+    std::array<float, MAX_FFT_SIZE> m_afRe{};
+    std::array<float, MAX_FFT_SIZE> m_afReOut{};
+    std::array<float, MAX_FFT_SIZE> m_afImOut{};
+
+    // The coefficients of the last segment, reused while type, length and
+    // alpha stay the same.
+    int m_nWindowCacheType = -1;
+    int m_nWindowCacheLength = 0;
+    float m_fWindowCacheAlpha = 0.0f;
+
+    PitchReading m_reading;
+};

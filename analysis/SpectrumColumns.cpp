@@ -1,0 +1,74 @@
+#include "analysis/SpectrumColumns.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/Numeric.h"
+
+namespace {
+// The main window's initial layout gives the spectrum area this client size.
+constexpr int INITIAL_WIDTH = 534 - 170;
+constexpr int INITIAL_HEIGHT = 330 - 135;
+}  // namespace
+
+CSpectrumColumns::CSpectrumColumns() {
+    for (auto& c : m_fColumns) c.store(0.0f, std::memory_order_relaxed);
+    SetSize(INITIAL_WIDTH, INITIAL_HEIGHT);
+}
+
+void CSpectrumColumns::SetSize(int width, int height) {
+    m_nWidth.store(width, std::memory_order_relaxed);
+    m_nHeight.store(height, std::memory_order_relaxed);
+}
+
+CSpectrumColumns::Settings CSpectrumColumns::GetSettings() const {
+    Settings s;
+    s.fFrom = m_fFrom.load(std::memory_order_relaxed);
+    s.fTo = m_fTo.load(std::memory_order_relaxed);
+    s.fRange = m_fRange.load(std::memory_order_relaxed);
+    s.nDynamicRange = m_nDynamicRange.load(std::memory_order_relaxed);
+    s.bLogarithmic = m_bLogarithmic.load(std::memory_order_relaxed);
+    s.nPlotWidth = m_nWidth.load(std::memory_order_relaxed) - 40;
+    s.nPlotHeight = m_nHeight.load(std::memory_order_relaxed) - 40;
+    return s;
+}
+
+int CSpectrumColumns::PrepareColumns(const float* afMagnitudes, unsigned nBins, float fBinWidth,
+                                     double frequency, const Settings& settings) {
+    const int W = std::min(settings.nPlotWidth, MAX_SPECTRUM_COLUMNS);
+    if (W <= 0 || !(fBinWidth > 0.0f) || nBins == 0) return -1;
+    const double D = settings.nDynamicRange;
+    const double P = settings.nPlotHeight;
+    const double from = settings.fFrom;
+    const double w = fBinWidth;
+    const unsigned half = nBins - 1;  // N / 2
+
+    float b = static_cast<float>(from / w);
+    float s = 0.0f, q = 1.0f;
+    int peak;
+    if (!settings.bLogarithmic) {
+        s = static_cast<float>(static_cast<double>(settings.fRange) / w / W);
+        peak = TruncToInt((frequency - from) / w / static_cast<double>(s) + 0.5, -1);
+    } else {
+        const double logRange = std::log10(static_cast<double>(settings.fTo) / from);
+        q = static_cast<float>(std::pow(10.0, logRange / W));
+        peak = TruncToInt(std::log10(frequency / from) / logRange * W + 0.5, -1);
+    }
+    // A step that does not advance would never leave the first bin.
+    if (!(settings.bLogarithmic ? q > 1.0f : s > 0.0f) || !(b >= 0.0f)) return peak;
+
+    for (int c = 0; c < W && b < static_cast<float>(half); ++c) {
+        const int b0 = static_cast<int>(b);
+        b = settings.bLogarithmic ? static_cast<float>(static_cast<double>(b) * q)
+                                  : static_cast<float>(static_cast<double>(b) + s);
+        const int n = TruncToInt(b) - b0;
+        float v = static_cast<float>(20 * std::log10(static_cast<double>(afMagnitudes[b0])));
+        if (v < -D) v = static_cast<float>(-D);
+        for (int k = 1; k < n && static_cast<unsigned>(b0 + k) < nBins; ++k) {
+            const double level = 20 * std::log10(static_cast<double>(afMagnitudes[b0 + k]));
+            if (level > v) v = static_cast<float>(level);
+        }
+        m_fColumns[c].store(static_cast<float>((D + v) / D * P), std::memory_order_relaxed);
+    }
+    return peak;
+}

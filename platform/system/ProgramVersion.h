@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The program's four-part version text ("2.3.2.1"), as the version resource
+// would give it.
+std::string GetProgramVersion();
