@@ -1,8 +1,33 @@
+// kalvo-analyze: the tuner's analysis of an audio file, as a session log or a
+// table, on standard output.
+
 #include <cstdio>
+#include <string>
 
 #include "platform/system/ProgramVersion.h"
+#include "tools/AnalyzeOptions.h"
+#include "tools/FileAnalysis.h"
 
-int main() {
-    std::printf("kalvo-analyze %s\n", GetProgramVersion().c_str());
-    return 0;
+namespace {
+int Fail(int status, const std::string& message) {
+    std::fprintf(stderr, "kalvo-analyze: %s\n", message.c_str());
+    return status;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    CAnalyzeOptions options;
+    std::string error;
+    if (!ParseAnalyzeOptions(argc, argv, options, error)) return Fail(EXIT_ANALYZE_BAD_INPUT, error);
+    if (options.bHelp) {
+        std::fputs(AnalyzeUsage().c_str(), stdout);
+        return std::fflush(stdout) == 0 ? EXIT_ANALYZE_OK : EXIT_ANALYZE_WRITE_FAILED;
+    }
+    if (options.bVersion) {
+        std::printf("kalvo-analyze %s\n", GetProgramVersion().c_str());
+        return std::fflush(stdout) == 0 ? EXIT_ANALYZE_OK : EXIT_ANALYZE_WRITE_FAILED;
+    }
+    const int status = AnalyseAudioFile(options, stdout, error);
+    if (status != EXIT_ANALYZE_OK) return Fail(status, error);
+    return EXIT_ANALYZE_OK;
 }

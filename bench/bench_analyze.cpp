@@ -1,0 +1,91 @@
+// kalvo-analyze throughput: seconds of 16 kHz stereo audio analysed per CPU
+// second, reading the file and writing the session log included.
+
+#include <benchmark/benchmark.h>
+#include <sndfile.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tools/AnalyzeOptions.h"
+#include "tools/FileAnalysis.h"
+
+namespace {
+
+constexpr int RATE = 16000;
+constexpr int SECONDS = 60;
+
+// A played line rather than one steady tone, so that the log has lines to
+// write: a new note every half second, two octaves around A5, with a
+// harmonic and a little noise.
+std::string MakeTestFile() {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "kalvo_bench_analyze_60s.wav";
+    SF_INFO info{};
+    info.samplerate = RATE;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!f) return {};
+    std::vector<short> frames(2 * RATE);
+    uint32_t noise = 12345;
+    double phase = 0;
+    for (int second = 0; second < SECONDS; ++second) {
+        for (int i = 0; i < RATE; ++i) {
+            const int step = (2 * second + i / (RATE / 2)) % 25 - 12;
+            const double hz = 440.0 * std::pow(2.0, step / 12.0);
+            phase += 2 * M_PI * hz / RATE;
+            noise = noise * 1664525u + 1013904223u;
+            const double n = (static_cast<double>(noise >> 16) / 65536.0 - 0.5) * 400.0;
+            const double v = 8000.0 * std::sin(phase) + 2000.0 * std::sin(2 * phase) + n;
+            frames[2 * i] = static_cast<short>(std::lrint(v));
+            frames[2 * i + 1] = static_cast<short>(std::lrint(0.9 * v));
+        }
+        sf_writef_short(f, frames.data(), RATE);
+    }
+    sf_close(f);
+    return path.string();
+}
+
+void RunAnalysis(benchmark::State& state, bool bAll, bool bTsv) {
+    static const std::string path = MakeTestFile();
+    if (path.empty()) {
+        state.SkipWithError("cannot write the test file");
+        return;
+    }
+    std::FILE* out = std::fopen("/dev/null", "w");
+    if (!out) {
+        state.SkipWithError("cannot open /dev/null");
+        return;
+    }
+    CAnalyzeOptions options;
+    options.strInput = path;
+    options.bAllBlocks = bAll;
+    if (bTsv) options.format = OutputFormat::Tsv;
+    for (auto _ : state) {
+        std::string error;
+        if (AnalyseAudioFile(options, out, error) != EXIT_ANALYZE_OK) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    std::fclose(out);
+    // Rate counters are divided by the CPU time of the benchmark.
+    state.counters["audio_s_per_cpu_s"] =
+        benchmark::Counter(SECONDS, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_AnalyzeLog(benchmark::State& state) { RunAnalysis(state, false, false); }
+void BM_AnalyzeAll(benchmark::State& state) { RunAnalysis(state, true, false); }
+void BM_AnalyzeTsv(benchmark::State& state) { RunAnalysis(state, false, true); }
+
+}  // namespace
+
+BENCHMARK(BM_AnalyzeLog)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_AnalyzeAll)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_AnalyzeTsv)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+BENCHMARK_MAIN();

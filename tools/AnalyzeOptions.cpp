@@ -1,0 +1,252 @@
+#include "tools/AnalyzeOptions.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "analysis/Constants.h"
+#include "analysis/NoteTable.h"
+
+namespace {
+
+enum class ValueKind { None, Required, Optional };
+
+// One command-line option. Adding an option is adding a row: the parser and
+// the help text both come from this table.
+struct OptionSpec {
+    const char* name;      // without the leading "--"
+    ValueKind kind;
+    const char* metavar;   // shown in the help text
+    const char* help;
+    // Applies the option; strValue is empty for ValueKind::None (and for an
+    // omitted optional value). Returns false with a message in strError.
+    std::function<bool(CAnalyzeOptions&, const std::string& strValue, std::string& strError)> apply;
+};
+
+bool ParseWholeNumber(const std::string& s, int& value) {
+    const char* first = s.data();
+    const char* last = first + s.size();
+    if (first != last && *first == '+') ++first;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    return ec == std::errc() && ptr == last && first != last;
+}
+
+bool ParseNumber(const std::string& s, double& value) {
+    const char* first = s.data();
+    const char* last = first + s.size();
+    if (first != last && *first == '+') ++first;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    return ec == std::errc() && ptr == last && first != last && std::isfinite(value);
+}
+
+std::string Quoted(const std::string& s) { return "'" + s + "'"; }
+
+std::string WindowNameList() {
+    std::string list;
+    for (int i = 0; i < WINDOW_TYPE_COUNT; ++i) {
+        if (i > 0) list += i + 1 < WINDOW_TYPE_COUNT ? ", " : " or ";
+        list += WindowTypeText(i);
+    }
+    return list;
+}
+
+const std::vector<OptionSpec>& Options() {
+    static const std::vector<OptionSpec> table = {
+        {"all", ValueKind::None, nullptr,
+         "print a line for every block, not only when the reading changed",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bAllBlocks = true;
+             return true;
+         }},
+        {"tsv", ValueKind::None, nullptr,
+         "print a tab-separated table of every block instead of the session log",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.format = OutputFormat::Tsv;
+             return true;
+         }},
+        {"fft", ValueKind::Required, "SIZE", "FFT size, 4096 or 8192 (default 8192)",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             int n = 0;
+             if (ParseWholeNumber(v, n) && (n == static_cast<int>(FFT_SIZE_SMALL) ||
+                                            n == static_cast<int>(FFT_SIZE_LARGE))) {
+                 o.nFftSizeIndex = n == static_cast<int>(FFT_SIZE_SMALL) ? 0 : 1;
+                 return true;
+             }
+             err = "--fft: " + Quoted(v) + " is not an FFT size (use 4096 or 8192)";
+             return false;
+         }},
+        {"window", ValueKind::Required, "NAME", nullptr,  // help text built in AnalyzeUsage
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             const int type = ParseWindowName(v);
+             if (type >= 0) {
+                 o.nWindowType = type;
+                 return true;
+             }
+             err = "--window: unknown window " + Quoted(v) + " (use " + WindowNameList() + ")";
+             return false;
+         }},
+        {"alpha", ValueKind::Required, "X", "Gaussian window alpha, 0 to 1 (default 0.5)",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             double x = 0;
+             if (ParseNumber(v, x) && x >= 0.0 && x <= 1.0) {
+                 o.fAlpha = static_cast<float>(x);
+                 return true;
+             }
+             err = "--alpha: " + Quoted(v) + " is not a number from 0 to 1";
+             return false;
+         }},
+        {"a5", ValueKind::Required, "HZ", "reference of A5 in whole hertz, 380 to 480 (default 440)",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             int n = 0;
+             if (ParseWholeNumber(v, n) && n >= MIN_A5 && n <= MAX_A5) {
+                 o.nA5 = n;
+                 return true;
+             }
+             err = "--a5: " + Quoted(v) + " is not a whole number of hertz from 380 to 480";
+             return false;
+         }},
+        {"transpose", ValueKind::Required, "N", nullptr,  // help text built in AnalyzeUsage
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             int n = 0;
+             if (ParseWholeNumber(v, n) && n >= 0 && n < TRANSPOSITION_COUNT) {
+                 o.nTransposition = n;
+                 return true;
+             }
+             err = "--transpose: " + Quoted(v) + " is not a transposition from 0 to " +
+                   std::to_string(TRANSPOSITION_COUNT - 1);
+             return false;
+         }},
+        {"help", ValueKind::None, nullptr, "show this help and exit",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bHelp = true;
+             return true;
+         }},
+        {"version", ValueKind::None, nullptr, "show the program version and exit",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bVersion = true;
+             return true;
+         }},
+    };
+    return table;
+}
+
+const OptionSpec* FindOption(const std::string& name) {
+    for (const OptionSpec& spec : Options())
+        if (name == spec.name) return &spec;
+    return nullptr;
+}
+
+}  // namespace
+
+int ParseWindowName(const std::string& strName) {
+    std::string lower;
+    for (char c : strName) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "blackman") return WINDOW_BLACKMAN;
+    for (int i = 0; i < WINDOW_TYPE_COUNT; ++i) {
+        std::string text = WindowTypeText(i);
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (lower == text) return i;
+    }
+    return -1;
+}
+
+bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& options,
+                         std::string& strError) {
+    bool bOptionsEnded = false;
+    std::vector<std::string> inputs;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i] ? argv[i] : "";
+        if (bOptionsEnded || arg.size() < 2 || arg[0] != '-') {
+            inputs.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            bOptionsEnded = true;
+            continue;
+        }
+        if (arg == "-h") {
+            options.bHelp = true;
+            continue;
+        }
+        if (arg.compare(0, 2, "--") != 0) {
+            strError = "unknown option " + Quoted(arg) + " (see --help)";
+            return false;
+        }
+        const std::size_t eq = arg.find('=');
+        const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        const OptionSpec* spec = FindOption(name);
+        if (!spec) {
+            strError = "unknown option " + Quoted("--" + name) + " (see --help)";
+            return false;
+        }
+        std::string value;
+        if (eq != std::string::npos) {
+            if (spec->kind == ValueKind::None) {
+                strError = "--" + name + " takes no value";
+                return false;
+            }
+            value = arg.substr(eq + 1);
+        } else if (spec->kind == ValueKind::Required) {
+            if (i + 1 >= argc || !argv[i + 1]) {
+                strError = "--" + name + " needs a value (" + spec->metavar + ")";
+                return false;
+            }
+            value = argv[++i];
+        } else if (spec->kind == ValueKind::Optional) {
+            // An optional value is the next word unless that is an option.
+            if (i + 1 < argc && argv[i + 1] && argv[i + 1][0] != '-') value = argv[++i];
+        }
+        if (!spec->apply(options, value, strError)) return false;
+    }
+    if (options.bHelp || options.bVersion) return true;
+    if (inputs.empty()) {
+        strError = "no audio file given (see --help)";
+        return false;
+    }
+    if (inputs.size() > 1) {
+        strError = "only one audio file can be analysed at a time (" + Quoted(inputs[0]) + " and " +
+                   Quoted(inputs[1]) + " given)";
+        return false;
+    }
+    options.strInput = inputs[0];
+    return true;
+}
+
+std::string AnalyzeUsage() {
+    std::string text =
+        "Usage: kalvo-analyze [OPTION]... FILE\n"
+        "Analyse an audio file (any format libsndfile reads, any rate and channel count) as\n"
+        "the tuner analyses its capture device: converted to 16000 Hz 16-bit stereo, cut into\n"
+        "blocks of 1333 frames (a last partial block is padded with silence), one reading per\n"
+        "block. Prints a session log of the readings that changed, as the tuner's log records\n"
+        "them, with times from the start of the file.\n"
+        "\n"
+        "Options:\n";
+    for (const OptionSpec& spec : Options()) {
+        std::string left = std::string("  --") + spec.name;
+        if (spec.kind == ValueKind::Required) left += std::string(" ") + spec.metavar;
+        if (spec.kind == ValueKind::Optional) left += std::string(" [") + spec.metavar + "]";
+        std::string help;
+        if (spec.help) {
+            help = spec.help;
+        } else if (std::string(spec.name) == "window") {
+            help = "window function (default Hanning): " + std::string("\n") +
+                   std::string(22, ' ') + WindowNameList();
+        } else if (std::string(spec.name) == "transpose") {
+            help = "note transposition (default 0):";
+            for (int row = 0; row < TRANSPOSITION_COUNT; ++row)
+                help += "\n" + std::string(22, ' ') + std::to_string(row) + " = " +
+                        TranspositionText(row);
+        }
+        if (left.size() < 22) left.resize(22, ' ');
+        else left += "\n" + std::string(22, ' ');
+        text += left + help + "\n";
+    }
+    text +=
+        "\n"
+        "Exit status: 0 when the file was analysed, 1 when the output could not be written,\n"
+        "2 for a bad option or value or a file that cannot be read as audio.\n";
+    return text;
+}

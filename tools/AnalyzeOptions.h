@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "analysis/Fft.h"
+
+// Exit statuses of kalvo-analyze.
+constexpr int EXIT_ANALYZE_OK = 0;
+constexpr int EXIT_ANALYZE_WRITE_FAILED = 1;  // standard output could not be written
+constexpr int EXIT_ANALYZE_BAD_INPUT = 2;     // bad option, value or input file
+
+enum class OutputFormat { Log, Tsv };
+
+// Everything the command line can set. Defaults are the tuner's own at
+// start-up (8192 points, Hanning, A5 = 440 Hz, no transposition) and the FFT
+// dialog's alpha.
+struct CAnalyzeOptions {
+    std::string strInput;             // the audio file
+    OutputFormat format = OutputFormat::Log;
+    bool bAllBlocks = false;          // --all: a line for every block
+    int nFftSizeIndex = 1;            // 0 = 4096, 1 = 8192
+    int nWindowType = WINDOW_HANNING;
+    float fAlpha = 0.5f;              // Gaussian alpha, 0 ... 1
+    int nA5 = 440;                    // Hz, MIN_A5 ... MAX_A5
+    int nTransposition = 0;           // row 0 ... TRANSPOSITION_COUNT - 1
+    bool bHelp = false;
+    bool bVersion = false;
+};
+
+// Parses argv[1 ...]. Options may be written "--name VALUE" or "--name=VALUE".
+// On failure returns false with one line (without line end) in strError.
+// --help and --version need no input file.
+bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& options,
+                         std::string& strError);
+
+// The text printed by --help.
+std::string AnalyzeUsage();
+
+// Window type of a name: the FFT dialog's names in any case, and "blackman".
+// -1 for anything else.
+int ParseWindowName(const std::string& strName);

@@ -1,0 +1,121 @@
+#include "tools/FileAnalysis.h"
+
+#include <algorithm>
+#include <array>
+#include <cinttypes>
+
+#include "analysis/NoteTable.h"
+#include "analysis/ReadingLine.h"
+#include "platform/sound/AudioFileReader.h"
+#include "platform/system/ProgramVersion.h"
+
+namespace {
+// The session log is a text-mode file on the platform it was designed for:
+// its lines end in CR LF, and ours are byte for byte the same. The table is
+// for Unix tools and ends its lines in LF.
+constexpr const char* LOG_LINE_END = "\r\n";
+constexpr const char* TSV_LINE_END = "\n";
+}  // namespace
+
+CBlockAnalyser::CBlockAnalyser(const CAnalyzeOptions& options)
+    : m_pAnalyser(std::make_unique<CPitchAnalyser>()) {
+    m_control.m_fA5Factor.store(A5Factor(options.nA5), std::memory_order_relaxed);
+    m_control.m_fTransposition.store(TranspositionFactor(options.nTransposition),
+                                     std::memory_order_relaxed);
+    m_control.m_nRecordFlags.store(REC_LOG, std::memory_order_relaxed);
+    m_pAnalyser->SetControlState(&m_control);
+    m_pAnalyser->SetHost(this);
+    m_pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
+}
+
+bool CBlockAnalyser::Analyse(const int16_t* pBlock) {
+    m_bLineDue = false;
+    return m_pAnalyser->AnalyseBlock(pBlock);
+}
+
+void CBlockAnalyser::AddReadingLine(const std::string& line, int nRecordFlags) {
+    if (!(nRecordFlags & REC_LOG)) return;
+    m_strLine = line;
+    m_bLineDue = true;
+}
+
+uint64_t BlockStartMs(uint64_t nBlock) {
+    return nBlock * BLOCK_FRAMES * 1000 / static_cast<uint64_t>(SAMPLE_RATE);
+}
+
+std::string TsvHeader() {
+    return "block\ttime_s\tdominant_hz\tpublished_hz\tfreq_changed\tpeak_bin\ttransposed_hz\t"
+           "note_index\tnote_name\tshown_cents\tshown_changed\tlevel_db";
+}
+
+std::string TsvLine(uint64_t nBlock, const PitchReading& r) {
+    const char* name = NoteName(r.nNoteIndex);
+    char text[256];
+    std::snprintf(text, sizeof text, "%" PRIu64 "\t%.6f\t%.17g\t%.9g\t%d\t%d\t%.9g\t%d\t%s\t%d\t%d\t%d",
+                  nBlock,
+                  static_cast<double>(nBlock * BLOCK_FRAMES) / static_cast<double>(SAMPLE_RATE),
+                  r.dFrequency, static_cast<double>(r.fFrequency), r.bFrequencyChanged, r.nPeakBin,
+                  static_cast<double>(r.fTransposedFrequency), r.nNoteIndex, name ? name : "",
+                  r.nShownCents, r.bShownChanged, r.nLevelDb);
+    return text;
+}
+
+int AnalyseAudioFile(const CAnalyzeOptions& options, std::FILE* pOut, std::string& strError) {
+    CAudioFileReader16k reader;
+    if (!reader.Open(options.strInput, strError)) return EXIT_ANALYZE_BAD_INPUT;
+
+    std::array<int16_t, BLOCK_VALUES> block{};
+    std::size_t got = 0;
+    // The first block is read before anything is printed, so a file that
+    // yields no audio prints nothing but the message.
+    if (!reader.Read(block.data(), BLOCK_FRAMES, got, strError)) return EXIT_ANALYZE_BAD_INPUT;
+    if (got == 0) {
+        strError = "'" + options.strInput + "': holds no audio frames";
+        return EXIT_ANALYZE_BAD_INPUT;
+    }
+
+    const bool bTsv = options.format == OutputFormat::Tsv;
+    if (bTsv) {
+        std::fputs((TsvHeader() + TSV_LINE_END).c_str(), pOut);
+    } else {
+        const std::string version = GetProgramVersion();
+        for (int i = 0; i < LOG_HEADER_LINES; ++i)
+            std::fputs((LogHeaderLine(i, version) + LOG_LINE_END).c_str(), pOut);
+    }
+
+    CBlockAnalyser analyser(options);
+    std::string line;
+    int status = EXIT_ANALYZE_OK;
+    for (uint64_t nBlock = 0; got > 0; ++nBlock) {
+        // A last partial block is padded with silence, so no sample of the
+        // file goes unanalysed.
+        std::fill(block.begin() + 2 * got, block.end(), int16_t{0});
+        if (!analyser.Analyse(block.data())) {
+            strError = "the FFT refused its size";
+            return EXIT_ANALYZE_BAD_INPUT;
+        }
+        const PitchReading& reading = analyser.GetReading();
+        if (bTsv) {
+            line = TsvLine(nBlock, reading);
+            line += TSV_LINE_END;
+            std::fputs(line.c_str(), pOut);
+        } else if (options.bAllBlocks || analyser.IsLineDue()) {
+            // Times past 2^32 ms (49 days of audio) wrap like the log's
+            // millisecond counter.
+            line = FormatTimePrefix(static_cast<uint32_t>(BlockStartMs(nBlock)));
+            line += options.bAllBlocks ? FormatReadingLine(reading) : analyser.GetLine();
+            line += LOG_LINE_END;
+            std::fputs(line.c_str(), pOut);
+        }
+        if (got < BLOCK_FRAMES) break;
+        if (!reader.Read(block.data(), BLOCK_FRAMES, got, strError)) {
+            status = EXIT_ANALYZE_BAD_INPUT;
+            break;
+        }
+    }
+    if (std::fflush(pOut) != 0 || std::ferror(pOut)) {
+        strError = "cannot write the output";
+        return EXIT_ANALYZE_WRITE_FAILED;
+    }
+    return status;
+}
