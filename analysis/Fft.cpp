@@ -93,7 +93,13 @@ struct TwiddleTable {
             ai2 = ai1;
             ai1 = ai0;
             outRe[m] = ar0;
-            outIm[m] = ai0;
+            // Started from sin(-2 delta), sin(-delta) the recurrence walks
+            // toward positive angles, i.e. e^(+i m delta). Negating its sines
+            // (exact) gives the forward kernel e^(-i m delta); the rest of the
+            // arithmetic mirrors exactly, so the real parts and every
+            // magnitude keep their bits and only the imaginary parts change
+            // sign.
+            outIm[m] = -ai0;
         }
     }
 };

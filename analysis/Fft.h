@@ -22,11 +22,11 @@ const char* WindowTypeText(int nType);
 // gives the Hanning window.
 void ComputeWindowCoefficients(int nType, float fGaussAlpha, int N, float* afWindow);
 
-// Forward radix-2 FFT of n points, decimation in time, unscaled. imIn may be
-// null (all-zero imaginary input); inputs are not modified. Twiddle factors
-// come from the three-term recurrence restarted for every block, held in
-// double; the arrays are float. Returns false, computing nothing, when n is not
-// a power of two.
+// Forward radix-2 FFT of n points, decimation in time, unscaled:
+// out[k] = sum over m of in[m] e^(-2 pi i m k / n). imIn may be null (all-zero
+// imaginary input); inputs are not modified. Twiddle factors come from the
+// three-term recurrence restarted for every block, held in double; the arrays
+// are float. Returns false, computing nothing, when n is not a power of two.
 bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut);
 
 // The size check on its own.

@@ -7,6 +7,7 @@
 
 int CNoteSearch::FindNote(float frequency) {
     if (std::isnan(frequency) || frequency < MIN_FREQUENCY) return 0;
+    if (std::isinf(frequency)) return NOTE_COUNT;  // every distance would tie
     int best = 0;
     float bestDistance = std::fabs(NoteTable[0] - frequency);
     for (int i = 1; i < NOTE_COUNT; ++i) {

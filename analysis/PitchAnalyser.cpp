@@ -149,10 +149,8 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     return true;
 }
 
-void CPitchAnalyser::FindDominantFrequency(unsigned H, float fBinWidth) {
-    const float* const M = m_afSpectrum.data();
+DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
     const double w = fBinWidth;
-    m_dDominantFrequency = 0;
 
     // Strongest five-bin window; among equal sums the lowest frequency wins.
     unsigned best = 5;
@@ -206,23 +204,26 @@ void CPitchAnalyser::FindDominantFrequency(unsigned H, float fBinWidth) {
     if (centre <= h) h = centre - 1;
     if (centre >= static_cast<int>(H) - h) h = static_cast<int>(H) - centre - 1;
 
-    if (h <= 0) {
-        // No bins to average over (a centre at the very edge of the spectrum):
-        // treated as a reading below the range, never as 0/0.
-        m_nPeakBin = std::clamp(centre, 0, static_cast<int>(H));
-        m_dDominantFrequency = 1.0;
-    } else {
-        double sum = 0, weightedSum = 0;
-        for (int j = centre - h; j < centre + h; ++j) {
-            sum += M[j];
-            weightedSum += static_cast<double>(j) * M[j];
-        }
-        const double F = weightedSum / sum;
-        m_nPeakBin = TruncToInt(F);
-        m_dDominantFrequency = F * w;
-        if (m_dDominantFrequency < MIN_FREQUENCY) m_dDominantFrequency = 1.0;
-    }
+    // No bins to average over (a centre at the very edge of the spectrum):
+    // a reading below the range, never 0 / 0.
+    if (h <= 0) return {1.0, std::clamp(centre, 0, static_cast<int>(H))};
 
+    double sum = 0, weightedSum = 0;
+    for (int j = centre - h; j < centre + h; ++j) {
+        sum += M[j];
+        weightedSum += static_cast<double>(j) * M[j];
+    }
+    const double F = weightedSum / sum;
+    DominantPeak peak{F * w, TruncToInt(F)};
+    if (peak.dFrequency < MIN_FREQUENCY) peak.dFrequency = 1.0;
+    return peak;
+}
+
+void CPitchAnalyser::FindDominantFrequency(unsigned H, float fBinWidth) {
+    m_dDominantFrequency = 0;
+    const DominantPeak peak = FindDominantPeak(m_afSpectrum.data(), H, fBinWidth);
+    m_dDominantFrequency = peak.dFrequency;
+    m_nPeakBin = peak.nPeakBin;
     m_fDominantFrequency = static_cast<float>(m_dDominantFrequency);
     m_bFrequencyChanged =
         std::fabs(static_cast<double>(m_fDominantFrequency) - m_fPrevDominantFrequency) > 0.1 ? 1 : 0;

@@ -22,6 +22,16 @@ struct CControlState {
     std::atomic<int> m_bFrozen{0};
 };
 
+// The dominant frequency of a smoothed, floored magnitude spectrum M[0 ... H]
+// with bin width w: the strongest five-bin window, the subharmonic check and
+// the centroid around the chosen centre. dFrequency is 1.0 when it comes out
+// below 40 Hz. M is read up to a few bins past H, as the work area allows.
+struct DominantPeak {
+    double dFrequency;
+    int nPeakBin;
+};
+DominantPeak FindDominantPeak(const float* M, unsigned H, float w);
+
 // Where a block's results go besides the view data: the recorders and the
 // repaint. Called on the capture thread.
 class IAnalysisHost {

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "analysis/Fft.h"
+#include "analysis/NoteTable.h"
+
+namespace {
+
+std::vector<float> Window(int type, int N, float alpha = 0.0f) {
+    std::vector<float> w(N);
+    ComputeWindowCoefficients(type, alpha, N, w.data());
+    return w;
+}
+
+// The transform as first written down: recurrence restarted for every block
+// from sin(-2 delta), sin(-delta), nothing precomputed. That recurrence runs
+// toward positive angles, so it yields the conjugate of the forward transform;
+// ours must give the same real parts and magnitudes bit for bit and exactly
+// negated imaginary parts.
+void ReferenceFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut) {
+    unsigned bits = 0;
+    while ((1u << bits) < n) ++bits;
+    for (unsigned i = 0; i < n; ++i) {
+        unsigned j = 0;
+        for (unsigned b = 0; b < bits; ++b) j = (j << 1) | ((i >> b) & 1);
+        reOut[j] = reIn[i];
+        imOut[j] = imIn ? imIn[i] : 0.0f;
+    }
+    unsigned blockEnd = 1;
+    for (unsigned blockSize = 2; blockSize <= n; blockSize <<= 1) {
+        const double delta = TWO_PI / blockSize;
+        const double sm2 = std::sin(-2 * delta), sm1 = std::sin(-delta);
+        const double cm2 = std::cos(-2 * delta), cm1 = std::cos(-delta);
+        const double w = 2 * cm1;
+        for (unsigned i = 0; i < n; i += blockSize) {
+            double ar2 = cm2, ar1 = cm1, ai2 = sm2, ai1 = sm1;
+            for (unsigned j = i, m = 0; m < blockEnd; ++j, ++m) {
+                const double ar0 = w * ar1 - ar2;
+                ar2 = ar1;
+                ar1 = ar0;
+                const double ai0 = w * ai1 - ai2;
+                ai2 = ai1;
+                ai1 = ai0;
+                const unsigned k = j + blockEnd;
+                const double tr = ar0 * reOut[k] - ai0 * imOut[k];
+                const double ti = ar0 * imOut[k] + ai0 * reOut[k];
+                reOut[k] = static_cast<float>(reOut[j] - tr);
+                imOut[k] = static_cast<float>(imOut[j] - ti);
+                reOut[j] = static_cast<float>(reOut[j] + tr);
+                imOut[j] = static_cast<float>(imOut[j] + ti);
+            }
+        }
+        blockEnd = blockSize;
+    }
+}
+
+}  // namespace
+
+TEST(Window, SmallSegmentsGiveTheTabulatedCoefficients) {
+    EXPECT_EQ(Window(WINDOW_HANNING, 4), (std::vector<float>{0.0f, 0.5f, 1.0f, 0.5f}));
+    EXPECT_EQ(Window(WINDOW_PARZEN, 4), (std::vector<float>{0.2f, 0.6f, 1.0f, 0.6f}));
+    EXPECT_EQ(Window(WINDOW_WELCH, 4), (std::vector<float>{0.36f, 0.84f, 1.0f, 0.84f}));
+    const auto g = Window(WINDOW_GAUSSIAN, 4, -0.5f);
+    EXPECT_EQ(g, (std::vector<float>{float(std::exp(-0.5)), float(std::exp(-0.125)), 1.0f,
+                                     float(std::exp(-0.125))}));
+    const auto b = Window(WINDOW_BLACKMAN, 4);
+    EXPECT_NEAR(b[0], 0.0f, 1e-7f);
+    EXPECT_NEAR(b[2], 1.0f, 1e-7f);
+    const auto h = Window(WINDOW_HAMMING, 4);
+    EXPECT_FLOAT_EQ(h[0], 0.08f);
+    EXPECT_FLOAT_EQ(h[2], 1.0f);
+}
+
+TEST(Window, RectangularIsOneAndUnknownTypesFallBackToHanning) {
+    for (int N : {1, 50, 1333}) {
+        for (float c : Window(WINDOW_RECTANGULAR, N)) EXPECT_EQ(c, 1.0f);
+        EXPECT_EQ(Window(7, N), Window(WINDOW_HANNING, N));
+        EXPECT_EQ(Window(-3, N), Window(WINDOW_HANNING, N));
+    }
+}
+
+TEST(Window, CentreAndEdgesOfAFullSegment) {
+    const int N = 1333;
+    for (int type : {WINDOW_BLACKMAN, WINDOW_HAMMING, WINDOW_HANNING}) {
+        const auto w = Window(type, N);
+        // Denominator N: coefficient 0 is the minimum and the window is
+        // symmetric about N / 2.
+        for (int i = 1; i < N; ++i) EXPECT_GE(w[i], w[0]);
+        for (int i = 1; i < N / 2; ++i) EXPECT_NEAR(w[i], w[N - i], 1e-6f);
+    }
+    // Denominator N + 1: neither reaches 0 inside the segment.
+    for (int type : {WINDOW_PARZEN, WINDOW_WELCH}) {
+        const auto w = Window(type, N);
+        for (float c : w) EXPECT_GT(c, 0.0f);
+    }
+    const auto g = Window(WINDOW_GAUSSIAN, N, -0.5f);
+    EXPECT_FLOAT_EQ(g[0], float(std::exp(-0.5)));
+}
+
+TEST(Window, TypeNamesAreTheDialogTexts) {
+    EXPECT_STREQ(WindowTypeText(WINDOW_BLACKMAN), "Blackmann");
+    EXPECT_STREQ(WindowTypeText(WINDOW_WELCH), "Welch");
+    EXPECT_EQ(WindowTypeText(7), nullptr);
+}
+
+TEST(Fft, ImpulseConstantAndCosineOfSize8) {
+    float re[8], im[8];
+    const float impulse[8] = {1, 0, 0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(ComputeFft(8, impulse, nullptr, re, im));
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_NEAR(re[k], 1.0f, 1e-6f);
+        EXPECT_NEAR(im[k], 0.0f, 1e-6f);
+    }
+    const float ones[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+    ASSERT_TRUE(ComputeFft(8, ones, nullptr, re, im));
+    EXPECT_NEAR(re[0], 8.0f, 1e-6f);
+    for (int k = 1; k < 8; ++k) EXPECT_NEAR(std::hypot(re[k], im[k]), 0.0f, 1e-6f);
+    float cosine[8];
+    for (int m = 0; m < 8; ++m) cosine[m] = float(std::cos(2 * M_PI * m / 8));
+    ASSERT_TRUE(ComputeFft(8, cosine, nullptr, re, im));
+    for (int k = 0; k < 8; ++k)
+        EXPECT_NEAR(std::hypot(re[k], im[k]), (k == 1 || k == 7) ? 4.0f : 0.0f, 1e-5f) << k;
+}
+
+TEST(Fft, RefusesSizesThatAreNotPowersOfTwoWithoutWriting) {
+    float in[12] = {}, re[12], im[12];
+    for (unsigned n : {0u, 3u, 6u, 12u, 8191u}) {
+        std::fill(re, re + 12, 7.0f);
+        std::vector<float> big(n + 1, 0.0f), bre(n + 1, 7.0f), bim(n + 1, 7.0f);
+        EXPECT_FALSE(ComputeFft(n, big.data(), nullptr, bre.data(), bim.data())) << n;
+        for (float v : bre) EXPECT_EQ(v, 7.0f);
+    }
+    EXPECT_TRUE(ComputeFft(1, in, nullptr, re, im));
+    EXPECT_FALSE(IsValidFftSize(0));
+    EXPECT_TRUE(IsValidFftSize(4096));
+}
+
+TEST(Fft, SameBitsAsTheTextbookRecurrenceAtEverySize) {
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<float> dist(-65536.0f, 65536.0f);
+    for (unsigned n : {2u, 8u, 64u, 1024u, 4096u, 8192u, 16384u}) {
+        std::vector<float> reIn(n), imIn(n);
+        for (auto& v : reIn) v = dist(rng);
+        for (auto& v : imIn) v = dist(rng);
+        std::vector<float> a(n), b(n), c(n), d(n);
+        // Complex input: the mirror image of the reference, conjugated.
+        std::vector<float> imConj(n);
+        for (unsigned i = 0; i < n; ++i) imConj[i] = -imIn[i];
+        ASSERT_TRUE(ComputeFft(n, reIn.data(), imIn.data(), a.data(), b.data()));
+        ReferenceFft(n, reIn.data(), imConj.data(), c.data(), d.data());
+        for (unsigned k = 0; k < n; ++k) {
+            ASSERT_EQ(a[k], c[k]) << n << " " << k;
+            ASSERT_EQ(b[k], -d[k]) << n << " " << k;
+        }
+        // Real input, absent imaginary part: same real parts and magnitudes.
+        ASSERT_TRUE(ComputeFft(n, reIn.data(), nullptr, a.data(), b.data()));
+        std::vector<float> zeros(n, 0.0f);
+        ReferenceFft(n, reIn.data(), zeros.data(), c.data(), d.data());
+        EXPECT_EQ(0, std::memcmp(a.data(), c.data(), n * sizeof(float))) << n;
+        for (unsigned k = 0; k < n; ++k) {
+            ASSERT_EQ(b[k], -d[k]) << n << " " << k;
+            const double m1 = std::sqrt(double(a[k]) * a[k] + double(b[k]) * b[k]);
+            const double m2 = std::sqrt(double(c[k]) * c[k] + double(d[k]) * d[k]);
+            ASSERT_EQ(float(m1), float(m2));
+        }
+    }
+}
+
+TEST(Fft, AgreesWithTheDefinitionAndLeavesInputsAlone) {
+    const unsigned n = 256;
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<float> dist(-1.0f, 1.0f);
+    std::vector<float> reIn(n), imIn(n);
+    for (auto& v : reIn) v = dist(rng);
+    for (auto& v : imIn) v = dist(rng);
+    const auto reCopy = reIn, imCopy = imIn;
+    std::vector<float> re(n), im(n);
+    ASSERT_TRUE(ComputeFft(n, reIn.data(), imIn.data(), re.data(), im.data()));
+    EXPECT_EQ(reIn, reCopy);
+    EXPECT_EQ(imIn, imCopy);
+    for (unsigned k = 0; k < n; k += 17) {
+        double sr = 0, si = 0;
+        for (unsigned m = 0; m < n; ++m) {
+            const double a = -2 * M_PI * double(m) * k / n;
+            sr += reIn[m] * std::cos(a) - imIn[m] * std::sin(a);
+            si += reIn[m] * std::sin(a) + imIn[m] * std::cos(a);
+        }
+        EXPECT_NEAR(re[k], sr, 1e-3) << k;
+        EXPECT_NEAR(im[k], si, 1e-3) << k;
+    }
+}
