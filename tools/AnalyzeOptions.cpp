@@ -232,7 +232,7 @@ std::string AnalyzeUsage() {
         if (spec.help) {
             help = spec.help;
         } else if (std::string(spec.name) == "window") {
-            help = "window function (default Hanning): " + std::string("\n") +
+            help = "window function (default Hanning):" + std::string("\n") +
                    std::string(22, ' ') + WindowNameList();
         } else if (std::string(spec.name) == "transpose") {
             help = "note transposition (default 0):";
