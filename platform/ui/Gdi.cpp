@@ -1,0 +1,290 @@
+#include "platform/ui/Gdi.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+
+#include "resources/Resources.h"
+
+const char* const DIALOG_FONT_FAMILY = "DejaVu Sans";
+
+namespace {
+// GDI keeps coordinates within a few hundred thousand pixels; beyond this a
+// line is cut down so that a wild value cannot make a line of billions of
+// pixels.
+constexpr int COORD_LIMIT = 1 << 16;
+int ClampCoord(int v) { return std::clamp(v, -COORD_LIMIT, COORD_LIMIT); }
+
+QPen MakeQPen(const CPen& pen) {
+    // Width 0 is Qt's cosmetic one-pixel pen, GDI's width 1.
+    QPen qpen(QColor::fromRgb(ToQRgb(pen.m_crColor)), 0);
+    if (pen.m_nStyle == PS_DOT) {
+        qpen.setStyle(Qt::CustomDashLine);
+        qpen.setDashPattern({3, 3});
+        qpen.setCapStyle(Qt::FlatCap);
+    }
+    return qpen;
+}
+}  // namespace
+
+bool CPen::CreatePen(int nStyle, int nWidth, COLORREF crColor) {
+    m_nStyle = nStyle == PS_DOT ? PS_DOT : PS_SOLID;
+    m_nWidth = nWidth < 1 ? 1 : nWidth;
+    m_crColor = crColor;
+    return true;
+}
+
+bool CFont::CreateFont(const QString& family, int nPixelHeight) {
+    if (nPixelHeight <= 0) return false;
+    m_font = QFont(family);
+    m_font.setPixelSize(nPixelHeight);
+    // Without antialiasing the glyphs are plain pixels of the text colour,
+    // the same on every run.
+    m_font.setStyleStrategy(QFont::NoAntialias);
+    m_font.setHintingPreference(QFont::PreferFullHinting);
+    m_nPixelHeight = nPixelHeight;
+    m_bCreated = true;
+    return true;
+}
+
+bool CFont::GetLogFont(LOGFONT* pLogFont) const {
+    if (!m_bCreated || pLogFont == nullptr) return false;
+    pLogFont->lfHeight = -m_nPixelHeight;
+    pLogFont->lfWeight = m_font.bold() ? 700 : 400;
+    pLogFont->lfFaceName = m_font.family();
+    return true;
+}
+
+bool CBitmap::LoadBitmap(unsigned nId) {
+    QImage image = LoadBitmapResource(nId);
+    if (image.isNull()) return false;
+    return Attach(image);
+}
+
+bool CBitmap::Attach(const QImage& image) {
+    if (image.isNull()) return false;
+    m_image = image.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
+bool CBitmap::GetBitmap(BITMAP* pBitmap) const {
+    if (m_image.isNull() || pBitmap == nullptr) return false;
+    pBitmap->bmWidth = m_image.width();
+    pBitmap->bmHeight = m_image.height();
+    return true;
+}
+
+CDC::CDC() { m_stockFont.CreateDialogFont(); }
+
+CDC::CDC(QImage* pSurface) : m_pSurface(pSurface) {
+    m_stockFont.CreateDialogFont();
+    // Every pixel access below assumes 32-bit pixels; a fresh back buffer is
+    // made so, anything else is converted once.
+    if (m_pSurface && !m_pSurface->isNull() && m_pSurface->format() != QImage::Format_RGB32 &&
+        m_pSurface->format() != QImage::Format_ARGB32 &&
+        m_pSurface->format() != QImage::Format_ARGB32_Premultiplied)
+        *m_pSurface = m_pSurface->convertToFormat(QImage::Format_RGB32);
+}
+
+bool CDC::CreateCompatibleDC(CDC*) {
+    m_bMemory = true;
+    m_pSurface = nullptr;
+    m_pBitmap = nullptr;
+    return true;
+}
+
+QImage* CDC::Surface() const {
+    if (m_bMemory) return m_pBitmap ? &m_pBitmap->GetImage() : nullptr;
+    return m_pSurface;
+}
+
+int CDC::GetWidth() const {
+    const QImage* p = Surface();
+    return p ? p->width() : 0;
+}
+
+int CDC::GetHeight() const {
+    const QImage* p = Surface();
+    return p ? p->height() : 0;
+}
+
+CPen* CDC::SelectObject(CPen* pPen) {
+    if (!pPen) return nullptr;
+    CPen* pOld = m_pPen;
+    m_pPen = pPen;
+    return pOld;
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush) {
+    if (!pBrush) return nullptr;
+    CBrush* pOld = m_pBrush;
+    m_pBrush = pBrush;
+    return pOld;
+}
+
+CFont* CDC::SelectObject(CFont* pFont) {
+    if (!pFont) return nullptr;
+    CFont* pOld = m_pFont;
+    m_pFont = pFont;
+    return pOld;
+}
+
+CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
+    if (!m_bMemory || !pBitmap || pBitmap->IsNull()) return nullptr;
+    CBitmap* pOld = m_pBitmap;
+    m_pBitmap = pBitmap;
+    // GDI hands back the memory context's initial bitmap on the first
+    // selection; there is none here, so the new one stands for "success".
+    return pOld ? pOld : pBitmap;
+}
+
+COLORREF CDC::SetTextColor(COLORREF cr) {
+    const COLORREF old = m_crText;
+    m_crText = cr;
+    return old;
+}
+
+COLORREF CDC::SetBkColor(COLORREF cr) {
+    const COLORREF old = m_crBk;
+    m_crBk = cr;
+    return old;
+}
+
+int CDC::SetBkMode(int nMode) {
+    const int old = m_nBkMode;
+    if (nMode == TRANSPARENT || nMode == OPAQUE) m_nBkMode = nMode;
+    return old;
+}
+
+bool CDC::Rectangle(int left, int top, int right, int bottom) {
+    QImage* pImage = Surface();
+    if (!pImage) return false;
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1) return true;
+    QPainter painter(pImage);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen = MakeQPen(*m_pPen);
+    painter.setPen(pen);
+    painter.setBrush(QColor::fromRgb(ToQRgb(m_pBrush->m_crColor)));
+    painter.setBackgroundMode(m_nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    painter.setBackground(QColor::fromRgb(ToQRgb(m_crBk)));
+    painter.drawRect(left, top, right - left - 1, bottom - top - 1);
+    return true;
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF cr) {
+    m_crBk = cr;
+    QImage* pImage = Surface();
+    if (!pImage || cx <= 0 || cy <= 0) return;
+    const QRect area = QRect(x, y, cx, cy).intersected(pImage->rect());
+    const std::uint32_t rgb = ToQRgb(cr);
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        auto* line = reinterpret_cast<std::uint32_t*>(pImage->scanLine(row));
+        std::fill(line + area.left(), line + area.right() + 1, rgb);
+    }
+}
+
+QPoint CDC::MoveTo(int x, int y) {
+    const QPoint old = m_ptCurrent;
+    m_ptCurrent = QPoint(x, y);
+    return old;
+}
+
+bool CDC::LineTo(int x, int y) {
+    RasterLine(m_ptCurrent.x(), m_ptCurrent.y(), x, y);
+    m_ptCurrent = QPoint(x, y);
+    return Surface() != nullptr;
+}
+
+void CDC::SetPixel(int x, int y, std::uint32_t rgb) {
+    QImage* pImage = Surface();
+    if (x < 0 || y < 0 || x >= pImage->width() || y >= pImage->height()) return;
+    reinterpret_cast<std::uint32_t*>(pImage->scanLine(y))[x] = rgb;
+}
+
+// GDI's line rule: one pixel per step of the major axis, the end point left
+// out; the minor axis steps when the error term is positive, and at an exact
+// tie only towards the smaller coordinate, so a line and its reverse cover
+// the same pixels except for their excluded ends.
+void CDC::RasterLine(int x0, int y0, int x1, int y1) {
+    QImage* pImage = Surface();
+    if (!pImage) return;
+    x0 = ClampCoord(x0);
+    y0 = ClampCoord(y0);
+    x1 = ClampCoord(x1);
+    y1 = ClampCoord(y1);
+    const int dx = x1 - x0, dy = y1 - y0;
+    const int adx = std::abs(dx), ady = std::abs(dy);
+    const bool bXMajor = adx >= ady;
+    const int major = bXMajor ? adx : ady;
+    const int minor = bXMajor ? ady : adx;
+    if (major == 0) return;
+    // Nothing to do when the line's box misses the surface.
+    if (std::max(x0, x1) < 0 || std::max(y0, y1) < 0 || std::min(x0, x1) >= pImage->width() ||
+        std::min(y0, y1) >= pImage->height())
+        return;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const int minorStep = bXMajor ? sy : sx;
+
+    const std::uint32_t on = ToQRgb(m_pPen->m_crColor);
+    const std::uint32_t gap = ToQRgb(m_crBk);
+    const bool bDotted = m_pPen->m_nStyle == PS_DOT;
+
+    int x = x0, y = y0;
+    long long e = 2LL * minor - major;
+    for (int i = 0; i < major; ++i) {
+        if (!bDotted || i % 6 < 3)
+            SetPixel(x, y, on);
+        else if (m_nBkMode == OPAQUE)
+            SetPixel(x, y, gap);
+        const bool bStepMinor = e > 0 || (e == 0 && minorStep < 0);
+        if (bStepMinor) {
+            if (bXMajor) y += sy; else x += sx;
+            e += 2LL * minor - 2LL * major;
+        } else {
+            e += 2LL * minor;
+        }
+        if (bXMajor) x += sx; else y += sy;
+    }
+}
+
+bool CDC::TextOut(int x, int y, const QString& text) {
+    QImage* pImage = Surface();
+    if (!pImage) return false;
+    const CFont* pFont = m_pFont->IsCreated() ? m_pFont : &m_stockFont;
+    const QFont& font = pFont->GetQFont();
+    const QFontMetrics metrics(font);
+    QPainter painter(pImage);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(font);
+    if (m_nBkMode == OPAQUE)
+        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                         QColor::fromRgb(ToQRgb(m_crBk)));
+    painter.setPen(QColor::fromRgb(ToQRgb(m_crText)));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    return true;
+}
+
+bool CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop) {
+    QImage* pDst = Surface();
+    QImage* pSrc = pSrcDC ? pSrcDC->Surface() : nullptr;
+    if (!pDst || !pSrc || (dwRop != SRCCOPY && dwRop != SRCAND)) return false;
+    for (int row = 0; row < nHeight; ++row) {
+        const int dy = y + row, sy = ySrc + row;
+        if (dy < 0 || dy >= pDst->height() || sy < 0 || sy >= pSrc->height()) continue;
+        auto* dst = reinterpret_cast<std::uint32_t*>(pDst->scanLine(dy));
+        const auto* src = reinterpret_cast<const std::uint32_t*>(pSrc->constScanLine(sy));
+        for (int col = 0; col < nWidth; ++col) {
+            const int dx = x + col, sx = xSrc + col;
+            if (dx < 0 || dx >= pDst->width() || sx < 0 || sx >= pSrc->width()) continue;
+            // Both surfaces are opaque 32-bit pixels; AND keeps alpha at 0xFF.
+            dst[dx] = dwRop == SRCAND ? (dst[dx] & src[sx]) : (src[sx] | 0xFF000000u);
+        }
+    }
+    return true;
+}

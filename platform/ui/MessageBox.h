@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+// Message box icons, with the platform's numbers.
+constexpr unsigned MB_ICONSTOP = 0x10;
+constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+constexpr unsigned MB_ICONINFORMATION = 0x40;
+constexpr unsigned MB_OK = 0x00;
+constexpr int IDOK = 1;
+
+// The error beep (the stop icon's sound) and the warning beep.
+void MessageBeep(unsigned nType);
+
+// Shows string nStringId of the string table in a message box with the given
+// icon; the stop icon is preceded by the error beep. Callable from any thread:
+// off the user-interface thread it blocks until the box is dismissed.
+int ShowMessage(unsigned nStringId, unsigned nIcon);
+// The same for a text built by the caller (a filled-in format).
+int ShowMessageText(const QString& text, unsigned nIcon);
+
+// Stand-ins for the sound and the box, for tests that must not block on a
+// modal box. Both run where the real ones would (the user-interface thread).
+struct MessageHooks {
+    std::function<void(unsigned nType)> beep;
+    std::function<void(const QString& text, unsigned nIcon)> box;
+};
+void SetMessageHooks(MessageHooks hooks);
+void ClearMessageHooks();
