@@ -64,8 +64,15 @@ int CSpectrumColumns::PrepareColumns(const float* afMagnitudes, unsigned nBins, 
         const int n = TruncToInt(b) - b0;
         float v = static_cast<float>(20 * std::log10(static_cast<double>(afMagnitudes[b0])));
         if (v < -D) v = static_cast<float>(-D);
-        for (int k = 1; k < n && static_cast<unsigned>(b0 + k) < nBins; ++k) {
-            const double level = 20 * std::log10(static_cast<double>(afMagnitudes[b0 + k]));
+        // The loudest of the other bins of the column. Their levels need not
+        // be taken one by one: the level of a float magnitude rises with it
+        // (neighbouring floats lie some 2^-24 apart, far more than log10's
+        // error), so the level of the largest is the largest level.
+        float loudest = -1.0f;
+        for (int k = 1; k < n && static_cast<unsigned>(b0 + k) < nBins; ++k)
+            loudest = std::max(loudest, afMagnitudes[b0 + k]);
+        if (loudest >= 0.0f) {
+            const double level = 20 * std::log10(static_cast<double>(loudest));
             if (level > v) v = static_cast<float>(level);
         }
         m_fColumns[c].store(static_cast<float>((D + v) / D * P), std::memory_order_relaxed);

@@ -12,6 +12,8 @@
 #include "analysis/PitchAnalyser.h"
 #include "analysis/ReadingLine.h"
 
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 // Every allocation of this test program is counted, so a test can prove that
 // a stretch of code allocates nothing.
 namespace {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "analysis/CentCounter.h"
@@ -205,6 +206,56 @@ TEST(SpectrumColumns, FloorPeakAndPeakColumnOnBothAxes) {
     EXPECT_EQ(view.PrepareColumns(zeros.data(), kBins, kBinWidth, 440.0, s), 169);
     EXPECT_EQ(view.PrepareColumns(zeros.data(), kBins, kBinWidth, 40.0, s), 0);
     EXPECT_EQ(view.PrepareColumns(zeros.data(), kBins, kBinWidth, 4000.0, s), 324);
+}
+
+namespace {
+// Column heights bin by bin, each level taken on its own, as the curve is
+// defined.
+std::vector<float> LiteralColumns(const std::vector<float>& mag, float w,
+                                  const CSpectrumColumns::Settings& st) {
+    const int W = st.nPlotWidth;
+    const double D = st.nDynamicRange, P = st.nPlotHeight;
+    std::vector<float> cols(W, 0.0f);
+    float b = float(double(st.fFrom) / w);
+    const float s = float(double(st.fRange) / w / W);
+    const float q = float(std::pow(10.0, std::log10(double(st.fTo) / st.fFrom) / W));
+    const unsigned half = unsigned(mag.size()) - 1;
+    for (int c = 0; c < W && b < float(half); ++c) {
+        const int b0 = int(b);
+        b = st.bLogarithmic ? float(double(b) * q) : float(double(b) + s);
+        const int n = int(b) - b0;
+        float v = float(20 * std::log10(double(mag[b0])));
+        if (v < -D) v = float(-D);
+        for (int k = 1; k < n; ++k) {
+            const double level = 20 * std::log10(double(mag[b0 + k]));
+            if (level > v) v = float(level);
+        }
+        cols[c] = float((D + v) / D * P);
+    }
+    return cols;
+}
+}  // namespace
+
+TEST(SpectrumColumns, SameHeightsAsLevelByLevel) {
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<float> exponent(-9.0f, 0.0f);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<float> mag(kBins);
+        for (auto& m : mag) m = std::pow(10.0f, exponent(rng));
+        mag[rng() % kBins] = 0.0f;
+        CSpectrumColumns view;
+        auto st = view.GetSettings();
+        st.bLogarithmic = round % 2;
+        st.nDynamicRange = (round % 3 == 0) ? 80 : 35;
+        if (round % 4 == 3) {  // a zoomed range
+            st.fFrom = 300.0f;
+            st.fTo = 800.0f;
+            st.fRange = 500.0f;
+        }
+        view.PrepareColumns(mag.data(), kBins, kBinWidth, 440.0, st);
+        const auto expected = LiteralColumns(mag, kBinWidth, st);
+        for (int c = 0; c < st.nPlotWidth; ++c) ASSERT_EQ(view.GetColumn(c), expected[c]) << round << " " << c;
+    }
 }
 
 TEST(SpectrumColumns, ColumnsBeyondTheLastBinKeepTheirValues) {
