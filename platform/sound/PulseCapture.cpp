@@ -1,0 +1,431 @@
+#include "platform/sound/PulseCapture.h"
+
+#include <pulse/pulseaudio.h>
+
+#include <atomic>
+#include <cstring>
+#include <functional>
+#include <utility>
+
+#include "platform/sound/CaptureRing.h"
+
+// PulseAudio errors and the result codes they are reported with. The codes
+// choose the messages: opening the device shows 143 "Cannot create direct
+// sound capture object" and creating the buffer 144 "Cannot create capture
+// buffer", each followed by the detail message of the code, if it has one.
+//
+//   PulseAudio error                      opening the device        creating the buffer
+//   ------------------------------------  ------------------------  ------------------------
+//   CONNECTIONREFUSED, INVALIDSERVER,     DSERR_INVALIDPARAM (148)  DSERR_NODRIVER (150)
+//   TIMEOUT (no server at that address)
+//   CONNECTIONTERMINATED (server gone)    DSERR_INVALIDPARAM (148)  DSERR_NODRIVER (150)
+//   NOENTITY (no such source)             DSERR_INVALIDPARAM (148)  DSERR_NODRIVER (150)
+//   BUSY, ACCESS, AUTHKEY, EXIST          DSERR_ALLOCATED (147)     DSERR_ALLOCATED (none)
+//   INVALID                               DSERR_INVALIDPARAM (148)  DSERR_INVALIDPARAM (148)
+//   NOTSUPPORTED, VERSION, PROTOCOL       DSERR_GENERIC (none)      DSERR_BADFORMAT (151)
+//   BADSTATE, NODATA (not connected)      DSERR_UNINITIALIZED       DSERR_UNINITIALIZED (153)
+//   allocation failed                     DSERR_OUTOFMEMORY (154)   DSERR_OUTOFMEMORY (154)
+//   anything else                         DSERR_GENERIC (none)      DSERR_GENERIC (152)
+//
+// The server's own words (pa_strerror) are kept as the last error text.
+HRESULT ResultFromPulseError(int nPulseError, PulseStep step) {
+    const bool bOpen = step == PulseStep::OpenDevice;
+    switch (nPulseError) {
+        case PA_OK:
+            return DS_OK;
+        case PULSE_ERR_NOMEMORY:
+            return DSERR_OUTOFMEMORY;
+        case PA_ERR_CONNECTIONREFUSED:
+        case PA_ERR_INVALIDSERVER:
+        case PA_ERR_TIMEOUT:
+        case PA_ERR_CONNECTIONTERMINATED:
+        case PA_ERR_NOENTITY:
+            return bOpen ? DSERR_INVALIDPARAM : DSERR_NODRIVER;
+        case PA_ERR_BUSY:
+        case PA_ERR_ACCESS:
+        case PA_ERR_AUTHKEY:
+        case PA_ERR_EXIST:
+            return DSERR_ALLOCATED;
+        case PA_ERR_INVALID:
+            return DSERR_INVALIDPARAM;
+        case PA_ERR_NOTSUPPORTED:
+        case PA_ERR_VERSION:
+        case PA_ERR_PROTOCOL:
+            return bOpen ? DSERR_GENERIC : DSERR_BADFORMAT;
+        case PA_ERR_BADSTATE:
+        case PA_ERR_NODATA:
+            return DSERR_UNINITIALIZED;
+        default:
+            return DSERR_GENERIC;
+    }
+}
+
+std::vector<PulseSource> SelectOfferedSources(const std::vector<PulseSource>& sources) {
+    std::vector<PulseSource> inputs, monitors;
+    for (const PulseSource& s : sources) (s.bMonitor ? monitors : inputs).push_back(s);
+    return inputs.empty() ? monitors : inputs;
+}
+
+namespace {
+
+// How long the server may take to answer one request; a hung server must not
+// hang the tuner.
+constexpr int SERVER_TIMEOUT_MS = 5000;
+
+// A threaded main loop with a connected context. Shared by a capture object
+// and its buffers, so that either may be released first.
+class CPulseConnection {
+public:
+    ~CPulseConnection() {
+        if (m_pMainloop) {
+            pa_threaded_mainloop_lock(m_pMainloop);
+            if (m_pContext) {
+                pa_context_set_state_callback(m_pContext, nullptr, nullptr);
+                pa_context_disconnect(m_pContext);
+                pa_context_unref(m_pContext);
+                m_pContext = nullptr;
+            }
+            pa_threaded_mainloop_unlock(m_pMainloop);
+            pa_threaded_mainloop_stop(m_pMainloop);
+            pa_threaded_mainloop_free(m_pMainloop);
+        }
+    }
+
+    // Returns PA_OK or the error.
+    int Connect(const std::string& strServer) {
+        m_pMainloop = pa_threaded_mainloop_new();
+        if (!m_pMainloop) return PULSE_ERR_NOMEMORY;
+        m_pContext = pa_context_new(pa_threaded_mainloop_get_api(m_pMainloop), "Kalvo");
+        if (!m_pContext) return PULSE_ERR_NOMEMORY;
+        pa_context_set_state_callback(m_pContext, &CPulseConnection::OnContextState, this);
+        if (pa_threaded_mainloop_start(m_pMainloop) < 0) return PA_ERR_INTERNAL;
+        Locked lock(*this);
+        if (pa_context_connect(m_pContext, strServer.empty() ? nullptr : strServer.c_str(),
+                               PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+            return pa_context_errno(m_pContext);
+        const bool bDone = WaitLocked([this] {
+            const pa_context_state_t s = pa_context_get_state(m_pContext);
+            return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
+        });
+        if (pa_context_get_state(m_pContext) == PA_CONTEXT_READY) return PA_OK;
+        const int err = pa_context_errno(m_pContext);
+        if (!bDone || err == PA_OK) return PA_ERR_TIMEOUT;
+        return err;
+    }
+
+    // Holds the main loop's lock for a scope.
+    class Locked {
+    public:
+        explicit Locked(CPulseConnection& c) : m_c(c) { pa_threaded_mainloop_lock(m_c.m_pMainloop); }
+        ~Locked() { pa_threaded_mainloop_unlock(m_c.m_pMainloop); }
+        Locked(const Locked&) = delete;
+        Locked& operator=(const Locked&) = delete;
+
+    private:
+        CPulseConnection& m_c;
+    };
+
+    // With the lock held: waits until bDone() or the time-out; false on
+    // time-out. Callbacks wake it with pa_threaded_mainloop_signal.
+    template <class F>
+    bool WaitLocked(F bDone, int nTimeoutMs = SERVER_TIMEOUT_MS) {
+        struct Timer {
+            pa_threaded_mainloop* pMainloop;
+            bool bFired;
+        } timer{m_pMainloop, false};
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_pMainloop);
+        timeval tv{};
+        pa_gettimeofday(&tv);
+        pa_timeval_add(&tv, static_cast<pa_usec_t>(nTimeoutMs) * PA_USEC_PER_MSEC);
+        pa_time_event* pEvent = api->time_new(
+            api, &tv,
+            [](pa_mainloop_api*, pa_time_event*, const timeval*, void* p) {
+                auto* t = static_cast<Timer*>(p);
+                t->bFired = true;
+                pa_threaded_mainloop_signal(t->pMainloop, 0);
+            },
+            &timer);
+        bool bOk = true;
+        while (!bDone()) {
+            if (timer.bFired) {
+                bOk = false;
+                break;
+            }
+            pa_threaded_mainloop_wait(m_pMainloop);
+        }
+        if (pEvent) api->time_free(pEvent);
+        return bOk;
+    }
+
+    // With the lock held: waits for an operation to finish; false when it did
+    // not in time (it is cancelled then).
+    bool WaitOperation(pa_operation* pOp) {
+        if (!pOp) return false;
+        const bool bOk =
+            WaitLocked([pOp] { return pa_operation_get_state(pOp) != PA_OPERATION_RUNNING; });
+        if (!bOk) pa_operation_cancel(pOp);
+        pa_operation_unref(pOp);
+        return bOk;
+    }
+
+    void Signal() { pa_threaded_mainloop_signal(m_pMainloop, 0); }
+
+    pa_threaded_mainloop* m_pMainloop = nullptr;
+    pa_context* m_pContext = nullptr;
+
+private:
+    static void OnContextState(pa_context*, void* p) { static_cast<CPulseConnection*>(p)->Signal(); }
+};
+
+// Collects the server's sources; used with the lock held.
+struct SourceQuery {
+    CPulseConnection* pConnection;
+    std::vector<PulseSource> sources;
+    bool bFound = false;
+    bool bDone = false;
+};
+
+void OnSourceInfo(pa_context*, const pa_source_info* pInfo, int eol, void* p) {
+    auto* q = static_cast<SourceQuery*>(p);
+    if (eol != 0 || !pInfo) {
+        q->bDone = true;
+        q->pConnection->Signal();
+        return;
+    }
+    q->bFound = true;
+    PulseSource s;
+    s.strName = pInfo->name ? pInfo->name : "";
+    s.strDescription = pInfo->description ? pInfo->description : s.strName;
+    s.bMonitor = pInfo->monitor_of_sink != PA_INVALID_INDEX;
+    q->sources.push_back(std::move(s));
+}
+
+class CPulseCaptureBuffer : public ICaptureBuffer {
+public:
+    CPulseCaptureBuffer(std::shared_ptr<CPulseConnection> pConnection, uint32_t nBytes)
+        : m_pConnection(std::move(pConnection)), m_ring(nBytes) {}
+
+    ~CPulseCaptureBuffer() override {
+        CPulseConnection::Locked lock(*m_pConnection);
+        if (m_pStream) {
+            // No callback may reach the ring once this returns.
+            pa_stream_set_read_callback(m_pStream, nullptr, nullptr);
+            pa_stream_set_state_callback(m_pStream, nullptr, nullptr);
+            pa_stream_disconnect(m_pStream);
+            pa_stream_unref(m_pStream);
+            m_pStream = nullptr;
+        }
+    }
+
+    // Returns PA_OK or the error; the stream starts corked (not capturing).
+    int Connect(const std::string& strSource) {
+        CPulseConnection::Locked lock(*m_pConnection);
+        pa_context* pContext = m_pConnection->m_pContext;
+        if (pa_context_get_state(pContext) != PA_CONTEXT_READY) return PA_ERR_BADSTATE;
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, 16000, 2};
+        m_pStream = pa_stream_new(pContext, "Kalvo capture", &spec, nullptr);
+        if (!m_pStream) return pa_context_errno(pContext);
+        pa_stream_set_state_callback(m_pStream, &CPulseCaptureBuffer::OnState, this);
+        pa_stream_set_read_callback(m_pStream, &CPulseCaptureBuffer::OnRead, this);
+        // One fragment is one block of the ring (twelve blocks); without
+        // ADJUST_LATENCY the server sends in bursts of about two seconds.
+        pa_buffer_attr attr{};
+        attr.maxlength = static_cast<uint32_t>(-1);
+        attr.tlength = attr.prebuf = attr.minreq = static_cast<uint32_t>(-1);
+        attr.fragsize = m_ring.GetSize() / 12 / 4 * 4;
+        const auto flags =
+            static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
+        if (pa_stream_connect_record(m_pStream, strSource.empty() ? nullptr : strSource.c_str(),
+                                     &attr, flags) < 0)
+            return pa_context_errno(pContext);
+        const bool bDone = m_pConnection->WaitLocked([this] {
+            const pa_stream_state_t s = pa_stream_get_state(m_pStream);
+            return s == PA_STREAM_READY || !PA_STREAM_IS_GOOD(s);
+        });
+        if (pa_stream_get_state(m_pStream) == PA_STREAM_READY) return PA_OK;
+        const int err = pa_context_errno(pContext);
+        if (!bDone || err == PA_OK) return PA_ERR_TIMEOUT;
+        return err;
+    }
+
+    HRESULT GetNotify(ICaptureNotify** ppNotify) override {
+        if (!ppNotify) return DSERR_INVALIDPARAM;
+        *ppNotify = &m_ring;
+        return DS_OK;
+    }
+
+    HRESULT Start(uint32_t /*dwFlags*/) override { return Cork(false); }
+    HRESULT Stop() override { return Cork(true); }
+
+    HRESULT GetStatus(uint32_t* pdwStatus) override {
+        if (!pdwStatus) return DSERR_INVALIDPARAM;
+        if (m_bLost.load(std::memory_order_relaxed)) return DSERR_BUFFERLOST;
+        *pdwStatus = m_ring.IsRunning() ? DSCBSTATUS_CAPTURING | DSCBSTATUS_LOOPING : 0;
+        return DS_OK;
+    }
+    HRESULT GetCurrentPosition(uint32_t* pdwCapture, uint32_t* pdwRead) override {
+        if (m_bLost.load(std::memory_order_relaxed)) return DSERR_BUFFERLOST;
+        return m_ring.GetCurrentPosition(pdwCapture, pdwRead);
+    }
+    HRESULT Lock(uint32_t dwOffset, uint32_t dwBytes, void** pp1, uint32_t* pn1, void** pp2,
+                 uint32_t* pn2, uint32_t /*dwFlags*/) override {
+        return m_ring.Lock(dwOffset, dwBytes, pp1, pn1, pp2, pn2);
+    }
+    HRESULT Unlock(void* p1, uint32_t n1, void* p2, uint32_t n2) override {
+        return m_ring.Unlock(p1, n1, p2, n2);
+    }
+
+private:
+    HRESULT Cork(bool bCork) {
+        CPulseConnection::Locked lock(*m_pConnection);
+        if (!m_pStream || pa_stream_get_state(m_pStream) != PA_STREAM_READY) return DSERR_BUFFERLOST;
+        // Stopped: whatever still arrives is not captured.
+        if (bCork) m_ring.SetRunning(false);
+        struct Result {
+            CPulseConnection* pConnection;
+            int bSuccess = 0;
+        } result{m_pConnection.get()};
+        pa_operation* pOp = pa_stream_cork(
+            m_pStream, bCork ? 1 : 0,
+            [](pa_stream*, int bSuccess, void* p) {
+                auto* r = static_cast<Result*>(p);
+                r->bSuccess = bSuccess;
+                r->pConnection->Signal();
+            },
+            &result);
+        if (!m_pConnection->WaitOperation(pOp) || !result.bSuccess) return DSERR_GENERIC;
+        if (!bCork) m_ring.SetRunning(true);
+        return DS_OK;
+    }
+
+    static void OnState(pa_stream* pStream, void* p) {
+        auto* self = static_cast<CPulseCaptureBuffer*>(p);
+        if (!PA_STREAM_IS_GOOD(pa_stream_get_state(pStream)))
+            self->m_bLost.store(true, std::memory_order_relaxed);
+        self->m_pConnection->Signal();
+    }
+
+    // On the main loop's thread: copy what the server delivered, piece by
+    // piece, into the ring; a hole in the data becomes silence so that the
+    // positions keep time.
+    static void OnRead(pa_stream* pStream, size_t, void* p) {
+        auto* self = static_cast<CPulseCaptureBuffer*>(p);
+        const void* pData = nullptr;
+        size_t nBytes = 0;
+        while (pa_stream_readable_size(pStream) > 0) {
+            if (pa_stream_peek(pStream, &pData, &nBytes) < 0) return;
+            if (nBytes == 0) return;  // nothing after all
+            if (pData)
+                self->m_ring.Write(pData, static_cast<uint32_t>(nBytes));
+            else
+                self->m_ring.WriteSilence(static_cast<uint32_t>(nBytes));
+            pa_stream_drop(pStream);
+        }
+    }
+
+    std::shared_ptr<CPulseConnection> m_pConnection;
+    CCaptureRing m_ring;
+    pa_stream* m_pStream = nullptr;
+    std::atomic<bool> m_bLost{false};
+};
+
+class CPulseCapture : public ICapture {
+public:
+    CPulseCapture(std::shared_ptr<CPulseConnection> pConnection, std::string strSource,
+                  std::function<void(int)> fnError)
+        : m_pConnection(std::move(pConnection)),
+          m_strSource(std::move(strSource)),
+          m_fnError(std::move(fnError)) {}
+
+    HRESULT CreateCaptureBuffer(const DSCBUFFERDESC* pDesc,
+                                std::unique_ptr<ICaptureBuffer>& pBuffer) override {
+        if (!pDesc || pDesc->dwSize != sizeof(DSCBUFFERDESC) || !pDesc->lpwfxFormat)
+            return DSERR_INVALIDPARAM;
+        if (!IsTunerCaptureFormat(*pDesc->lpwfxFormat)) return DSERR_BADFORMAT;
+        if (pDesc->dwBufferBytes < 48 || pDesc->dwBufferBytes % 4 != 0) return DSERR_INVALIDPARAM;
+        auto pNew = std::make_unique<CPulseCaptureBuffer>(m_pConnection, pDesc->dwBufferBytes);
+        const int err = pNew->Connect(m_strSource);
+        if (err != PA_OK) {
+            m_fnError(err);
+            return ResultFromPulseError(err, PulseStep::CreateBuffer);
+        }
+        pBuffer = std::move(pNew);
+        return DS_OK;
+    }
+
+private:
+    std::shared_ptr<CPulseConnection> m_pConnection;
+    std::string m_strSource;
+    std::function<void(int)> m_fnError;
+};
+
+}  // namespace
+
+CPulseCaptureSystem::CPulseCaptureSystem(std::string strServer)
+    : m_strServer(std::move(strServer)) {}
+
+void CPulseCaptureSystem::SetError(int nPulseError) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_strLastError = nPulseError == PULSE_ERR_NOMEMORY ? "Out of memory" : pa_strerror(nPulseError);
+}
+
+std::string CPulseCaptureSystem::GetLastErrorText() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strLastError;
+}
+
+bool CPulseCaptureSystem::ListSources(std::vector<PulseSource>& sources, HRESULT& hr) {
+    sources.clear();
+    CPulseConnection connection;
+    int err = connection.Connect(m_strServer);
+    if (err == PA_OK) {
+        CPulseConnection::Locked lock(connection);
+        SourceQuery query{&connection, {}};
+        pa_operation* pOp =
+            pa_context_get_source_info_list(connection.m_pContext, &OnSourceInfo, &query);
+        if (!connection.WaitOperation(pOp) || !query.bDone) err = PA_ERR_TIMEOUT;
+        sources = std::move(query.sources);
+    }
+    if (err != PA_OK) {
+        SetError(err);
+        hr = ResultFromPulseError(err, PulseStep::OpenDevice);
+        return false;
+    }
+    hr = DS_OK;
+    return true;
+}
+
+HRESULT CPulseCaptureSystem::CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) {
+    std::vector<PulseSource> sources;
+    HRESULT hr = DS_OK;
+    if (!ListSources(sources, hr)) return hr;
+    if (!pCallback(nullptr, "Default source", "pulse", pContext)) return DS_OK;
+    for (const PulseSource& s : SelectOfferedSources(sources))
+        if (!pCallback(&s.strName, s.strDescription.c_str(), "pulse", pContext)) break;
+    return DS_OK;
+}
+
+HRESULT CPulseCaptureSystem::CaptureCreate(const std::string& strId,
+                                           std::unique_ptr<ICapture>& pCapture) {
+    auto pConnection = std::make_shared<CPulseConnection>();
+    int err = pConnection->Connect(m_strServer);
+    if (err == PA_OK && !strId.empty()) {
+        // A source named explicitly is opened whether it is offered or not,
+        // but it must exist.
+        CPulseConnection::Locked lock(*pConnection);
+        SourceQuery query{pConnection.get(), {}};
+        pa_operation* pOp = pa_context_get_source_info_by_name(pConnection->m_pContext,
+                                                               strId.c_str(), &OnSourceInfo, &query);
+        if (!pConnection->WaitOperation(pOp) || !query.bDone)
+            err = PA_ERR_TIMEOUT;
+        else if (!query.bFound)
+            err = PA_ERR_NOENTITY;
+    }
+    if (err != PA_OK) {
+        SetError(err);
+        return ResultFromPulseError(err, PulseStep::OpenDevice);
+    }
+    pCapture = std::make_unique<CPulseCapture>(std::move(pConnection), strId,
+                                               [this](int e) { SetError(e); });
+    return DS_OK;
+}

@@ -1,0 +1,175 @@
+#include "platform/sound/WaveFileCapture.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <thread>
+#include <utility>
+
+#include "platform/sound/AudioFileReader.h"
+#include "platform/sound/CaptureRing.h"
+
+namespace {
+
+constexpr uint32_t BYTES_PER_SECOND = 64000;
+constexpr uint32_t FRAME_BYTES = 4;
+// The feeder wakes this often and writes what is due by the clock.
+constexpr auto FEED_INTERVAL = std::chrono::milliseconds(10);
+
+class CWaveFileCaptureBuffer : public ICaptureBuffer {
+public:
+    CWaveFileCaptureBuffer(std::shared_ptr<WaveFileState> pState, uint32_t nBytes)
+        : m_pState(std::move(pState)), m_ring(nBytes) {}
+    ~CWaveFileCaptureBuffer() override { Stop(); }
+
+    HRESULT GetNotify(ICaptureNotify** ppNotify) override {
+        if (!ppNotify) return DSERR_INVALIDPARAM;
+        *ppNotify = &m_ring;
+        return DS_OK;
+    }
+
+    HRESULT Start(uint32_t /*dwFlags*/) override {
+        std::lock_guard<std::mutex> control(m_controlMutex);
+        if (m_feeder.joinable()) return DS_OK;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_bStop = false;
+        }
+        m_ring.SetRunning(true);
+        try {
+            m_feeder = std::thread(&CWaveFileCaptureBuffer::Feed, this);
+        } catch (...) {
+            m_ring.SetRunning(false);
+            return DSERR_GENERIC;
+        }
+        return DS_OK;
+    }
+
+    HRESULT Stop() override {
+        std::lock_guard<std::mutex> control(m_controlMutex);
+        if (!m_feeder.joinable()) return DS_OK;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_bStop = true;
+        }
+        m_wake.notify_all();
+        m_feeder.join();
+        m_ring.SetRunning(false);
+        return DS_OK;
+    }
+
+    HRESULT GetStatus(uint32_t* pdwStatus) override {
+        if (!pdwStatus) return DSERR_INVALIDPARAM;
+        *pdwStatus = m_ring.IsRunning() ? DSCBSTATUS_CAPTURING | DSCBSTATUS_LOOPING : 0;
+        return DS_OK;
+    }
+    HRESULT GetCurrentPosition(uint32_t* pdwCapture, uint32_t* pdwRead) override {
+        return m_ring.GetCurrentPosition(pdwCapture, pdwRead);
+    }
+    HRESULT Lock(uint32_t dwOffset, uint32_t dwBytes, void** pp1, uint32_t* pn1, void** pp2,
+                 uint32_t* pn2, uint32_t /*dwFlags*/) override {
+        return m_ring.Lock(dwOffset, dwBytes, pp1, pn1, pp2, pn2);
+    }
+    HRESULT Unlock(void* p1, uint32_t n1, void* p2, uint32_t n2) override {
+        return m_ring.Unlock(p1, n1, p2, n2);
+    }
+
+private:
+    // Writes, every few milliseconds, the bytes the clock says are due since
+    // Start: the file from where it stopped, then silence. A stop and a new
+    // start continue the file where it was.
+    void Feed() {
+        using Clock = std::chrono::steady_clock;
+        const auto tStart = Clock::now();
+        uint64_t nWritten = 0;
+        const auto* pFile = reinterpret_cast<const uint8_t*>(m_pState->samples.data());
+        const uint64_t nFileBytes = m_pState->GetFileBytes();
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!m_bStop) {
+            const auto us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - tStart);
+            const uint64_t nDue =
+                static_cast<uint64_t>(us.count()) * BYTES_PER_SECOND / 1000000 / FRAME_BYTES * FRAME_BYTES;
+            while (nWritten < nDue) {
+                // Pieces of at most a quarter ring, so a late wake-up never
+                // writes over data in one go.
+                uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(nDue - nWritten, m_ring.GetSize() / 4 / FRAME_BYTES * FRAME_BYTES));
+                const uint64_t nPlayed = m_pState->nBytesPlayed.load(std::memory_order_relaxed);
+                if (nPlayed < nFileBytes) {
+                    n = static_cast<uint32_t>(std::min<uint64_t>(n, nFileBytes - nPlayed));
+                    m_ring.Write(pFile + nPlayed, n);
+                    m_pState->nBytesPlayed.store(nPlayed + n, std::memory_order_relaxed);
+                } else {
+                    m_ring.WriteSilence(n);
+                }
+                nWritten += n;
+            }
+            m_wake.wait_for(lock, FEED_INTERVAL);
+        }
+    }
+
+    std::shared_ptr<WaveFileState> m_pState;
+    CCaptureRing m_ring;
+    std::mutex m_controlMutex;  // Start and Stop
+    std::mutex m_mutex;         // m_bStop
+    std::condition_variable m_wake;
+    bool m_bStop = false;
+    std::thread m_feeder;
+};
+
+class CWaveFileCapture : public ICapture {
+public:
+    explicit CWaveFileCapture(std::shared_ptr<WaveFileState> pState) : m_pState(std::move(pState)) {}
+
+    HRESULT CreateCaptureBuffer(const DSCBUFFERDESC* pDesc,
+                                std::unique_ptr<ICaptureBuffer>& pBuffer) override {
+        if (!pDesc || pDesc->dwSize != sizeof(DSCBUFFERDESC) || !pDesc->lpwfxFormat)
+            return DSERR_INVALIDPARAM;
+        if (!IsTunerCaptureFormat(*pDesc->lpwfxFormat)) return DSERR_BADFORMAT;
+        if (pDesc->dwBufferBytes < 16 || pDesc->dwBufferBytes % FRAME_BYTES != 0)
+            return DSERR_INVALIDPARAM;
+        pBuffer = std::make_unique<CWaveFileCaptureBuffer>(m_pState, pDesc->dwBufferBytes);
+        return DS_OK;
+    }
+
+private:
+    std::shared_ptr<WaveFileState> m_pState;
+};
+
+}  // namespace
+
+CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strPath) : m_strPath(std::move(strPath)) {}
+
+HRESULT CWaveFileCaptureSystem::CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) {
+    if (!pCallback(nullptr, "Primary Sound Capture Driver", "file", pContext)) return DS_OK;
+    pCallback(&m_strPath, m_strPath.c_str(), "file", pContext);
+    return DS_OK;
+}
+
+HRESULT CWaveFileCaptureSystem::CaptureCreate(const std::string& /*strId*/,
+                                              std::unique_ptr<ICapture>& pCapture) {
+    auto pState = std::make_shared<WaveFileState>();
+    std::string strError;
+    if (!ReadAudioFile16kStereo(m_strPath, pState->samples, strError)) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_strLastError = strError.empty() ? "Cannot read " + m_strPath : strError;
+        return DSERR_INVALIDPARAM;
+    }
+    // The feeder writes whole frames only.
+    if (pState->samples.size() % 2 != 0) pState->samples.pop_back();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_pState = pState;
+    }
+    pCapture = std::make_unique<CWaveFileCapture>(std::move(pState));
+    return DS_OK;
+}
+
+std::string CWaveFileCaptureSystem::GetLastErrorText() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strLastError;
+}
+
+std::shared_ptr<const WaveFileState> CWaveFileCaptureSystem::GetState() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_pState;
+}
