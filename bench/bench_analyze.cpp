@@ -52,8 +52,18 @@ std::string MakeTestFile(int rate = RATE, int channels = 2) {
     return path.string();
 }
 
+// The 60 s file, written once for the analysis benchmarks and removed at exit.
+struct SharedTestFile {
+    std::string path = MakeTestFile();
+    ~SharedTestFile() {
+        std::error_code ec;
+        if (!path.empty()) std::filesystem::remove(path, ec);
+    }
+};
+
 void RunAnalysis(benchmark::State& state, bool bAll, bool bTsv) {
-    static const std::string path = MakeTestFile();
+    static const SharedTestFile file;
+    const std::string& path = file.path;
     if (path.empty()) {
         state.SkipWithError("cannot write the test file");
         return;

@@ -175,8 +175,10 @@ TEST(AudioFileReader, UnreadableFilesFailWithOneLineNamingTheFile) {
     ASSERT_TRUE(WriteText(dir / "notes.txt", "A5 = 440 Hz\nnot a sound file\n"));
     ASSERT_TRUE(WriteText(dir / "zero-bytes.wav", ""));
     ASSERT_TRUE(WriteAudio(dir / "no-frames.wav", 16000, 2, 0, Pattern));
-    const std::string cases[] = {dir / "notes.txt", dir / "zero-bytes.wav", dir / "no-frames.wav",
-                                 dir / "missing.wav", dir / ""};
+    // 16000 / 40 is beyond what the resampler converts.
+    ASSERT_TRUE(WriteAudio(dir / "rate40.wav", 40, 1, 100, Pattern));
+    const std::string cases[] = {dir / "notes.txt",   dir / "zero-bytes.wav", dir / "no-frames.wav",
+                                 dir / "missing.wav", dir / "",               dir / "rate40.wav"};
     for (const std::string& path : cases) {
         SCOPED_TRACE(path);
         std::vector<int16_t> s = {1, 2};
