@@ -173,6 +173,15 @@ void Stage(unsigned n, unsigned blockEnd, const double* wr, const double* wi, fl
 
 bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut) {
     if (!IsValidFftSize(n)) return false;
+    unsigned used = n;
+    while (used > 0 && reIn[used - 1] == 0.0f && (!imIn || imIn[used - 1] == 0.0f)) --used;
+    return ComputeFftPadded(n, reIn, imIn, used, reOut, imOut);
+}
+
+bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned used,
+                      float* reOut, float* imOut) {
+    if (!IsValidFftSize(n)) return false;
+    if (used > n) used = n;
     unsigned bits = 0;
     while ((1u << bits) < n) ++bits;
 
@@ -187,8 +196,6 @@ bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, 
         // block (y - t and y + t with t = 0). Filling the blocks directly gives
         // the same numbers; at most the sign of an exact zero can differ, which
         // no magnitude sees.
-        unsigned used = n;
-        while (used > 0 && reIn[used - 1] == 0.0f && (!imIn || imIn[used - 1] == 0.0f)) --used;
         unsigned s = 0;
         while (s < bits && used <= (n >> (s + 1))) ++s;
         const unsigned span = 1u << s;

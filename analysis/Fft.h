@@ -29,5 +29,11 @@ void ComputeWindowCoefficients(int nType, float fGaussAlpha, int N, float* afWin
 // are float. Returns false, computing nothing, when n is not a power of two.
 bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut);
 
+// The same transform when only reIn[0 ... nUsed-1] and imIn[0 ... nUsed-1]
+// can be non-zero (the rest must be zero); saves the search for the end of the
+// data.
+bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned nUsed,
+                      float* reOut, float* imOut);
+
 // The size check on its own.
 inline bool IsValidFftSize(unsigned n) { return n > 0 && (n & (n - 1)) == 0; }

@@ -13,7 +13,33 @@ constexpr int MIN_SEGMENT = 50;       // shortest segment kept by the trimming
 constexpr int DEFAULT_HALF_WIDTH = 35;
 }  // namespace
 
-CPitchAnalyser::CPitchAnalyser() = default;
+namespace {
+// Start of the coefficients for segment length N in the window cache.
+constexpr size_t WindowOffset(unsigned N) {
+    return size_t(N) * (N - 1) / 2 - size_t(MIN_SEGMENT) * (MIN_SEGMENT - 1) / 2;
+}
+}  // namespace
+
+CPitchAnalyser::CPitchAnalyser()
+    : m_windowCache(WindowOffset(S + 1)), m_windowCached(S + 1, 0) {}
+
+const float* CPitchAnalyser::WindowFor(int nType, float fAlpha, int N) {
+    if (N < MIN_SEGMENT || N > static_cast<int>(S)) {  // not a trimmed length
+        ComputeWindowCoefficients(nType, fAlpha, N, m_afWindow.data());
+        return m_afWindow.data();
+    }
+    if (nType != m_nWindowCacheType || (nType == WINDOW_GAUSSIAN && fAlpha != m_fWindowCacheAlpha)) {
+        std::fill(m_windowCached.begin(), m_windowCached.end(), 0);
+        m_nWindowCacheType = nType;
+        m_fWindowCacheAlpha = fAlpha;
+    }
+    float* const coefficients = m_windowCache.data() + WindowOffset(N);
+    if (!m_windowCached[N]) {
+        ComputeWindowCoefficients(nType, fAlpha, N, coefficients);
+        m_windowCached[N] = 1;
+    }
+    return coefficients;
+}
 
 void CPitchAnalyser::ApplyFftParameters(int nWindowType, int nSizeIndex, float fAlpha) {
     m_nWindowType.store(nWindowType, std::memory_order_relaxed);
@@ -42,6 +68,7 @@ CPitchAnalyser::Snapshot CPitchAnalyser::TakeSnapshot() const {
 }
 
 void CPitchAnalyser::ComputeWindow(int N) {
+    if (N < 0 || N > static_cast<int>(MAX_FFT_SIZE)) return;
     const int type = m_nWindowType.load(std::memory_order_relaxed);
     const float alpha = m_fGaussAlpha.load(std::memory_order_relaxed);
     ComputeWindowCoefficients(type, alpha, N, m_afWindow.data());
@@ -58,12 +85,13 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     float* const spec = m_afSpectrum.data();
 
     // 1. Frame: left plus right as the real part, imaginary part 0, copied to
-    // the start of the work area; the rest of it is zero.
-    std::fill(m_afFrame.begin(), m_afFrame.end(), 0.0f);
+    // the start of the work area; the rest of it is zero. (The frame's
+    // imaginary parts and its second half are never written, and nothing
+    // beyond the frame's size is ever written non-zero in the work area, so
+    // copying the frame over its start clears the area as a whole.)
     for (unsigned v = 0; v < BLOCK_VALUES; v += 2)
         m_afFrame[v] = static_cast<float>(int(pBlock[v]) + int(pBlock[v + 1]));
     std::copy(m_afFrame.begin(), m_afFrame.end(), spec);
-    std::fill(spec + m_afFrame.size(), spec + m_afSpectrum.size(), 0.0f);
     auto x = [spec](unsigned s) -> float& { return spec[2 * s]; };
 
     // 2. Level reference: the block's positive peak relative to full scale of
@@ -96,20 +124,14 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     for (unsigned j = L; j < H; ++j) x(j) = 0.0f;
 
     // 4. Window.
-    if (snap.nWindowType != m_nWindowCacheType || static_cast<int>(L) != m_nWindowCacheLength ||
-        (snap.nWindowType == WINDOW_GAUSSIAN && snap.fGaussAlpha != m_fWindowCacheAlpha)) {
-        ComputeWindowCoefficients(snap.nWindowType, snap.fGaussAlpha, static_cast<int>(L),
-                                  m_afWindow.data());
-        m_nWindowCacheType = snap.nWindowType;
-        m_nWindowCacheLength = static_cast<int>(L);
-        m_fWindowCacheAlpha = snap.fGaussAlpha;
-    }
+    const float* const window = WindowFor(snap.nWindowType, snap.fGaussAlpha, static_cast<int>(L));
     for (unsigned j = 0; j < L; ++j)
-        x(j) = static_cast<float>(static_cast<double>(x(j)) * m_afWindow[j]);
+        x(j) = static_cast<float>(static_cast<double>(x(j)) * window[j]);
 
     // 5. Transform of the segment followed by zeros.
-    for (unsigned j = 0; j < n; ++j) m_afRe[j] = x(j);
-    if (!ComputeFft(n, m_afRe.data(), nullptr, m_afReOut.data(), m_afImOut.data())) {
+    for (unsigned j = 0; j < L; ++j) m_afRe[j] = x(j);
+    std::fill(m_afRe.begin() + L, m_afRe.begin() + n, 0.0f);
+    if (!ComputeFftPadded(n, m_afRe.data(), nullptr, L, m_afReOut.data(), m_afImOut.data())) {
         if (m_pHost) m_pHost->OnFftSizeRefused();
         return false;
     }
@@ -123,11 +145,15 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     float* const M = spec;
 
     // 7. Smoothing, three passes of an ascending and a descending sweep.
+    // The descending sweep reads each lower neighbour before it is updated, so
+    // it is the same as averaging with a copy, which vectorises.
+    float* const old = m_afScratch.data();
     for (int pass = 0; pass < 3; ++pass) {
         for (unsigned k = 0; k + 1 < H; ++k)
             M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
-        for (unsigned k = H - 1; k >= 1; --k)
-            M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k - 1]);
+        std::copy(M, M + H, old);
+        for (unsigned k = 1; k < H; ++k)
+            M[k] = static_cast<float>(0.5 * old[k] + 0.5 * old[k - 1]);
     }
 
     // 8. Floor, so that every magnitude has a logarithm.

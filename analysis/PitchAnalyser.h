@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "analysis/CentCounter.h"
 #include "analysis/Constants.h"
@@ -131,11 +132,16 @@ private:
     std::array<float, MAX_FFT_SIZE> m_afReOut{};
     std::array<float, MAX_FFT_SIZE> m_afImOut{};
 
-    // The coefficients of the last segment, reused while type, length and
-    // alpha stay the same.
+    // Window coefficients for every segment length the trimming can give,
+    // filled as lengths occur and kept while type and alpha stay the same:
+    // the segment length changes from block to block, the coefficients for a
+    // length never do.
+    const float* WindowFor(int nType, float fAlpha, int N);
+    std::vector<float> m_windowCache;
+    std::vector<unsigned char> m_windowCached;
     int m_nWindowCacheType = -1;
-    int m_nWindowCacheLength = 0;
     float m_fWindowCacheAlpha = 0.0f;
+    std::array<float, MAX_FFT_SIZE / 2 + 1> m_afScratch{};
 
     PitchReading m_reading;
 };
