@@ -23,9 +23,9 @@ constexpr int SECONDS = 60;
 // write: a new note every half second, two octaves around A5, with a
 // harmonic and a little noise.
 std::string MakeTestFile(int rate = RATE, int channels = 2) {
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() /
-        ("kalvo_bench_analyze_60s_" + std::to_string(rate) + "_" + std::to_string(channels) + ".wav");
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("kalvo_bench_analyze_60s_" + std::to_string(rate) + "_" +
+                                        std::to_string(channels) + ".wav");
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
@@ -119,12 +119,22 @@ void RunRead(benchmark::State& state, int rate, int channels) {
     std::filesystem::remove(path);
 }
 
-void BM_ReadOnly16kStereo(benchmark::State& state) { RunRead(state, 16000, 2); }
-void BM_ReadOnly44kMono(benchmark::State& state) { RunRead(state, 44100, 1); }
+void BM_ReadOnly16kStereo(benchmark::State& state) {
+    RunRead(state, 16000, 2);
+}
+void BM_ReadOnly44kMono(benchmark::State& state) {
+    RunRead(state, 44100, 1);
+}
 
-void BM_AnalyzeLog(benchmark::State& state) { RunAnalysis(state, false, false); }
-void BM_AnalyzeAll(benchmark::State& state) { RunAnalysis(state, true, false); }
-void BM_AnalyzeTsv(benchmark::State& state) { RunAnalysis(state, false, true); }
+void BM_AnalyzeLog(benchmark::State& state) {
+    RunAnalysis(state, false, false);
+}
+void BM_AnalyzeAll(benchmark::State& state) {
+    RunAnalysis(state, true, false);
+}
+void BM_AnalyzeTsv(benchmark::State& state) {
+    RunAnalysis(state, false, true);
+}
 
 }  // namespace
 

@@ -16,9 +16,9 @@ enum class ValueKind { None, Required, Optional };
 // One command-line option. Adding an option is adding a row: the parser and
 // the help text both come from this table.
 struct OptionSpec {
-    const char* name;      // without the leading "--"
+    const char* name;  // without the leading "--"
     ValueKind kind;
-    const char* metavar;   // shown in the help text
+    const char* metavar;  // shown in the help text
     const char* help;
     // Applies the option; strValue is empty for ValueKind::None (and for an
     // omitted optional value). Returns false with a message in strError.
@@ -41,7 +41,9 @@ bool ParseNumber(const std::string& s, double& value) {
     return ec == std::errc() && ptr == last && first != last && std::isfinite(value);
 }
 
-std::string Quoted(const std::string& s) { return "'" + s + "'"; }
+std::string Quoted(const std::string& s) {
+    return "'" + s + "'";
+}
 
 std::string WindowNameList() {
     std::string list;
@@ -69,8 +71,8 @@ const std::vector<OptionSpec>& Options() {
         {"fft", ValueKind::Required, "SIZE", "FFT size, 4096 or 8192 (default 8192)",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              int n = 0;
-             if (ParseWholeNumber(v, n) && (n == static_cast<int>(FFT_SIZE_SMALL) ||
-                                            n == static_cast<int>(FFT_SIZE_LARGE))) {
+             if (ParseWholeNumber(v, n) &&
+                 (n == static_cast<int>(FFT_SIZE_SMALL) || n == static_cast<int>(FFT_SIZE_LARGE))) {
                  o.nFftSizeIndex = n == static_cast<int>(FFT_SIZE_SMALL) ? 0 : 1;
                  return true;
              }
@@ -97,7 +99,8 @@ const std::vector<OptionSpec>& Options() {
              err = "--alpha: " + Quoted(v) + " is not a number from 0 to 1";
              return false;
          }},
-        {"a5", ValueKind::Required, "HZ", "reference of A5 in whole hertz, 380 to 480 (default 440)",
+        {"a5", ValueKind::Required, "HZ",
+         "reference of A5 in whole hertz, 380 to 480 (default 440)",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              int n = 0;
              if (ParseWholeNumber(v, n) && n >= MIN_A5 && n <= MAX_A5) {
@@ -175,7 +178,8 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
             return false;
         }
         const std::size_t eq = arg.find('=');
-        const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        const std::string name =
+            arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
         const OptionSpec* spec = FindOption(name);
         if (!spec) {
             strError = "unknown option " + Quoted("--" + name) + " (see --help)";
@@ -232,16 +236,18 @@ std::string AnalyzeUsage() {
         if (spec.help) {
             help = spec.help;
         } else if (std::string(spec.name) == "window") {
-            help = "window function (default Hanning):" + std::string("\n") +
-                   std::string(22, ' ') + WindowNameList();
+            help = "window function (default Hanning):" + std::string("\n") + std::string(22, ' ') +
+                   WindowNameList();
         } else if (std::string(spec.name) == "transpose") {
             help = "note transposition (default 0):";
             for (int row = 0; row < TRANSPOSITION_COUNT; ++row)
                 help += "\n" + std::string(22, ' ') + std::to_string(row) + " = " +
                         TranspositionText(row);
         }
-        if (left.size() < 22) left.resize(22, ' ');
-        else left += "\n" + std::string(22, ' ');
+        if (left.size() < 22)
+            left.resize(22, ' ');
+        else
+            left += "\n" + std::string(22, ' ');
         text += left + help + "\n";
     }
     text +=

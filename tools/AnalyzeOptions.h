@@ -15,14 +15,14 @@ enum class OutputFormat { Log, Tsv };
 // start-up (8192 points, Hanning, A5 = 440 Hz, no transposition) and the FFT
 // dialog's alpha.
 struct CAnalyzeOptions {
-    std::string strInput;             // the audio file
+    std::string strInput;  // the audio file
     OutputFormat format = OutputFormat::Log;
-    bool bAllBlocks = false;          // --all: a line for every block
-    int nFftSizeIndex = 1;            // 0 = 4096, 1 = 8192
+    bool bAllBlocks = false;  // --all: a line for every block
+    int nFftSizeIndex = 1;    // 0 = 4096, 1 = 8192
     int nWindowType = WINDOW_HANNING;
-    float fAlpha = 0.5f;              // Gaussian alpha, 0 ... 1
-    int nA5 = 440;                    // Hz, MIN_A5 ... MAX_A5
-    int nTransposition = 0;           // row 0 ... TRANSPOSITION_COUNT - 1
+    float fAlpha = 0.5f;     // Gaussian alpha, 0 ... 1
+    int nA5 = 440;           // Hz, MIN_A5 ... MAX_A5
+    int nTransposition = 0;  // row 0 ... TRANSPOSITION_COUNT - 1
     bool bHelp = false;
     bool bVersion = false;
 };

@@ -51,8 +51,8 @@ std::string TsvHeader() {
 std::string TsvLine(uint64_t nBlock, const PitchReading& r) {
     const char* name = NoteName(r.nNoteIndex);
     char text[256];
-    std::snprintf(text, sizeof text, "%" PRIu64 "\t%.6f\t%.17g\t%.9g\t%d\t%d\t%.9g\t%d\t%s\t%d\t%d\t%d",
-                  nBlock,
+    std::snprintf(text, sizeof text,
+                  "%" PRIu64 "\t%.6f\t%.17g\t%.9g\t%d\t%d\t%.9g\t%d\t%s\t%d\t%d\t%d", nBlock,
                   static_cast<double>(nBlock * BLOCK_FRAMES) / static_cast<double>(SAMPLE_RATE),
                   r.dFrequency, static_cast<double>(r.fFrequency), r.bFrequencyChanged, r.nPeakBin,
                   static_cast<double>(r.fTransposedFrequency), r.nNoteIndex, name ? name : "",

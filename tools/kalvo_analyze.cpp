@@ -18,7 +18,8 @@ int Fail(int status, const std::string& message) {
 int main(int argc, char** argv) {
     CAnalyzeOptions options;
     std::string error;
-    if (!ParseAnalyzeOptions(argc, argv, options, error)) return Fail(EXIT_ANALYZE_BAD_INPUT, error);
+    if (!ParseAnalyzeOptions(argc, argv, options, error))
+        return Fail(EXIT_ANALYZE_BAD_INPUT, error);
     if (options.bHelp) {
         std::fputs(AnalyzeUsage().c_str(), stdout);
         return std::fflush(stdout) == 0 ? EXIT_ANALYZE_OK : EXIT_ANALYZE_WRITE_FAILED;

@@ -55,7 +55,9 @@ int16_t ToSample(float v) {
 
 CAudioFileReader16k::CAudioFileReader16k() = default;
 
-CAudioFileReader16k::~CAudioFileReader16k() { Close(); }
+CAudioFileReader16k::~CAudioFileReader16k() {
+    Close();
+}
 
 void CAudioFileReader16k::Close() {
     if (m_pFile) sf_close(m_pFile);
@@ -122,7 +124,8 @@ bool CAudioFileReader16k::Open(const std::string& strPath, std::string& strError
         int err = 0;
         m_pResampler = src_new(SRC_SINC_MEDIUM_QUALITY, m_nWorkChannels, &err);
         if (!m_pResampler)
-            return Fail(strError, "cannot set up the resampler (" + OneLine(src_strerror(err)) + ")");
+            return Fail(strError,
+                        "cannot set up the resampler (" + OneLine(src_strerror(err)) + ")");
     }
     return true;
 }
@@ -148,8 +151,10 @@ bool CAudioFileReader16k::ReadDirect(int16_t* pOut, std::size_t nFrames, std::si
     const int ch = m_nSourceChannels;
     while (nDelivered < nFrames && !m_bEndOfFile) {
         const std::size_t want = std::min(CHUNK_FRAMES, nFrames - nDelivered);
-        const sf_count_t got = sf_readf_short(m_pFile, m_asIn.data(), static_cast<sf_count_t>(want));
-        if (got < 0 || (static_cast<std::size_t>(got) < want && sf_error(m_pFile) != SF_ERR_NO_ERROR))
+        const sf_count_t got =
+            sf_readf_short(m_pFile, m_asIn.data(), static_cast<sf_count_t>(want));
+        if (got < 0 ||
+            (static_cast<std::size_t>(got) < want && sf_error(m_pFile) != SF_ERR_NO_ERROR))
             return Fail(strError, "read error (" + OneLine(sf_strerror(m_pFile)) + ")");
         const short* in = m_asIn.data();
         int16_t* out = pOut + 2 * nDelivered;
@@ -180,8 +185,8 @@ bool CAudioFileReader16k::FillInput(std::vector<float>& afDest, std::size_t& nCo
     return true;
 }
 
-bool CAudioFileReader16k::ReadConverted(int16_t* pOut, std::size_t nFrames,
-                                        std::size_t& nDelivered, std::string& strError) {
+bool CAudioFileReader16k::ReadConverted(int16_t* pOut, std::size_t nFrames, std::size_t& nDelivered,
+                                        std::string& strError) {
     const int ch = m_nWorkChannels;
     while (nDelivered < nFrames) {
         if (m_nOutPos < m_nOutCount) {

@@ -71,14 +71,14 @@ private:
     int m_nWorkChannels = 0;  // channels carried through the conversion: 1 or 2
     double m_dRatio = 1.0;    // output rate / file rate
 
-    std::vector<short> m_asIn;      // direct mode: one chunk of file frames
-    std::vector<float> m_afRaw;     // converted modes: one chunk of file frames
-    std::vector<float> m_afIn;      // ... reduced to the work channels
-    std::size_t m_nInPos = 0;       // frames of m_afIn already consumed
-    std::size_t m_nInCount = 0;     // frames held in m_afIn
-    std::vector<float> m_afOut;     // resampler output, work channels
+    std::vector<short> m_asIn;   // direct mode: one chunk of file frames
+    std::vector<float> m_afRaw;  // converted modes: one chunk of file frames
+    std::vector<float> m_afIn;   // ... reduced to the work channels
+    std::size_t m_nInPos = 0;    // frames of m_afIn already consumed
+    std::size_t m_nInCount = 0;  // frames held in m_afIn
+    std::vector<float> m_afOut;  // resampler output, work channels
     std::size_t m_nOutPos = 0;
     std::size_t m_nOutCount = 0;
-    bool m_bEndOfFile = false;      // every file frame has been read
-    bool m_bFinished = false;       // ... and every converted frame delivered
+    bool m_bEndOfFile = false;  // every file frame has been read
+    bool m_bFinished = false;   // ... and every converted frame delivered
 };

@@ -213,34 +213,21 @@ TEST_F(AnalyzeCommand, FftSizeAndWindowOptionsAreUsed) {
     }
 }
 
-TEST_F(AnalyzeCommand, SilenceGivesOneNoSignalLine) {
-    const std::string silent = dir / "silence.wav";
-    ASSERT_TRUE(WriteAudio(silent, 16000, 2, 16000, [](int64_t, int) { return 0.0; }));
-    const RunResult r = RunAnalyze(dir, {silent});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> entries = Entries(LogLines(r.out));
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0], "00:00:00:00 |  INFO> no input signal or out of range");
-}
-
 TEST_F(AnalyzeCommand, BadInputExitsWithStatus2AndOneLine) {
     ASSERT_TRUE(WriteText(dir / "readme.txt", "This is not audio.\nIt has two lines.\n"));
     ASSERT_TRUE(WriteText(dir / "zero.wav", ""));
     ASSERT_TRUE(WriteAudio(dir / "no-frames.wav", 16000, 2, 0, [](int64_t, int) { return 0.0; }));
+    // Option errors in detail are the parser's tests; here the program's
+    // answer to them.
     const std::vector<std::vector<std::string>> cases = {
         {dir / "readme.txt"},
         {dir / "zero.wav"},
         {dir / "no-frames.wav"},
         {dir / "missing.wav"},
         {},
-        {"--fft", "1024", stereo16},
-        {"--window", "triangle", stereo16},
-        {"--alpha", "2", stereo16},
-        {"--a5", "379", stereo16},
         {"--a5", "481", stereo16},
         {"--transpose", "9", stereo16},
-        {"--transpose", "-1", stereo16},
-        {stereo16, "--a5"},
+        {stereo16, "--fft"},
         {"--frobnicate", stereo16},
     };
     for (const std::vector<std::string>& args : cases) {
@@ -253,13 +240,7 @@ TEST_F(AnalyzeCommand, BadInputExitsWithStatus2AndOneLine) {
     EXPECT_NE(text.err.find("readme.txt"), std::string::npos) << text.err;
 }
 
-TEST_F(AnalyzeCommand, HelpVersionAndAFullDisk) {
-    const RunResult help = RunAnalyze(dir, {"--help"});
-    EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--all", "--tsv", "--fft", "--window", "--alpha", "--a5",
-                               "--transpose", "--help", "--version", "Blackmann", "E flat instr."})
-        EXPECT_NE(help.out.find(option), std::string::npos) << option;
-
+TEST_F(AnalyzeCommand, VersionAndAFullDisk) {
     const RunResult version = RunAnalyze(dir, {"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "kalvo-analyze " + GetProgramVersion() + "\n");

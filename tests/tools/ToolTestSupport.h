@@ -42,8 +42,7 @@ private:
 
 inline bool IsFloatFormat(int format) {
     const int sub = format & SF_FORMAT_SUBMASK;
-    return sub == SF_FORMAT_FLOAT || sub == SF_FORMAT_DOUBLE || sub == SF_FORMAT_VORBIS ||
-           sub == SF_FORMAT_OPUS;
+    return sub == SF_FORMAT_FLOAT || sub == SF_FORMAT_DOUBLE;
 }
 
 // Writes `frames` frames of `channels` with libsndfile; value(frame, channel)
@@ -76,7 +75,9 @@ inline bool WriteTone(const std::string& path, int rate, int channels, double hz
     const auto frames = static_cast<int64_t>(std::llround(rate * seconds));
     return WriteAudio(
         path, rate, channels, frames,
-        [=](int64_t i, int) { return peak * std::sin(2 * M_PI * hz * static_cast<double>(i) / rate); },
+        [=](int64_t i, int) {
+            return peak * std::sin(2 * M_PI * hz * static_cast<double>(i) / rate);
+        },
         format);
 }
 
@@ -106,8 +107,10 @@ inline RunResult RunAnalyze(const ScratchDir& dir, const std::vector<std::string
     const std::string errPath = dir / "stderr.txt";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     std::vector<std::string> words{KALVO_ANALYZE_PATH};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -117,7 +120,8 @@ inline RunResult RunAnalyze(const ScratchDir& dir, const std::vector<std::string
     pid_t pid = 0;
     if (posix_spawn(&pid, KALVO_ANALYZE_PATH, &actions, nullptr, argv.data(), environ) == 0) {
         int wstatus = 0;
-        if (waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
+        if (waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
+            result.status = WEXITSTATUS(wstatus);
     }
     posix_spawn_file_actions_destroy(&actions);
     if (stdoutPath.empty()) result.out = ReadWhole(outPath);
