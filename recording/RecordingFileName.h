@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "platform/system/Clock.h"
+
+// Name "kalvo_%4d%02d%02d_%02d%02d%02d" + extension from the UTC time, in the
+// current working directory, that names no existing file: when the name is
+// taken, "-2", "-3", ... is put before the extension.
+std::string MakeRecordingFileName(const UtcTime& time, const char* pszExtension);
+
+// The name "kalvo_YYYYMMDD_hhmmss" + suffix + extension; nSuffix below 2 gives
+// no suffix, else "-<nSuffix>".
+std::string FormatRecordingFileName(const UtcTime& time, int nSuffix, const char* pszExtension);
+
+// Creates a new recording file under the next free name and opens it as a
+// stream with pszMode ("w", "wb"; "+" opens it for reading too). The file is
+// created exclusively (O_CREAT | O_EXCL), so another recording started in the
+// same second, or a file that appears between the check and the open, is
+// never overwritten: the next suffix is tried instead. Null when the file
+// cannot be created; strName then holds the name last tried and errno tells why.
+FILE* CreateNewRecordingFile(const UtcTime& time, const char* pszExtension, const char* pszMode,
+                             std::string& strName);
+// The same from the current UTC time.
+FILE* CreateNewRecordingFile(const char* pszExtension, const char* pszMode, std::string& strName);
+
+// What a recorder takes from the system: the millisecond counter for its time
+// stamps, the UTC time and the creation of its file. Tests derive from it to
+// set the clock or hand out streams that fail.
+class CRecordingSystem {
+public:
+    virtual ~CRecordingSystem() = default;
+    virtual uint32_t MillisecondCounter() { return GetMillisecondCounter(); }
+    virtual UtcTime UtcNow() { return GetUtcTime(); }
+    virtual FILE* CreateFile(const char* pszExtension, const char* pszMode, std::string& strName) {
+        return CreateNewRecordingFile(UtcNow(), pszExtension, pszMode, strName);
+    }
+    // The real clock and file system.
+    static CRecordingSystem& Default();
+};
