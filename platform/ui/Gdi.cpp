@@ -165,14 +165,29 @@ bool CDC::Rectangle(int left, int top, int right, int bottom) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     if (right - left < 1 || bottom - top < 1) return true;
-    QPainter painter(pImage);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen pen = MakeQPen(*m_pPen);
-    painter.setPen(pen);
-    painter.setBrush(QColor::fromRgb(ToQRgb(m_pBrush->m_crColor)));
-    painter.setBackgroundMode(m_nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    painter.setBackground(QColor::fromRgb(ToQRgb(m_crBk)));
-    painter.drawRect(left, top, right - left - 1, bottom - top - 1);
+    if (m_pPen->m_nStyle != PS_SOLID) {
+        // Rare (no view outlines with dots): QPainter's dash pattern.
+        QPainter painter(pImage);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(MakeQPen(*m_pPen));
+        painter.setBrush(QColor::fromRgb(ToQRgb(m_pBrush->m_crColor)));
+        painter.setBackgroundMode(m_nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter.setBackground(QColor::fromRgb(ToQRgb(m_crBk)));
+        painter.drawRect(left, top, right - left - 1, bottom - top - 1);
+        return true;
+    }
+    // The same pixels as QPainter's drawRect(left, top, right - left - 1,
+    // bottom - top - 1) with a cosmetic pen, written directly: a repaint
+    // draws dozens of these.
+    const std::uint32_t pen = ToQRgb(m_pPen->m_crColor);
+    const std::uint32_t brush = ToQRgb(m_pBrush->m_crColor);
+    const QRect area = QRect(left, top, right - left, bottom - top).intersected(pImage->rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(pImage->scanLine(y));
+        const bool bEdgeRow = y == top || y == bottom - 1;
+        for (int x = area.left(); x <= area.right(); ++x)
+            line[x] = bEdgeRow || x == left || x == right - 1 ? pen : brush;
+    }
     return true;
 }
 
@@ -198,12 +213,6 @@ bool CDC::LineTo(int x, int y) {
     RasterLine(m_ptCurrent.x(), m_ptCurrent.y(), x, y);
     m_ptCurrent = QPoint(x, y);
     return Surface() != nullptr;
-}
-
-void CDC::SetPixel(int x, int y, std::uint32_t rgb) {
-    QImage* pImage = Surface();
-    if (x < 0 || y < 0 || x >= pImage->width() || y >= pImage->height()) return;
-    reinterpret_cast<std::uint32_t*>(pImage->scanLine(y))[x] = rgb;
 }
 
 // GDI's line rule: one pixel per step of the major axis, the end point left
@@ -233,14 +242,23 @@ void CDC::RasterLine(int x0, int y0, int x1, int y1) {
     const std::uint32_t on = ToQRgb(m_pPen->m_crColor);
     const std::uint32_t gap = ToQRgb(m_crBk);
     const bool bDotted = m_pPen->m_nStyle == PS_DOT;
+    const bool bOpaqueGaps = m_nBkMode == OPAQUE;
+    uchar* const bits = pImage->bits();
+    const qsizetype stride = pImage->bytesPerLine();
+    const int width = pImage->width(), height = pImage->height();
+    auto plot = [&](int px, int py, std::uint32_t rgb) {
+        if (static_cast<unsigned>(px) < static_cast<unsigned>(width) &&
+            static_cast<unsigned>(py) < static_cast<unsigned>(height))
+            reinterpret_cast<std::uint32_t*>(bits + py * stride)[px] = rgb;
+    };
 
     int x = x0, y = y0;
     long long e = 2LL * minor - major;
     for (int i = 0; i < major; ++i) {
         if (!bDotted || i % 6 < 3)
-            SetPixel(x, y, on);
-        else if (m_nBkMode == OPAQUE)
-            SetPixel(x, y, gap);
+            plot(x, y, on);
+        else if (bOpaqueGaps)
+            plot(x, y, gap);
         const bool bStepMinor = e > 0 || (e == 0 && minorStep < 0);
         if (bStepMinor) {
             if (bXMajor) y += sy; else x += sx;
@@ -274,17 +292,19 @@ bool CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     QImage* pDst = Surface();
     QImage* pSrc = pSrcDC ? pSrcDC->Surface() : nullptr;
     if (!pDst || !pSrc || (dwRop != SRCCOPY && dwRop != SRCAND)) return false;
-    for (int row = 0; row < nHeight; ++row) {
-        const int dy = y + row, sy = ySrc + row;
-        if (dy < 0 || dy >= pDst->height() || sy < 0 || sy >= pSrc->height()) continue;
-        auto* dst = reinterpret_cast<std::uint32_t*>(pDst->scanLine(dy));
-        const auto* src = reinterpret_cast<const std::uint32_t*>(pSrc->constScanLine(sy));
-        for (int col = 0; col < nWidth; ++col) {
-            const int dx = x + col, sx = xSrc + col;
-            if (dx < 0 || dx >= pDst->width() || sx < 0 || sx >= pSrc->width()) continue;
-            // Both surfaces are opaque 32-bit pixels; AND keeps alpha at 0xFF.
-            dst[dx] = dwRop == SRCAND ? (dst[dx] & src[sx]) : (src[sx] | 0xFF000000u);
-        }
+    // Clip the copy to both surfaces first.
+    const int col0 = std::max({0, -x, -xSrc});
+    const int col1 = std::min({nWidth, pDst->width() - x, pSrc->width() - xSrc});
+    const int row0 = std::max({0, -y, -ySrc});
+    const int row1 = std::min({nHeight, pDst->height() - y, pSrc->height() - ySrc});
+    for (int row = row0; row < row1; ++row) {
+        auto* dst = reinterpret_cast<std::uint32_t*>(pDst->scanLine(y + row));
+        const auto* src = reinterpret_cast<const std::uint32_t*>(pSrc->constScanLine(ySrc + row));
+        // Both surfaces hold opaque 32-bit pixels; AND keeps alpha at 0xFF.
+        if (dwRop == SRCAND)
+            for (int col = col0; col < col1; ++col) dst[x + col] &= src[xSrc + col];
+        else
+            for (int col = col0; col < col1; ++col) dst[x + col] = src[xSrc + col] | 0xFF000000u;
     }
     return true;
 }

@@ -160,7 +160,6 @@ public:
 
 private:
     QImage* Surface() const;
-    void SetPixel(int x, int y, std::uint32_t rgb);
     void RasterLine(int x0, int y0, int x1, int y1);
 
     QImage* m_pSurface = nullptr;  // not owned
