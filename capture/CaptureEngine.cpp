@@ -46,7 +46,9 @@ int CreateBufferDetailMessage(HRESULT hr) {
 CCaptureEngine::CCaptureEngine(ICaptureSystem& system, CPitchAnalyser& analyser)
     : m_system(system), m_analyser(analyser), m_asBlock(BLOCK_BUFFER_VALUES, 0) {}
 
-CCaptureEngine::~CCaptureEngine() { Close(); }
+CCaptureEngine::~CCaptureEngine() {
+    Close();
+}
 
 CaptureStartUp CCaptureEngine::StartUp() {
     CaptureStartUp result;
@@ -159,7 +161,8 @@ bool CCaptureEngine::SetCaptureNotifications() {
         m_aNotifyPositions[i].dwOffset = i * m_nNotifySize + m_nNotifySize - 1;
         m_aNotifyPositions[i].hEventNotify = &m_hNotifyEvent;
     }
-    return SUCCEEDED(m_pCaptureNotify->SetNotificationPositions(NOTIFY_COUNT, m_aNotifyPositions.data()));
+    return SUCCEEDED(
+        m_pCaptureNotify->SetNotificationPositions(NOTIFY_COUNT, m_aNotifyPositions.data()));
 }
 
 HRESULT CCaptureEngine::Start() {
@@ -214,6 +217,7 @@ void CCaptureEngine::Close(const std::function<void()>& fnPumpEvents, uint32_t n
 void CCaptureEngine::ProcessCaptureNotification() {
     std::fill(m_asBlock.begin(), m_asBlock.end(), int16_t{0});
     uint32_t nTaken = 0;
+    uint32_t nBlocks = 0;
     {
         std::lock_guard<std::mutex> lock(m_bufferMutex);
         if (!m_pCaptureBuffer || m_nNotifySize == 0 || m_nBufferSize == 0) return;
@@ -249,8 +253,10 @@ void CCaptureEngine::ProcessCaptureNotification() {
         }
         m_pCaptureBuffer->Unlock(p1, n1, p2, n2);
         nTaken = nCopy1 + nCopy2;
+        nBlocks = nTaken / m_nNotifySize;
     }
     m_nWakeUpsWithData.fetch_add(1, std::memory_order_relaxed);
+    m_nBlocksTaken.fetch_add(nBlocks, std::memory_order_relaxed);
 
     // Past here the thread calls out (recorder, views); not once closing.
     if (m_bClosing) return;
@@ -297,6 +303,12 @@ unsigned CCaptureEngine::CaptureThreadProc(CCaptureEngine* pEngine) {
     }
     pEngine->m_endCondition.notify_all();
     return 0;
+}
+
+HRESULT CCaptureEngine::GetCaptureStatus(uint32_t* pdwStatus) const {
+    std::lock_guard<std::mutex> lock(m_bufferMutex);
+    if (!m_pCaptureBuffer) return DSERR_UNINITIALIZED;
+    return m_pCaptureBuffer->GetStatus(pdwStatus);
 }
 
 uint32_t CCaptureEngine::GetReadOffset() const {

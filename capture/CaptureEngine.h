@@ -31,9 +31,9 @@ public:
 // The outcome of the start-up and the messages it calls for.
 struct CaptureStartUp {
     bool bOk = false;
-    HRESULT hr = DS_OK;       // result of the call that failed
-    int nMessage = 0;         // 143, 144 or 145; 0 when nothing is shown
-    int nDetailMessage = 0;   // 147 ... 154 after 143 or 144; 0 for none
+    HRESULT hr = DS_OK;            // result of the call that failed
+    int nMessage = 0;              // 143, 144 or 145; 0 when nothing is shown
+    int nDetailMessage = 0;        // 147 ... 154 after 143 or 144; 0 for none
     std::string strPlatformError;  // the sound system's own words, may be empty
 };
 
@@ -63,7 +63,9 @@ public:
     // Before the start-up: runs on the capture thread after a failed WAVE
     // write; it shows message 161 and switches the WAVE recording off (by the
     // time it returns, or the next block fails again).
-    void SetWaveWriteFailedHandler(std::function<void()> fn) { m_fnWaveWriteFailed = std::move(fn); }
+    void SetWaveWriteFailedHandler(std::function<void()> fn) {
+        m_fnWaveWriteFailed = std::move(fn);
+    }
     // Before the start-up: messages of the capture thread's queue other than
     // the quit message.
     void SetThreadMessageHandler(std::function<void(const ThreadMessage&)> fn) {
@@ -102,8 +104,14 @@ public:
     uint32_t GetNotifySize() const;
     uint32_t GetBufferSize() const;
     uint32_t GetBlockValues() const;
-    // Wake-ups that took at least one block.
-    uint64_t GetWakeUpsWithData() const { return m_nWakeUpsWithData.load(std::memory_order_relaxed); }
+    // Wake-ups that took at least one block, and the blocks they took.
+    uint64_t GetWakeUpsWithData() const {
+        return m_nWakeUpsWithData.load(std::memory_order_relaxed);
+    }
+    uint64_t GetBlocksTaken() const { return m_nBlocksTaken.load(std::memory_order_relaxed); }
+    // The buffer's status (DSCBSTATUS_*); fails when there is no buffer or
+    // the device was lost (the sound server went away).
+    HRESULT GetCaptureStatus(uint32_t* pdwStatus) const;
     bool IsThreadRunning() const { return m_bThreadRunning.load(); }
     CThreadMessageQueue& GetThreadQueue() { return m_threadQueue; }
     CAutoResetEvent& GetNotifyEvent() { return m_hNotifyEvent; }
@@ -145,4 +153,5 @@ private:
     std::function<void()> m_fnWaveWriteFailed;
     std::function<void(const ThreadMessage&)> m_fnThreadMessage;
     std::atomic<uint64_t> m_nWakeUpsWithData{0};
+    std::atomic<uint64_t> m_nBlocksTaken{0};
 };

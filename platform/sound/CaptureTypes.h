@@ -23,8 +23,12 @@ constexpr HRESULT DSERR_INVALIDCALL = static_cast<HRESULT>(0x88780032U);
 constexpr HRESULT DSERR_BUFFERLOST = static_cast<HRESULT>(0x88780096U);
 constexpr HRESULT DSERR_NOINTERFACE = static_cast<HRESULT>(0x80004002U);
 
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
 
 constexpr uint16_t WAVE_FORMAT_PCM = 1;
 
@@ -65,7 +69,8 @@ class ICaptureNotify {
 public:
     virtual ~ICaptureNotify() = default;
     // Replaces the positions; only while the buffer is stopped.
-    virtual HRESULT SetNotificationPositions(uint32_t nCount, const DSBPOSITIONNOTIFY* pPositions) = 0;
+    virtual HRESULT SetNotificationPositions(uint32_t nCount,
+                                             const DSBPOSITIONNOTIFY* pPositions) = 0;
 };
 
 // A looping capture buffer: the device writes into a ring of dwBufferBytes
@@ -109,7 +114,8 @@ public:
     virtual ~ICaptureSystem() = default;
     virtual HRESULT CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) = 0;
     // An empty id opens the system's default capture device.
-    virtual HRESULT CaptureCreate(const std::string& strId, std::unique_ptr<ICapture>& pCapture) = 0;
+    virtual HRESULT CaptureCreate(const std::string& strId,
+                                  std::unique_ptr<ICapture>& pCapture) = 0;
     // The platform's own words for the last failure ("Connection refused"),
     // empty when there are none. For a line after the designed messages.
     virtual std::string GetLastErrorText() const = 0;

@@ -116,7 +116,9 @@ public:
     // Holds the main loop's lock for a scope.
     class Locked {
     public:
-        explicit Locked(CPulseConnection& c) : m_c(c) { pa_threaded_mainloop_lock(m_c.m_pMainloop); }
+        explicit Locked(CPulseConnection& c) : m_c(c) {
+            pa_threaded_mainloop_lock(m_c.m_pMainloop);
+        }
         ~Locked() { pa_threaded_mainloop_unlock(m_c.m_pMainloop); }
         Locked(const Locked&) = delete;
         Locked& operator=(const Locked&) = delete;
@@ -174,7 +176,9 @@ public:
     pa_context* m_pContext = nullptr;
 
 private:
-    static void OnContextState(pa_context*, void* p) { static_cast<CPulseConnection*>(p)->Signal(); }
+    static void OnContextState(pa_context*, void* p) {
+        static_cast<CPulseConnection*>(p)->Signal();
+    }
 };
 
 // Collects the server's sources; used with the lock held.
@@ -278,7 +282,8 @@ public:
 private:
     HRESULT Cork(bool bCork) {
         CPulseConnection::Locked lock(*m_pConnection);
-        if (!m_pStream || pa_stream_get_state(m_pStream) != PA_STREAM_READY) return DSERR_BUFFERLOST;
+        if (!m_pStream || pa_stream_get_state(m_pStream) != PA_STREAM_READY)
+            return DSERR_BUFFERLOST;
         // Stopped: whatever still arrives is not captured.
         if (bCork) m_ring.SetRunning(false);
         struct Result {
@@ -414,8 +419,8 @@ HRESULT CPulseCaptureSystem::CaptureCreate(const std::string& strId,
         // but it must exist.
         CPulseConnection::Locked lock(*pConnection);
         SourceQuery query{pConnection.get(), {}};
-        pa_operation* pOp = pa_context_get_source_info_by_name(pConnection->m_pContext,
-                                                               strId.c_str(), &OnSourceInfo, &query);
+        pa_operation* pOp = pa_context_get_source_info_by_name(
+            pConnection->m_pContext, strId.c_str(), &OnSourceInfo, &query);
         if (!pConnection->WaitOperation(pOp) || !query.bDone)
             err = PA_ERR_TIMEOUT;
         else if (!query.bFound)

@@ -86,13 +86,15 @@ private:
         const uint64_t nFileBytes = m_pState->GetFileBytes();
         std::unique_lock<std::mutex> lock(m_mutex);
         while (!m_bStop) {
-            const auto us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - tStart);
-            const uint64_t nDue =
-                static_cast<uint64_t>(us.count()) * BYTES_PER_SECOND / 1000000 / FRAME_BYTES * FRAME_BYTES;
+            const auto us =
+                std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - tStart);
+            const uint64_t nDue = static_cast<uint64_t>(us.count()) * BYTES_PER_SECOND / 1000000 /
+                                  FRAME_BYTES * FRAME_BYTES;
             while (nWritten < nDue) {
                 // Pieces of at most a quarter ring, so a late wake-up never
                 // writes over data in one go.
-                uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(nDue - nWritten, m_ring.GetSize() / 4 / FRAME_BYTES * FRAME_BYTES));
+                uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(
+                    nDue - nWritten, m_ring.GetSize() / 4 / FRAME_BYTES * FRAME_BYTES));
                 const uint64_t nPlayed = m_pState->nBytesPlayed.load(std::memory_order_relaxed);
                 if (nPlayed < nFileBytes) {
                     n = static_cast<uint32_t>(std::min<uint64_t>(n, nFileBytes - nPlayed));
@@ -118,7 +120,8 @@ private:
 
 class CWaveFileCapture : public ICapture {
 public:
-    explicit CWaveFileCapture(std::shared_ptr<WaveFileState> pState) : m_pState(std::move(pState)) {}
+    explicit CWaveFileCapture(std::shared_ptr<WaveFileState> pState)
+        : m_pState(std::move(pState)) {}
 
     HRESULT CreateCaptureBuffer(const DSCBUFFERDESC* pDesc,
                                 std::unique_ptr<ICaptureBuffer>& pBuffer) override {
@@ -137,7 +140,8 @@ private:
 
 }  // namespace
 
-CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strPath) : m_strPath(std::move(strPath)) {}
+CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strPath)
+    : m_strPath(std::move(strPath)) {}
 
 HRESULT CWaveFileCaptureSystem::CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) {
     if (!pCallback(nullptr, "Primary Sound Capture Driver", "file", pContext)) return DS_OK;

@@ -12,10 +12,12 @@
 // Shared by the WAVE-file device, its buffer and whoever wants to know how
 // far the file has played.
 struct WaveFileState {
-    std::vector<int16_t> samples;         // the whole file, 16 kHz interleaved stereo
+    std::vector<int16_t> samples;           // the whole file, 16 kHz interleaved stereo
     std::atomic<uint64_t> nBytesPlayed{0};  // of the file, not counting the silence after it
     uint64_t GetFileBytes() const { return samples.size() * sizeof(int16_t); }
-    bool IsPlayedOut() const { return nBytesPlayed.load(std::memory_order_relaxed) >= GetFileBytes(); }
+    bool IsPlayedOut() const {
+        return nBytesPlayed.load(std::memory_order_relaxed) >= GetFileBytes();
+    }
 };
 
 // A capture device that plays an audio file into the ring in real time, then

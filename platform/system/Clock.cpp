@@ -3,12 +3,14 @@
 uint32_t GetMillisecondCounter() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    const uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u +
-                        static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+    const uint64_t ms =
+        static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
     return MillisecondCounterFrom(ms);
 }
 
-UtcTime GetUtcTime() { return UtcTimeFromSeconds(std::time(nullptr)); }
+UtcTime GetUtcTime() {
+    return UtcTimeFromSeconds(std::time(nullptr));
+}
 
 UtcTime UtcTimeFromSeconds(std::time_t nSeconds) {
     std::tm tm{};

@@ -13,13 +13,15 @@ constexpr uint32_t MillisecondCounterFrom(uint64_t nMonotonicMs) {
     return static_cast<uint32_t>(nMonotonicMs);
 }
 // Milliseconds from nStart to nNow, right across one wrap of the counter.
-constexpr uint32_t MillisecondsBetween(uint32_t nStart, uint32_t nNow) { return nNow - nStart; }
+constexpr uint32_t MillisecondsBetween(uint32_t nStart, uint32_t nNow) {
+    return nNow - nStart;
+}
 
 // A calendar time in UTC.
 struct UtcTime {
     int nYear = 1970;
-    int nMonth = 1;   // 1 ... 12
-    int nDay = 1;     // 1 ... 31
+    int nMonth = 1;  // 1 ... 12
+    int nDay = 1;    // 1 ... 31
     int nHour = 0;
     int nMinute = 0;
     int nSecond = 0;

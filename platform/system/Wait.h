@@ -7,7 +7,7 @@ enum class WaitResult {
     Event,    // the event was signalled (and is reset again)
     Message,  // the queue holds at least one message
     Timeout,
-    Failed,   // the event or the queue has no descriptor, or the wait itself failed
+    Failed,  // the event or the queue has no descriptor, or the wait itself failed
 };
 
 // Waits for the event or for any message in the queue, whichever comes first;

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr uint32_t N = 5332;        // one block
-constexpr uint32_t RING = 12 * N;   // 63984
+constexpr uint32_t N = 5332;       // one block
+constexpr uint32_t RING = 12 * N;  // 63984
 
 // Values that say which block they came from and where in it.
 std::vector<int16_t> BlockPattern(unsigned nBlock) {

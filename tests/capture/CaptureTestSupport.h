@@ -17,7 +17,8 @@ inline std::vector<int16_t> StereoTone(double dHz, unsigned nFrames, double dAmp
     std::vector<int16_t> v(2 * nFrames);
     for (unsigned i = 0; i < nFrames; ++i) {
         const double t = static_cast<double>(nStartFrame + i) / 16000.0;
-        const auto s = static_cast<int16_t>(std::lround(dAmplitude * std::sin(2.0 * M_PI * dHz * t)));
+        const auto s =
+            static_cast<int16_t>(std::lround(dAmplitude * std::sin(2.0 * M_PI * dHz * t)));
         v[2 * i] = v[2 * i + 1] = s;
     }
     return v;
@@ -30,13 +31,14 @@ inline bool WriteWaveFile(const std::string& strPath, const std::vector<int16_t>
     if (!f) return false;
     const uint32_t nData = static_cast<uint32_t>(samples.size() * 2);
     auto u32 = [f](uint32_t v) {
-        const unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                    static_cast<unsigned char>(v >> 16),
-                                    static_cast<unsigned char>(v >> 24)};
+        const unsigned char b[4] = {
+            static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+            static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
         std::fwrite(b, 1, 4, f);
     };
     auto u16 = [f](uint16_t v) {
-        const unsigned char b[2] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8)};
+        const unsigned char b[2] = {static_cast<unsigned char>(v),
+                                    static_cast<unsigned char>(v >> 8)};
         std::fwrite(b, 1, 2, f);
     };
     std::fwrite("RIFF", 1, 4, f);

@@ -1,7 +1,6 @@
 // Runs against the private server that scripts/pulse-test-server.sh starts:
 // PULSE_SERVER points at it, KALVO_PULSE_SINK names its null sink.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -73,9 +72,9 @@ protected:
         ASSERT_TRUE(WriteWaveFile(m_strWave, samples, nRate));
         const std::string strDevice = "--device=" + m_strSink;
         const char* argv[] = {"paplay", strDevice.c_str(), m_strWave.c_str(), nullptr};
-        ASSERT_EQ(posix_spawnp(&m_nPlayer, "paplay", nullptr, nullptr, const_cast<char**>(argv),
-                               environ),
-                  0);
+        ASSERT_EQ(
+            posix_spawnp(&m_nPlayer, "paplay", nullptr, nullptr, const_cast<char**>(argv), environ),
+            0);
         for (int i = 0; i < 200 && SinkState(m_strSink) != "RUNNING"; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         ASSERT_EQ(SinkState(m_strSink), "RUNNING") << "paplay did not start playing";

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <pulse/def.h>
 #include <pulse/error.h>
-
 #include <unistd.h>
 
 #include <chrono>
@@ -81,7 +80,8 @@ TEST(PulseSources, MonitorsAreOfferedOnlyWhenThereIsNothingElse) {
         for (const auto& s : v) n.push_back(s.strName);
         return n;
     };
-    EXPECT_EQ(names(SelectOfferedSources({mon1, mic, mon2})), std::vector<std::string>{mic.strName});
+    EXPECT_EQ(names(SelectOfferedSources({mon1, mic, mon2})),
+              std::vector<std::string>{mic.strName});
     EXPECT_EQ(names(SelectOfferedSources({mon1, mon2})),
               (std::vector<std::string>{mon1.strName, mon2.strName}));
     EXPECT_TRUE(SelectOfferedSources({}).empty());
@@ -140,7 +140,8 @@ protected:
     }
     std::string TempPath() {
         const char* d = std::getenv("TMPDIR");
-        m_strPath = std::string(d ? d : "/tmp") + "/kalvo-wavefile-" + std::to_string(getpid()) + ".wav";
+        m_strPath =
+            std::string(d ? d : "/tmp") + "/kalvo-wavefile-" + std::to_string(getpid()) + ".wav";
         return m_strPath;
     }
     std::string m_strPath;
@@ -168,7 +169,8 @@ TEST_F(WaveFileCaptureTest, PlaysTheFileInRealTimeThenSilence) {
     const auto readings = probe.Readings();
     // Six whole blocks of tone, then the block the tone ends in, then silence.
     for (int i = 0; i < 6; ++i) EXPECT_NEAR(readings[i].dFrequency, 440.0, 0.5) << i;
-    for (size_t i = 7; i < readings.size(); ++i) EXPECT_EQ(readings[i].fFrequency, NO_FREQUENCY) << i;
+    for (size_t i = 7; i < readings.size(); ++i)
+        EXPECT_EQ(readings[i].fFrequency, NO_FREQUENCY) << i;
     // Every byte of the file reached the WAVE sink, in order.
     const auto tone = StereoTone(440.0, 8000);
     const auto written = probe.Written();
