@@ -145,3 +145,11 @@ TEST(CentMeter, ShownValueSurvivesALossOfSignal) {
     meter.ComputeCents();
     EXPECT_EQ(LitBar(meter.RenderImage()), 18);
 }
+
+TEST(CentMeter, PaintEventShowsWhatRenderDraws) {
+    CCentMeter meter;
+    Settle(meter, -9);
+    const QImage window = meter.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(window, meter.RenderImage());
+    EXPECT_EQ(Bar(window, 12), YELLOW);
+}

@@ -231,3 +231,18 @@ TEST(Gdi, WildCoordinatesAreClippedNotWalked) {
     dc.LineTo(5, 2000000000);
     EXPECT_EQ(CountColour(image, image.rect(), BLACK), 10);
 }
+
+TEST(Gdi, CopiesAreClippedToBothSurfaces) {
+    CBitmap bitmap;
+    bitmap.Attach(BlankImage(4, 4, RED));
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    memory.SelectObject(&bitmap);
+    QImage image = BlankImage(6, 6);
+    CDC dc(&image);
+    ASSERT_TRUE(dc.BitBlt(-2, 4, 4, 4, &memory, 0, 0, SRCCOPY));
+    EXPECT_EQ(PixelsNot(image, WHITE), (PixelSet{{0, 4}, {1, 4}, {0, 5}, {1, 5}}));
+    // A source window running past the bitmap copies only what exists.
+    ASSERT_TRUE(dc.BitBlt(3, 0, 3, 3, &memory, 2, 2, SRCCOPY));
+    EXPECT_EQ(CountColour(image, QRect(3, 0, 3, 3), RED), 4);
+}

@@ -350,3 +350,16 @@ TEST(SpectrumArea, ZoomItemsAreGreyedExactlyWhenTheyCannotChangeTheLevel) {
     ASSERT_TRUE(s.area.BeginZoomMenu(QPoint(100, 50)));
     EXPECT_EQ(state(), std::pair(true, false));
 }
+
+TEST(SpectrumArea, PaintEventShowsTheRenderedClientInsideABorder) {
+    Spectrum s;
+    s.Flat(static_cast<float>(std::pow(10.0, -22.5 / 20)), 1000.0);
+    const QImage client = s.Render();
+    const QImage window = s.area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(window.size(), QSize(WC + 2, H + 2));
+    EXPECT_EQ(window.copy(1, 1, WC, H), client);
+    EXPECT_EQ(CountColour(window, QRect(0, 0, WC + 2, 1), BLACK), WC + 2);
+    EXPECT_EQ(CountColour(window, QRect(0, 0, 1, H + 2), BLACK), H + 2);
+    // The right click maps through the border to client coordinates.
+    EXPECT_EQ(s.area.ToClient(QPoint(21, 5)), QPoint(20, 4));
+}

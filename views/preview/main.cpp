@@ -96,6 +96,23 @@ void PreviewZoom(unsigned level, float centre, float* from, float* to, float* ra
 }
 }  // namespace
 
+// The four views where the main window's first layout puts them (client area
+// 534 x 330, ivory), as the paint events draw them.
+void Layout(CNoteArea& note, CCentMeter& meter, CFrequencyDisplay& display, CSpectrumArea& spectrum) {
+    QImage window(534, 330, QImage::Format_RGB32);
+    window.fill(QColor(255, 255, 240));
+    auto place = [&](QWidget& view, int x, int y) {
+        const QImage picture = view.grab().toImage();
+        QPainter painter(&window);
+        painter.drawImage(QPoint(x, y), picture);
+    };
+    place(note, 10, 10);
+    place(meter, 10, 130);
+    place(display, 10, 175);
+    place(spectrum, 150, 10);
+    Save(window, "layout", 2);
+}
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -160,6 +177,29 @@ int main(int argc, char* argv[]) {
         area.OnZoomIn();
         area.OnZoomIn();
         Spectrum(area, font, 440.0, "spectrum_zoom2_440Hz");
+    }
+    {
+        // One reading: A5 a little sharp.
+        CFont dialogFont;
+        dialogFont.CreateDialogFont();
+        CNoteArea note;
+        note.m_pFont = &dialogFont;
+        CCentMeter meter;
+        CFrequencyDisplay display;
+        CSpectrumArea spectrum;
+        spectrum.SetSize(534 - 170, 330 - 135);
+        const float f = 443.1f;
+        note.SetFrequency(f);
+        ShowCents(meter, 12);
+        display.ShowFrequency(f);
+        spectrum.m_pFont = &dialogFont;
+        const unsigned nBins = FFT_SIZE_LARGE / 2 + 1;
+        const double binWidth = static_cast<double>(SAMPLE_RATE) / FFT_SIZE_LARGE;
+        spectrum.RenderImage();
+        const auto mags = ToneSpectrum(f, nBins, binWidth);
+        spectrum.SetPeakColumn(
+            spectrum.GetColumns()->PrepareColumns(mags.data(), nBins, static_cast<float>(binWidth), f));
+        Layout(note, meter, display, spectrum);
     }
     return g_nWritten > 0 ? 0 : 1;
 }
