@@ -1,11 +1,10 @@
 // Repaint cost of each view: one full OnDraw into its back buffer, as a
 // refresh after a block does.
-#include <cmath>
-#include <vector>
-
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <cmath>
+#include <vector>
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
@@ -69,7 +68,8 @@ void BM_SpectrumArea(benchmark::State& state) {
     area.Render(image);  // the plot geometry for PrepareColumns
     const unsigned nBins = FFT_SIZE_LARGE / 2 + 1;
     std::vector<float> mags(nBins);
-    for (unsigned k = 0; k < nBins; ++k) mags[k] = static_cast<float>(0.5 + 0.5 * std::sin(k * 0.05));
+    for (unsigned k = 0; k < nBins; ++k)
+        mags[k] = static_cast<float>(0.5 + 0.5 * std::sin(k * 0.05));
     const float binWidth = static_cast<float>(SAMPLE_RATE) / FFT_SIZE_LARGE;
     area.SetPeakColumn(area.GetColumns()->PrepareColumns(mags.data(), nBins, binWidth, 440.0));
     for (auto _ : state) {

@@ -5,7 +5,9 @@
 
 // The resources live in a static library; naming their initialiser keeps the
 // linker from dropping them.
-static void InitKalvoResources() { Q_INIT_RESOURCE(kalvo); }
+static void InitKalvoResources() {
+    Q_INIT_RESOURCE(kalvo);
+}
 
 QImage LoadBitmapResource(unsigned nId) {
     static const bool s_bInitialised = (InitKalvoResources(), true);

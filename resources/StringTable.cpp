@@ -14,19 +14,27 @@ constexpr Entry STRINGS[] = {
     {101, "&About kalvo..."},
     {128, "This program requires Windows 2000 or later to run"},
     {129, "Please report error number %d during program inizialization"},
-    {130, "Please report error number %d during program inizialization. Program will anyway run but MIDI "
-          "features will not work"},
+    {130,
+     "Please report error number %d during program inizialization. Program will anyway run but "
+     "MIDI "
+     "features will not work"},
     {131, "Cannot retrieve current font attributes; default values are supplied"},
     {132, "Clef bitmap cannot be displayed"},
-    {133, "Please report error number %d during program inizialization. Program will anyway run but some "
-          "display features will not work"},
+    {133,
+     "Please report error number %d during program inizialization. Program will anyway run but "
+     "some "
+     "display features will not work"},
     {134, "Cannot load clef bitmap"},
-    {135, "The installed MIDI plug-in is made for a newer version of Kalvo and cannot work with this one. "
-          "MIDI features will not work"},
+    {135,
+     "The installed MIDI plug-in is made for a newer version of Kalvo and cannot work with this "
+     "one. "
+     "MIDI features will not work"},
     {136, "The installed MIDI plug-in is wrong or corrupted. MIDI features will not work"},
-    {137, "The installed display plug-in is made for a newer version of Kalvo and cannot work with this "
-          "one. Some display features will not work"},
-    {138, "The installed display plug-in is wrong or corrupted. Some display features will not work"},
+    {137,
+     "The installed display plug-in is made for a newer version of Kalvo and cannot work with this "
+     "one. Some display features will not work"},
+    {138,
+     "The installed display plug-in is wrong or corrupted. Some display features will not work"},
     {139, "Cannot create a window of the display"},
     {140, "Invalid parameter for FFT computation; spectrum can not be computated"},
     {141, "This program requires DirectX 8.0 or later installed"},
@@ -52,9 +60,10 @@ constexpr Entry STRINGS[] = {
     {161, "Cannot write to wave file"},
     {162, "Hardware does not support requested timer resolution\n"},
     {163, "Cannot open log file"},
-    {164, "The MIDI plug-in (kvmidi.so) is not installed, so MIDI recording and the conversion of text "
-          "files to MIDI are switched off. The plug-in is built and installed together with Kalvo: "
-          "installing Kalvo again brings it back"},
+    {164,
+     "The MIDI plug-in (kvmidi.so) is not installed, so MIDI recording and the conversion of text "
+     "files to MIDI are switched off. The plug-in is built and installed together with Kalvo: "
+     "installing Kalvo again brings it back"},
     {165, "Cannot convert the text file to MIDI"},
     {166, "Cannot create MIDI file"},
     {167, "Error closing MIDI file; please report this message"},
@@ -63,9 +72,10 @@ constexpr Entry STRINGS[] = {
     {170, "The capture device has stopped delivering sound"},
     {171, "Cannot copy the picture to the clipboard"},
     {172, "Cannot open the web page"},
-    {173, "The display plug-in (kvdisplay.so) is not installed, so the spectrum cannot be zoomed and "
-          "always shows 40 to 4000 Hz. The plug-in is built and installed together with Kalvo: "
-          "installing Kalvo again brings it back"},
+    {173,
+     "The display plug-in (kvdisplay.so) is not installed, so the spectrum cannot be zoomed and "
+     "always shows 40 to 4000 Hz. The plug-in is built and installed together with Kalvo: "
+     "installing Kalvo again brings it back"},
     {174, "Cannot read the program's version"},
     {175, "Not enough memory to complete the operation"},
     {176, "Error in \"From\" or \"To\" range value"},

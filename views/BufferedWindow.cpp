@@ -4,7 +4,8 @@
 
 #include "platform/ui/Gdi.h"
 
-CBufferedWindow::CBufferedWindow(QWidget* pParent, bool bBorder) : QWidget(pParent), m_bBorder(bBorder) {
+CBufferedWindow::CBufferedWindow(QWidget* pParent, bool bBorder)
+    : QWidget(pParent), m_bBorder(bBorder) {
     // Every pixel is drawn by OnDraw on an erased back buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -40,9 +40,16 @@ void CCentMeter::OnDraw(CDC* pDC) {
     CBrush* pZoneBrush = &m_brRed;
     CPen* pZonePen = &m_penRed;
     switch (ZoneOf(lit)) {
-        case ZONE_CENTRE: pZoneBrush = &m_brGreen; pZonePen = &m_penGreen; break;
-        case ZONE_MIDDLE: pZoneBrush = &m_brYellow; pZonePen = &m_penYellow; break;
-        case ZONE_OUTER: break;
+        case ZONE_CENTRE:
+            pZoneBrush = &m_brGreen;
+            pZonePen = &m_penGreen;
+            break;
+        case ZONE_MIDDLE:
+            pZoneBrush = &m_brYellow;
+            pZonePen = &m_penYellow;
+            break;
+        case ZONE_OUTER:
+            break;
     }
 
     for (int b = 0; b < 30; ++b) {
@@ -60,6 +67,7 @@ void CCentMeter::OnDraw(CDC* pDC) {
     pDC->SelectObject(bSignal ? pZoneBrush : &m_brGrey);
     pDC->Rectangle(0, 20, width, 35);
     if (!bSignal) return;
-    const QString text = QString::asprintf(LoadResString(IDS_FORMAT_CENTS), nShownCents) + QLatin1Char(' ');
+    const QString text =
+        QString::asprintf(LoadResString(IDS_FORMAT_CENTS), nShownCents) + QLatin1Char(' ');
     pDC->TextOut(50, 20, text);
 }

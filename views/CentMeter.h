@@ -17,7 +17,9 @@ public:
     // pCounter: the counter to show (not owned); nullptr gives the meter its own.
     explicit CCentMeter(CCentCounter* pCounter = nullptr, QWidget* pParent = nullptr);
 
-    void SetPitch(float frequency, float noteFrequency) { m_pCounter->SetPitch(frequency, noteFrequency); }
+    void SetPitch(float frequency, float noteFrequency) {
+        m_pCounter->SetPitch(frequency, noteFrequency);
+    }
     void ComputeCents() { m_pCounter->ComputeCents(); }
     CCentCounter* GetCounter() const { return m_pCounter; }
 

@@ -1,7 +1,8 @@
 #include "views/FrequencyDisplay.h"
 
 static_assert(CFrequencyDisplay::WIDTH == 119 && CFrequencyDisplay::HEIGHT == 30);
-static_assert(CFrequencyDisplay::DIGIT_X[4] == 64 && CFrequencyDisplay::H_X == 89 && CFrequencyDisplay::Z_X == 103);
+static_assert(CFrequencyDisplay::DIGIT_X[4] == 64 && CFrequencyDisplay::H_X == 89 &&
+              CFrequencyDisplay::Z_X == 103);
 
 namespace {
 enum Segment : unsigned {

@@ -10,18 +10,19 @@
 // decimal point, one decimal and "Hz", over dark grey unlit segments.
 class CFrequencyDisplay : public CBufferedWindow {
 public:
-    static constexpr int MARGIN = 5;                           // M
-    static constexpr int THICKNESS = 2;                        // T
+    static constexpr int MARGIN = 5;                                // M
+    static constexpr int THICKNESS = 2;                             // T
     static constexpr int GLYPH_WIDTH = static_cast<int>(10 * 1.1);  // Wd, 11
     // G: ceil(Wd / 3) with Wd / 3 already an integer division, so the
     // ceiling changes nothing.
     static constexpr int GAP = GLYPH_WIDTH / 3;
     static constexpr int GLYPH_HEIGHT = 20;
-    static constexpr int HEIGHT = 2 * MARGIN + GLYPH_HEIGHT;                  // 30
-    static constexpr int WIDTH = 2 * MARGIN + 8 * GLYPH_WIDTH + 7 * GAP;      // 119
+    static constexpr int HEIGHT = 2 * MARGIN + GLYPH_HEIGHT;              // 30
+    static constexpr int WIDTH = 2 * MARGIN + 8 * GLYPH_WIDTH + 7 * GAP;  // 119
     // Left edges of the five digits and of the unit letters.
-    static constexpr int DIGIT_X[5] = {MARGIN, MARGIN + GLYPH_WIDTH + GAP, MARGIN + 2 * (GLYPH_WIDTH + GAP),
-                                       MARGIN + 3 * (GLYPH_WIDTH + GAP), MARGIN + 4 * GLYPH_WIDTH + 5 * GAP};
+    static constexpr int DIGIT_X[5] = {
+        MARGIN, MARGIN + GLYPH_WIDTH + GAP, MARGIN + 2 * (GLYPH_WIDTH + GAP),
+        MARGIN + 3 * (GLYPH_WIDTH + GAP), MARGIN + 4 * GLYPH_WIDTH + 5 * GAP};
     static constexpr int H_X = MARGIN + 6 * GLYPH_WIDTH + 6 * GAP;
     static constexpr int Z_X = MARGIN + 7 * GLYPH_WIDTH + 7 * GAP;
 

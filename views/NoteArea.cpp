@@ -19,8 +19,14 @@ constexpr int NOTE_Y[50] = {
 
 bool IsBlackKey(int note) {
     switch (note % 12) {
-        case 1: case 3: case 6: case 8: case 10: return true;
-        default: return false;
+        case 1:
+        case 3:
+        case 6:
+        case 8:
+        case 10:
+            return true;
+        default:
+            return false;
     }
 }
 }  // namespace
@@ -33,11 +39,14 @@ CNoteArea::CNoteArea(CNoteSearch* pSearch, QWidget* pParent)
     OnCreate();
 }
 
-int CNoteArea::NoteY(int p) { return p >= 12 && p <= 61 ? NOTE_Y[p - 12] : NOTE_Y[0]; }
+int CNoteArea::NoteY(int p) {
+    return p >= 12 && p <= 61 ? NOTE_Y[p - 12] : NOTE_Y[0];
+}
 
 int CNoteArea::LoadPictures(Pictures& pictures, const std::array<unsigned, 4>& anIds) {
     CBitmap* apBitmaps[4] = {&pictures.staff, &pictures.noteHead, &pictures.flat, &pictures.sharp};
-    BITMAP* apInfo[4] = {&pictures.staffInfo, &pictures.noteHeadInfo, &pictures.flatInfo, &pictures.sharpInfo};
+    BITMAP* apInfo[4] = {&pictures.staffInfo, &pictures.noteHeadInfo, &pictures.flatInfo,
+                         &pictures.sharpInfo};
     CDC* apDCs[4] = {&pictures.dcStaff, &pictures.dcNoteHead, &pictures.dcFlat, &pictures.dcSharp};
     for (int i = 0; i < 4; ++i)
         if (!apBitmaps[i]->LoadBitmap(anIds[i])) return IDS_CLEF_NOT_LOADED;
@@ -62,8 +71,8 @@ int CNoteArea::OnCreate() {
 
 void CNoteArea::OnDraw(CDC* pDC) {
     Pictures& pic = m_pictures;
-    pDC->BitBlt((SIZE - pic.staffInfo.bmWidth) / 2, (SIZE - pic.staffInfo.bmHeight) / 2, pic.staffInfo.bmWidth,
-                pic.staffInfo.bmHeight, &pic.dcStaff, 0, 0, SRCCOPY);
+    pDC->BitBlt((SIZE - pic.staffInfo.bmWidth) / 2, (SIZE - pic.staffInfo.bmHeight) / 2,
+                pic.staffInfo.bmWidth, pic.staffInfo.bmHeight, &pic.dcStaff, 0, 0, SRCCOPY);
     if (m_pFont) pDC->SelectObject(m_pFont);
 
     // Read once: the capture thread may store the next note while this draws.
@@ -91,12 +100,13 @@ void CNoteArea::OnDraw(CDC* pDC) {
     if (!m_bSharps && name && name[0] != 'B' && name[0] != 'E') p = d + 1;
 
     const int y = NoteY(p);
-    pDC->BitBlt(NOTE_X, y, pic.noteHeadInfo.bmWidth, pic.noteHeadInfo.bmHeight, &pic.dcNoteHead, 0, 0, SRCAND);
+    pDC->BitBlt(NOTE_X, y, pic.noteHeadInfo.bmWidth, pic.noteHeadInfo.bmHeight, &pic.dcNoteHead, 0,
+                0, SRCAND);
     if (!IsBlackKey(d)) return;
     if (m_bSharps)
-        pDC->BitBlt(NOTE_X - pic.sharpInfo.bmWidth, y - 3, pic.sharpInfo.bmWidth, pic.sharpInfo.bmHeight,
-                    &pic.dcSharp, 0, 0, SRCAND);
+        pDC->BitBlt(NOTE_X - pic.sharpInfo.bmWidth, y - 3, pic.sharpInfo.bmWidth,
+                    pic.sharpInfo.bmHeight, &pic.dcSharp, 0, 0, SRCAND);
     else
-        pDC->BitBlt(NOTE_X - pic.flatInfo.bmWidth, y - 7, pic.flatInfo.bmWidth, pic.flatInfo.bmHeight, &pic.dcFlat,
-                    0, 0, SRCAND);
+        pDC->BitBlt(NOTE_X - pic.flatInfo.bmWidth, y - 7, pic.flatInfo.bmWidth,
+                    pic.flatInfo.bmHeight, &pic.dcFlat, 0, 0, SRCAND);
 }

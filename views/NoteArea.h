@@ -41,8 +41,8 @@ public:
     // Top edge of the note head for a position index p (12 ... 61).
     static int NoteY(int p);
 
-    int m_bSharps = 0;          // 1: black keys as sharps, 0: as flats
-    CFont* m_pFont = nullptr;   // the main window's dialog font, not owned
+    int m_bSharps = 0;         // 1: black keys as sharps, 0: as flats
+    CFont* m_pFont = nullptr;  // the main window's dialog font, not owned
 
 private:
     int OnCreate();

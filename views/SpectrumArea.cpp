@@ -1,12 +1,11 @@
 #include "views/SpectrumArea.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-
-#include <QContextMenuEvent>
-#include <QMenu>
 
 #include "analysis/Numeric.h"
 #include "platform/ui/Menu.h"
@@ -22,13 +21,15 @@ struct Tick {
 };
 
 constexpr Tick LINEAR_TICKS[17] = {
-    {40, "  40"},   {250, "250"},   {500, "500"},   {750, "750"},   {1000, " 1k"},  {1250, "1.25k"},
-    {1500, "1.5k"}, {1750, "1.75k"}, {2000, " 2k"}, {2250, "2.25k"}, {2500, "2.5k"}, {2750, "2.75k"},
-    {3000, " 3k"},  {3250, "3.25k"}, {3500, "3.5k"}, {3750, "3.75k"}, {4000, "4k"},
+    {40, "  40"},    {250, "250"},    {500, "500"},    {750, "750"},    {1000, " 1k"},
+    {1250, "1.25k"}, {1500, "1.5k"},  {1750, "1.75k"}, {2000, " 2k"},   {2250, "2.25k"},
+    {2500, "2.5k"},  {2750, "2.75k"}, {3000, " 3k"},   {3250, "3.25k"}, {3500, "3.5k"},
+    {3750, "3.75k"}, {4000, "4k"},
 };
 
 constexpr Tick LOG_TICKS[7] = {
-    {40, "  40"}, {100, "100"}, {200, "200"}, {400, "400"}, {1000, "1k"}, {2000, "2k"}, {4000, "4k"},
+    {40, "  40"}, {100, "100"}, {200, "200"}, {400, "400"},
+    {1000, "1k"}, {2000, "2k"}, {4000, "4k"},
 };
 
 // The initial client area of the main window gives this window size.
@@ -54,7 +55,9 @@ void CSpectrumArea::SetSize(int width, int height) {
     m_pColumns->SetSize(width - 2, height - 2);
 }
 
-void CSpectrumArea::SetSpectrumColor(COLORREF cr) { m_pSpectrumPen = std::make_unique<CPen>(PS_SOLID, 1, cr); }
+void CSpectrumArea::SetSpectrumColor(COLORREF cr) {
+    m_pSpectrumPen = std::make_unique<CPen>(PS_SOLID, 1, cr);
+}
 
 void CSpectrumArea::SetDefaultColors() {
     m_crBackground = RGB(255, 255, 255);
@@ -105,7 +108,8 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
         const int skip = nZoomLevel == 0 ? 3 : nZoomLevel == 1 ? 1 : 0;
         for (int i = 0; i < 17; ++i) {
             const int x = TruncToInt(
-                W * (static_cast<double>(LINEAR_TICKS[i].fFrequency) - s.fFrom) / s.fRange + 20, INT_MIN);
+                W * (static_cast<double>(LINEAR_TICKS[i].fFrequency) - s.fFrom) / s.fRange + 20,
+                INT_MIN);
             if (x < 20 || x > W + 20) continue;
             pDC->TextOut(x - L, labelRow, QString::fromLatin1(LINEAR_TICKS[i].pLabel));
             pDC->SelectObject(i == 0 || i == 16 ? &m_penFrame : &m_penGrid);
@@ -116,7 +120,9 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
     } else {
         for (int i = 0; i < 7; ++i) {
             const int x = TruncToInt(
-                W * std::log10(static_cast<double>(LOG_TICKS[i].fFrequency) / s.fFrom) / dLogRange + 20, INT_MIN);
+                W * std::log10(static_cast<double>(LOG_TICKS[i].fFrequency) / s.fFrom) / dLogRange +
+                    20,
+                INT_MIN);
             // Over 40 ... 4000 Hz every row lands in the plot; over a zoomed
             // range the rows outside it would clutter the margins.
             if (x < 20 || x > W + 20) continue;
@@ -131,10 +137,28 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
     int grid[3];
     int nGrid = 0;
     switch (D) {
-        case 30: case 45: case 60: grid[0] = P / 3; grid[1] = 2 * P / 3; nGrid = 2; break;
-        case 40: case 80: grid[0] = P / 4; grid[1] = P / 2; grid[2] = 3 * P / 4; nGrid = 3; break;
-        case 35: case 50: case 70: grid[0] = P / 2; nGrid = 1; break;
-        default: break;
+        case 30:
+        case 45:
+        case 60:
+            grid[0] = P / 3;
+            grid[1] = 2 * P / 3;
+            nGrid = 2;
+            break;
+        case 40:
+        case 80:
+            grid[0] = P / 4;
+            grid[1] = P / 2;
+            grid[2] = 3 * P / 4;
+            nGrid = 3;
+            break;
+        case 35:
+        case 50:
+        case 70:
+            grid[0] = P / 2;
+            nGrid = 1;
+            break;
+        default:
+            break;
     }
     pDC->SelectObject(&m_penGrid);
     for (int k = 0; k < nGrid; ++k) {
@@ -147,22 +171,42 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
     auto label = [&](const char* text, int y) { pDC->TextOut(2, y, QString::fromLatin1(text)); };
     label("   0", H - P - 25);
     switch (D) {
-        case 30: label("-10", H - 2 * P / 3 - 25); label("-20", H - P / 3 - 25); label("-30", H - 30); break;
+        case 30:
+            label("-10", H - 2 * P / 3 - 25);
+            label("-20", H - P / 3 - 25);
+            label("-30", H - 30);
+            break;
         case 40:
-            label("-10", H - 3 * P / 4 - 25); label("-20", H - P / 2 - 25);
-            label("-30", H - P / 4 - 25); label("-40", H - 30);
+            label("-10", H - 3 * P / 4 - 25);
+            label("-20", H - P / 2 - 25);
+            label("-30", H - P / 4 - 25);
+            label("-40", H - 30);
             break;
-        case 45: label("-15", H - 2 * P / 3 - 25); label("-30", H - P / 3 - 25); label("-45", H - 30); break;
-        case 60: label("-20", H - 2 * P / 3 - 25); label("-40", H - P / 3 - 25); label("-60", H - 30); break;
+        case 45:
+            label("-15", H - 2 * P / 3 - 25);
+            label("-30", H - P / 3 - 25);
+            label("-45", H - 30);
+            break;
+        case 60:
+            label("-20", H - 2 * P / 3 - 25);
+            label("-40", H - P / 3 - 25);
+            label("-60", H - 30);
+            break;
         case 80:
-            label("-20", H - 3 * P / 4 - 25); label("-40", H - P / 2 - 25);
-            label("-60", H - P / 4 - 25); label("-80", H - 30);
+            label("-20", H - 3 * P / 4 - 25);
+            label("-40", H - P / 2 - 25);
+            label("-60", H - P / 4 - 25);
+            label("-80", H - 30);
             break;
-        case 35: case 50: case 70:
-            pDC->TextOut(2, H - P / 2 - 25, QString::asprintf(LoadResString(IDS_FORMAT_DB_LABEL), -(D / 2)));
+        case 35:
+        case 50:
+        case 70:
+            pDC->TextOut(2, H - P / 2 - 25,
+                         QString::asprintf(LoadResString(IDS_FORMAT_DB_LABEL), -(D / 2)));
             pDC->TextOut(2, H - 30, QString::asprintf(LoadResString(IDS_FORMAT_DB_LABEL), -D));
             break;
-        default: break;
+        default:
+            break;
     }
 
     pDC->TextOut(5, 2, QStringLiteral("dB"));
@@ -232,9 +276,14 @@ void CSpectrumArea::contextMenuEvent(QContextMenuEvent* pEvent) {
     if (!BeginZoomMenu(ToClient(pEvent->pos()))) return;
     QAction* pChosen = m_pZoomMenu->exec(pEvent->globalPos());
     switch (GetMenuItemId(pChosen)) {
-        case ID_ZOOM_IN: OnZoomIn(); break;
-        case ID_ZOOM_OUT: OnZoomOut(); break;
-        default: break;
+        case ID_ZOOM_IN:
+            OnZoomIn();
+            break;
+        case ID_ZOOM_OUT:
+            OnZoomOut();
+            break;
+        default:
+            break;
     }
 }
 

@@ -9,8 +9,12 @@ int MulDiv(int a, int b, int c) {
 }
 }  // namespace
 
-int DialogUnitsToPixelsX(int nUnits) { return MulDiv(nUnits, DIALOG_BASE_UNIT_X, 4); }
-int DialogUnitsToPixelsY(int nUnits) { return MulDiv(nUnits, DIALOG_BASE_UNIT_Y, 8); }
+int DialogUnitsToPixelsX(int nUnits) {
+    return MulDiv(nUnits, DIALOG_BASE_UNIT_X, 4);
+}
+int DialogUnitsToPixelsY(int nUnits) {
+    return MulDiv(nUnits, DIALOG_BASE_UNIT_Y, 8);
+}
 
 QRect MapDialogRect(const QRect& units) {
     // Edges are converted, not sizes, so adjacent controls stay adjacent.

@@ -1,11 +1,10 @@
 #include "platform/ui/Gdi.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
+#include <cstdlib>
 
 #include "resources/Resources.h"
 
@@ -16,7 +15,9 @@ namespace {
 // line is cut down so that a wild value cannot make a line of billions of
 // pixels.
 constexpr int COORD_LIMIT = 1 << 16;
-int ClampCoord(int v) { return std::clamp(v, -COORD_LIMIT, COORD_LIMIT); }
+int ClampCoord(int v) {
+    return std::clamp(v, -COORD_LIMIT, COORD_LIMIT);
+}
 
 QPen MakeQPen(const CPen& pen) {
     // Width 0 is Qt's cosmetic one-pixel pen, GDI's width 1.
@@ -77,7 +78,9 @@ bool CBitmap::GetBitmap(BITMAP* pBitmap) const {
     return true;
 }
 
-CDC::CDC() { m_stockFont.CreateDialogFont(); }
+CDC::CDC() {
+    m_stockFont.CreateDialogFont();
+}
 
 CDC::CDC(QImage* pSurface) : m_pSurface(pSurface) {
     m_stockFont.CreateDialogFont();
@@ -261,12 +264,18 @@ void CDC::RasterLine(int x0, int y0, int x1, int y1) {
             plot(x, y, gap);
         const bool bStepMinor = e > 0 || (e == 0 && minorStep < 0);
         if (bStepMinor) {
-            if (bXMajor) y += sy; else x += sx;
+            if (bXMajor)
+                y += sy;
+            else
+                x += sx;
             e += 2LL * minor - 2LL * major;
         } else {
             e += 2LL * minor;
         }
-        if (bXMajor) x += sx; else y += sy;
+        if (bXMajor)
+            x += sx;
+        else
+            y += sy;
     }
 }
 
@@ -288,7 +297,8 @@ bool CDC::TextOut(int x, int y, const QString& text) {
     return true;
 }
 
-bool CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop) {
+bool CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                 DWORD dwRop) {
     QImage* pDst = Surface();
     QImage* pSrc = pSrcDC ? pSrcDC->Surface() : nullptr;
     if (!pDst || !pSrc || (dwRop != SRCCOPY && dwRop != SRCAND)) return false;

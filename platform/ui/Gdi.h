@@ -1,11 +1,10 @@
 #pragma once
 
-#include <cstdint>
-
 #include <QFont>
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <cstdint>
 
 // A small GDI-style drawing layer over QPainter. The views are written against
 // GDI's rules (pen outline on the rectangle's boundary, right and bottom
@@ -18,13 +17,20 @@ using DWORD = std::uint32_t;
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF cr) { return static_cast<int>(cr & 0xFF); }
-constexpr int GetGValue(COLORREF cr) { return static_cast<int>((cr >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF cr) { return static_cast<int>((cr >> 16) & 0xFF); }
+constexpr int GetRValue(COLORREF cr) {
+    return static_cast<int>(cr & 0xFF);
+}
+constexpr int GetGValue(COLORREF cr) {
+    return static_cast<int>((cr >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF cr) {
+    return static_cast<int>((cr >> 16) & 0xFF);
+}
 // The QImage pixel (opaque) of a colour reference, and back.
 constexpr std::uint32_t ToQRgb(COLORREF cr) {
     return 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(cr)) << 16) |
-           (static_cast<std::uint32_t>(GetGValue(cr)) << 8) | static_cast<std::uint32_t>(GetBValue(cr));
+           (static_cast<std::uint32_t>(GetGValue(cr)) << 8) |
+           static_cast<std::uint32_t>(GetBValue(cr));
 }
 constexpr COLORREF FromQRgb(std::uint32_t rgb) {
     return RGB(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
@@ -80,7 +86,9 @@ public:
     CFont() = default;
     bool CreateFont(const QString& family, int nPixelHeight);
     // The dialog font of the program's windows.
-    bool CreateDialogFont() { return CreateFont(QString::fromLatin1(DIALOG_FONT_FAMILY), DIALOG_FONT_PIXELS); }
+    bool CreateDialogFont() {
+        return CreateFont(QString::fromLatin1(DIALOG_FONT_FAMILY), DIALOG_FONT_PIXELS);
+    }
     bool GetLogFont(LOGFONT* pLogFont) const;
     bool IsCreated() const { return m_bCreated; }
     const QFont& GetQFont() const { return m_font; }
@@ -151,7 +159,8 @@ public:
     // Text with the top left of its cell at (x, y); in OPAQUE mode the cell
     // is first filled with the background colour.
     bool TextOut(int x, int y, const QString& text);
-    bool BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    bool BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                DWORD dwRop);
 
     // Size of the drawing surface (the client area for a view's context).
     int GetWidth() const;

@@ -1,12 +1,11 @@
 #include "platform/ui/MessageBox.h"
 
-#include <cstdio>
-#include <mutex>
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QThread>
+#include <cstdio>
+#include <mutex>
 
 #include "resources/StringTable.h"
 
@@ -21,10 +20,14 @@ MessageHooks CurrentHooks() {
 
 QMessageBox::Icon ToQtIcon(unsigned nIcon) {
     switch (nIcon & 0xF0) {
-        case MB_ICONSTOP: return QMessageBox::Critical;
-        case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-        case MB_ICONINFORMATION: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case MB_ICONSTOP:
+            return QMessageBox::Critical;
+        case MB_ICONEXCLAMATION:
+            return QMessageBox::Warning;
+        case MB_ICONINFORMATION:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
@@ -47,7 +50,9 @@ void SetMessageHooks(MessageHooks hooks) {
     g_hooks = std::move(hooks);
 }
 
-void ClearMessageHooks() { SetMessageHooks({}); }
+void ClearMessageHooks() {
+    SetMessageHooks({});
+}
 
 void MessageBeep(unsigned nType) {
     const MessageHooks hooks = CurrentHooks();

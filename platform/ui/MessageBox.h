@@ -1,8 +1,7 @@
 #pragma once
 
-#include <functional>
-
 #include <QString>
+#include <functional>
 
 // Message box icons, with the platform's numbers.
 constexpr unsigned MB_ICONSTOP = 0x10;

@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "PixelSupport.h"
 #include "views/CentMeter.h"
@@ -24,7 +24,9 @@ void Settle(CCentMeter& meter, int nCents) {
 }
 
 // The colour of bar b, read in its middle.
-COLORREF Bar(const QImage& image, int b) { return PixelAt(image, 4 * b + 1, 10); }
+COLORREF Bar(const QImage& image, int b) {
+    return PixelAt(image, 4 * b + 1, 10);
+}
 
 // The only lit bar of the picture, or -1.
 int LitBar(const QImage& image) {
@@ -109,7 +111,7 @@ TEST(CentMeter, ZoneEdges) {
         int bar;
         COLORREF colour;
     } cases[] = {
-        {-6, 13, GREEN},   {-7, 12, YELLOW}, {9, 17, GREEN},  {10, 18, YELLOW},
+        {-6, 13, GREEN},   {-7, 12, YELLOW}, {9, 17, GREEN},   {10, 18, YELLOW},
         {-16, 10, YELLOW}, {-17, 9, RED},    {19, 20, YELLOW}, {20, 21, RED},
     };
     CCentMeter meter;

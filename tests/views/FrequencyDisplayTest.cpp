@@ -1,6 +1,6 @@
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "PixelSupport.h"
 #include "analysis/Constants.h"
@@ -18,24 +18,36 @@ struct Probe {
     char segment;
     int dx, dy;
 };
-const Probe PROBES[7] = {{'a', 5, 5}, {'b', 10, 9}, {'c', 10, 20}, {'d', 5, 24},
-                         {'e', 0, 20}, {'f', 0, 9}, {'g', 5, 14}};
+const Probe PROBES[7] = {{'a', 5, 5},  {'b', 10, 9}, {'c', 10, 20}, {'d', 5, 24},
+                         {'e', 0, 20}, {'f', 0, 9},  {'g', 5, 14}};
 
 // Lit segments of the usual seven-segment digits, and of the dash.
 std::string SegmentsOf(char c) {
     switch (c) {
-        case '0': return "abcdef";
-        case '1': return "bc";
-        case '2': return "abdeg";
-        case '3': return "abcdg";
-        case '4': return "bcfg";
-        case '5': return "acdfg";
-        case '6': return "acdefg";
-        case '7': return "abc";
-        case '8': return "abcdefg";
-        case '9': return "abcdfg";
-        case '-': return "g";
-        default: return "";
+        case '0':
+            return "abcdef";
+        case '1':
+            return "bc";
+        case '2':
+            return "abdeg";
+        case '3':
+            return "abcdg";
+        case '4':
+            return "bcfg";
+        case '5':
+            return "acdfg";
+        case '6':
+            return "acdefg";
+        case '7':
+            return "abc";
+        case '8':
+            return "abcdefg";
+        case '9':
+            return "abcdfg";
+        case '-':
+            return "g";
+        default:
+            return "";
     }
 }
 
@@ -69,15 +81,15 @@ TEST(FrequencyDisplay, NoSignalShowsDashesOverUnlitEights) {
     EXPECT_EQ(CountColour(image, QRect(59, 22, 5, 4), GREEN), 6);
     // H: g, f, e, b, c; no top or bottom bar.
     for (const Probe& p : PROBES)
-        EXPECT_EQ(PixelAt(image, 89 + p.dx, p.dy), std::string("bcefg").find(p.segment) != std::string::npos
-                                                         ? GREEN
-                                                         : BLACK)
+        EXPECT_EQ(PixelAt(image, 89 + p.dx, p.dy),
+                  std::string("bcefg").find(p.segment) != std::string::npos ? GREEN : BLACK)
             << p.segment;
     // z: top of the glyph is the middle bar, bottom bar, and a diagonal between.
     EXPECT_EQ(PixelAt(image, 108, 14), GREEN);
     EXPECT_EQ(PixelAt(image, 108, 24), GREEN);
     EXPECT_EQ(PixelAt(image, 108, 5), BLACK);
-    for (int y = 17; y <= 21; ++y) EXPECT_GE(CountColour(image, QRect(103, y, 11, 1), GREEN), 2) << y;
+    for (int y = 17; y <= 21; ++y)
+        EXPECT_GE(CountColour(image, QRect(103, y, 11, 1), GREEN), 2) << y;
     // Only the unit and the point are outside the digit columns.
     EXPECT_EQ(CountColour(image, QRect(76, 0, 13, 30), GREEN), 0);
     EXPECT_EQ(CountColour(image, QRect(76, 0, 13, 30), DARK_GREY), 0);

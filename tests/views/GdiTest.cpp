@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <random>
-
-#include <gtest/gtest.h>
 
 #include "PixelSupport.h"
 #include "platform/ui/Gdi.h"
@@ -98,7 +98,8 @@ TEST(Gdi, ALineAndItsReverseCoverTheSamePixelsBesidesTheirEnds) {
         PixelSet forward = DrawLine(x0, y0, x1, y1);
         PixelSet backward = DrawLine(x1, y1, x0, y0);
         if (x0 == x1 && y0 == y1) continue;
-        EXPECT_EQ(forward.size(), static_cast<size_t>(std::max(std::abs(x1 - x0), std::abs(y1 - y0))));
+        EXPECT_EQ(forward.size(),
+                  static_cast<size_t>(std::max(std::abs(x1 - x0), std::abs(y1 - y0))));
         forward.insert({x1, y1});
         backward.insert({x0, y0});
         EXPECT_EQ(forward, backward) << x0 << "," << y0 << " - " << x1 << "," << y1;
@@ -124,8 +125,8 @@ TEST(Gdi, DottedPenIsThreeOnThreeOffRestartingAtEachLineTo) {
     dc.LineTo(10, 0);
     dc.LineTo(17, 0);
     // Opaque mode: the gaps take the background colour (white by default).
-    const COLORREF expected[18] = {BLACK, BLACK, BLACK, WHITE, WHITE, WHITE, BLACK, BLACK, BLACK, WHITE,
-                                   BLACK, BLACK, BLACK, WHITE, WHITE, WHITE, BLACK, GREY};
+    const COLORREF expected[18] = {BLACK, BLACK, BLACK, WHITE, WHITE, WHITE, BLACK, BLACK, BLACK,
+                                   WHITE, BLACK, BLACK, BLACK, WHITE, WHITE, WHITE, BLACK, GREY};
     for (int x = 0; x < 18; ++x) EXPECT_EQ(PixelAt(image, x, 0), expected[x]) << x;
 
     dc.SetBkMode(TRANSPARENT);

@@ -136,7 +136,8 @@ TEST(NoteArea, MissingBitmapIsReportedAsCannotLoad) {
     CNoteArea::Pictures pictures;
     EXPECT_EQ(CNoteArea::LoadPictures(pictures, {IDB_STAFF, IDB_NOTEHEAD, IDB_FLAT, IDB_SHARP}), 0);
     CNoteArea::Pictures broken;
-    EXPECT_EQ(CNoteArea::LoadPictures(broken, {IDB_STAFF, 9999, IDB_FLAT, IDB_SHARP}), IDS_CLEF_NOT_LOADED);
+    EXPECT_EQ(CNoteArea::LoadPictures(broken, {IDB_STAFF, 9999, IDB_FLAT, IDB_SHARP}),
+              IDS_CLEF_NOT_LOADED);
 }
 
 TEST(NoteAreaDeathTest, CreationFailureBeepsShowsTheMessageAndEndsWithStatus7) {

@@ -1,16 +1,17 @@
 #pragma once
 
+#include <QImage>
+#include <QRect>
 #include <cstdint>
 #include <set>
 #include <utility>
 
-#include <QImage>
-#include <QRect>
-
 #include "platform/ui/Gdi.h"
 
 // Pixel helpers shared by the view tests.
-inline COLORREF PixelAt(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
+inline COLORREF PixelAt(const QImage& image, int x, int y) {
+    return FromQRgb(image.pixel(x, y));
+}
 
 inline QImage BlankImage(int w, int h, COLORREF cr = RGB(255, 255, 255)) {
     QImage image(w, h, QImage::Format_RGB32);

@@ -1,16 +1,15 @@
-#include <cstring>
-
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenu>
+#include <cstring>
+
 #include "PixelSupport.h"
+#include "platform/ui/Menu.h"
 #include "resources/Menus.h"
 #include "resources/Resource.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
-#include "platform/ui/Menu.h"
-
-#include <QAction>
-#include <QMenu>
 
 TEST(StringTable, EveryMessageAndFormatHasAText) {
     for (unsigned id = 128; id <= 177; ++id) EXPECT_GT(std::strlen(LoadResString(id)), 0u) << id;
@@ -20,12 +19,15 @@ TEST(StringTable, EveryMessageAndFormatHasAText) {
 }
 
 TEST(StringTable, QuotedTextsAreKeptByteForByte) {
-    EXPECT_STREQ(LoadResString(131), "Cannot retrieve current font attributes; default values are supplied");
+    EXPECT_STREQ(LoadResString(131),
+                 "Cannot retrieve current font attributes; default values are supplied");
     EXPECT_STREQ(LoadResString(132), "Clef bitmap cannot be displayed");
     EXPECT_STREQ(LoadResString(134), "Cannot load clef bitmap");
-    EXPECT_STREQ(LoadResString(147), "DirectX - Resource already alllocated by another application");
+    EXPECT_STREQ(LoadResString(147),
+                 "DirectX - Resource already alllocated by another application");
     EXPECT_STREQ(LoadResString(162), "Hardware does not support requested timer resolution\n");
-    EXPECT_STREQ(LoadResString(140), "Invalid parameter for FFT computation; spectrum can not be computated");
+    EXPECT_STREQ(LoadResString(140),
+                 "Invalid parameter for FFT computation; spectrum can not be computated");
     EXPECT_STREQ(LoadResString(176), "Error in \"From\" or \"To\" range value");
 }
 
@@ -41,7 +43,8 @@ TEST(Bitmaps, SizesOfTheFourPictures) {
     const struct {
         unsigned id;
         int w, h;
-    } expected[] = {{IDB_STAFF, 66, 105}, {IDB_NOTEHEAD, 9, 7}, {IDB_SHARP, 8, 12}, {IDB_FLAT, 8, 17}};
+    } expected[] = {
+        {IDB_STAFF, 66, 105}, {IDB_NOTEHEAD, 9, 7}, {IDB_SHARP, 8, 12}, {IDB_FLAT, 8, 17}};
     for (const auto& e : expected) {
         const QImage image = LoadBitmapResource(e.id);
         ASSERT_FALSE(image.isNull()) << e.id;
@@ -64,8 +67,9 @@ TEST(Bitmaps, StaffLinesLedgersAndClefsWhereTheNotePositionsExpectThem) {
     }
     // Where note heads go (x 46 ... 54 of the picture) nothing lies between the lines.
     for (int row = 0; row < 105; ++row) {
-        const bool line = (row % 6 == 0 && ((row >= 18 && row <= 42) || (row >= 60 && row <= 84))) || row == 6 ||
-                          row == 12 || row == 51 || row == 90 || row == 96;
+        const bool line =
+            (row % 6 == 0 && ((row >= 18 && row <= 42) || (row >= 60 && row <= 84))) || row == 6 ||
+            row == 12 || row == 51 || row == 90 || row == 96;
         if (!line) EXPECT_EQ(PixelAt(staff, 50, row), white) << row;
     }
     // The clefs: ink left of the ledger lines in the treble rows and the bass rows.

@@ -1,12 +1,11 @@
-#include <cmath>
-#include <limits>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <cmath>
+#include <limits>
+#include <vector>
 
 #include "PixelSupport.h"
 #include "analysis/Constants.h"
@@ -30,7 +29,9 @@ constexpr float BIN_WIDTH = static_cast<float>(SAMPLE_RATE) / FFT_SIZE_LARGE;
 int LinearX(double f, double from = 40, double range = 3960) {
     return static_cast<int>(W * (f - from) / range + 20);
 }
-int LogX(double f) { return static_cast<int>(W * std::log10(f / 40) / 2 + 20); }
+int LogX(double f) {
+    return static_cast<int>(W * std::log10(f / 40) / 2 + 20);
+}
 
 struct Spectrum {
     CFont font;
@@ -51,7 +52,9 @@ struct Spectrum {
 };
 
 // Rows of the dB grid at the default 45 dB, drawn over the ticks.
-bool GridRow(int y) { return y == H - 20 - P / 3 || y == H - 20 - 2 * P / 3; }
+bool GridRow(int y) {
+    return y == H - 20 - P / 3 || y == H - 20 - 2 * P / 3;
+}
 
 // A vertical tick from the bottom line up: solid, or dotted from its start.
 void ExpectTick(const QImage& image, int x, bool bSolid) {
@@ -77,13 +80,15 @@ void ExpectText(const QImage& image, int x, int y, const QString& text, int widt
     dc.TextOut(x, y, text);
     // The frame's bottom line is drawn over the first row of the label row.
     const int top = y == H - 19 && x < W + 20 ? y + 1 : y;
-    EXPECT_TRUE(SameRegion(image, alone, QRect(x, top, width, y + 13 - top))) << qPrintable(text) << " at " << y;
+    EXPECT_TRUE(SameRegion(image, alone, QRect(x, top, width, y + 13 - top)))
+        << qPrintable(text) << " at " << y;
 }
 
 int Zoomed = 0;
 unsigned ZoomLevel = 99;
 float ZoomCentre = 0;
-void FakeZoom(unsigned level, float centre, float* from, float* to, float* range, double* logRange) {
+void FakeZoom(unsigned level, float centre, float* from, float* to, float* range,
+              double* logRange) {
     ++Zoomed;
     ZoomLevel = level;
     ZoomCentre = centre;
@@ -103,7 +108,8 @@ TEST(SpectrumArea, DefaultLinearAxisAtZoomLevel0) {
     ExpectTick(image, 20, true);
     ExpectTick(image, W + 20, true);
     for (double f : {1000.0, 2000.0, 3000.0}) ExpectTick(image, LinearX(f), false);
-    for (double f : {250.0, 500.0, 750.0, 1250.0, 1500.0, 2500.0, 3750.0}) ExpectNoTick(image, LinearX(f));
+    for (double f : {250.0, 500.0, 750.0, 1250.0, 1500.0, 2500.0, 3750.0})
+        ExpectNoTick(image, LinearX(f));
     // Labels at x - 11 in the label row.
     ExpectText(image, LinearX(1000) - 11, H - 19, QStringLiteral(" 1k"), 18);
     ExpectText(image, LinearX(3000) - 11, H - 19, QStringLiteral(" 3k"), 18);
@@ -164,16 +170,30 @@ TEST(SpectrumArea, DbGridAndLabelsForEachDynamicRange) {
         std::vector<std::pair<const char*, int>> labels;
     };
     const Case cases[] = {
-        {30, {P / 3, 2 * P / 3}, {{"-10", H - 2 * P / 3 - 25}, {"-20", H - P / 3 - 25}, {"-30", H - 30}}},
+        {30,
+         {P / 3, 2 * P / 3},
+         {{"-10", H - 2 * P / 3 - 25}, {"-20", H - P / 3 - 25}, {"-30", H - 30}}},
         {35, {P / 2}, {{"-17", H - P / 2 - 25}, {"-35", H - 30}}},
-        {40, {P / 4, P / 2, 3 * P / 4},
-         {{"-10", H - 3 * P / 4 - 25}, {"-20", H - P / 2 - 25}, {"-30", H - P / 4 - 25}, {"-40", H - 30}}},
-        {45, {P / 3, 2 * P / 3}, {{"-15", H - 2 * P / 3 - 25}, {"-30", H - P / 3 - 25}, {"-45", H - 30}}},
+        {40,
+         {P / 4, P / 2, 3 * P / 4},
+         {{"-10", H - 3 * P / 4 - 25},
+          {"-20", H - P / 2 - 25},
+          {"-30", H - P / 4 - 25},
+          {"-40", H - 30}}},
+        {45,
+         {P / 3, 2 * P / 3},
+         {{"-15", H - 2 * P / 3 - 25}, {"-30", H - P / 3 - 25}, {"-45", H - 30}}},
         {50, {P / 2}, {{"-25", H - P / 2 - 25}, {"-50", H - 30}}},
-        {60, {P / 3, 2 * P / 3}, {{"-20", H - 2 * P / 3 - 25}, {"-40", H - P / 3 - 25}, {"-60", H - 30}}},
+        {60,
+         {P / 3, 2 * P / 3},
+         {{"-20", H - 2 * P / 3 - 25}, {"-40", H - P / 3 - 25}, {"-60", H - 30}}},
         {70, {P / 2}, {{"-35", H - P / 2 - 25}, {"-70", H - 30}}},
-        {80, {P / 4, P / 2, 3 * P / 4},
-         {{"-20", H - 3 * P / 4 - 25}, {"-40", H - P / 2 - 25}, {"-60", H - P / 4 - 25}, {"-80", H - 30}}},
+        {80,
+         {P / 4, P / 2, 3 * P / 4},
+         {{"-20", H - 3 * P / 4 - 25},
+          {"-40", H - P / 2 - 25},
+          {"-60", H - P / 4 - 25},
+          {"-80", H - 30}}},
     };
     for (const Case& c : cases) {
         Spectrum s;
@@ -192,7 +212,8 @@ TEST(SpectrumArea, DbGridAndLabelsForEachDynamicRange) {
         }
         EXPECT_EQ(nLines, static_cast<int>(c.grid.size())) << c.range;
         ExpectText(image, 2, H - P - 25, QStringLiteral("   0"), 18);
-        for (const auto& [text, y] : c.labels) ExpectText(image, 2, y, QString::fromLatin1(text), 18);
+        for (const auto& [text, y] : c.labels)
+            ExpectText(image, 2, y, QString::fromLatin1(text), 18);
     }
 }
 
@@ -337,7 +358,8 @@ TEST(SpectrumArea, ZoomItemsAreGreyedExactlyWhenTheyCannotChangeTheLevel) {
     s.area.SetZoomFunction(FakeZoom);
     QMenu* menu = s.area.GetZoomMenu();
     auto state = [&] {
-        return std::pair(FindMenuItem(menu, ID_ZOOM_IN)->isEnabled(), FindMenuItem(menu, ID_ZOOM_OUT)->isEnabled());
+        return std::pair(FindMenuItem(menu, ID_ZOOM_IN)->isEnabled(),
+                         FindMenuItem(menu, ID_ZOOM_OUT)->isEnabled());
     };
     EXPECT_EQ(state(), std::pair(true, false));
     s.area.OnZoomIn();

@@ -1,14 +1,13 @@
-#include <atomic>
-#include <string>
-#include <thread>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QThread>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Menu.h"

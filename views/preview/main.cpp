@@ -1,15 +1,14 @@
 // Renders the four views in a few states into PNG files, so that a person
 // can look at them without running the tuner:
 //   kalvo-view-preview [output directory]
-#include <cmath>
-#include <cstdio>
-#include <functional>
-#include <vector>
-
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
@@ -25,7 +24,8 @@ int g_nWritten = 0;
 
 void Save(const QImage& image, const char* name, int nScale = 3) {
     // Enlarged without smoothing, so single pixels stay visible.
-    const QImage big = image.scaled(image.size() * nScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage big =
+        image.scaled(image.size() * nScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QString path = g_outDir.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
     if (!big.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -40,7 +40,8 @@ void ShowCents(CCentMeter& meter, int nCents) {
     meter.GetCounter()->m_bDamping = 0;
     const float t = 440.0f;
     const float f = static_cast<float>(440.0 * std::pow(2.0, nCents / 1200.0));
-    for (int i = 0; i < 200 && !(meter.GetCounter()->GetShownCents() == nCents && meter.GetCounter()->HasSignal());
+    for (int i = 0; i < 200 && !(meter.GetCounter()->GetShownCents() == nCents &&
+                                 meter.GetCounter()->HasSignal());
          ++i) {
         meter.SetPitch(f, t);
         meter.ComputeCents();
@@ -72,8 +73,8 @@ void Spectrum(CSpectrumArea& area, CFont& font, double fundamental, const char* 
     QImage image = area.RenderImage();  // sets the plot geometry first
     if (fundamental > 0) {
         const auto mags = ToneSpectrum(fundamental, nBins, binWidth);
-        const int peak = area.GetColumns()->PrepareColumns(mags.data(), nBins, static_cast<float>(binWidth),
-                                                            fundamental);
+        const int peak = area.GetColumns()->PrepareColumns(
+            mags.data(), nBins, static_cast<float>(binWidth), fundamental);
         area.SetPeakColumn(peak);
     } else {
         const std::vector<float> silence(nBins, 0.0f);
@@ -86,7 +87,8 @@ void Spectrum(CSpectrumArea& area, CFont& font, double fundamental, const char* 
 
 // The zoom a display plug-in would give: halve the range per level around
 // the centre, within 40 ... 4000 Hz.
-void PreviewZoom(unsigned level, float centre, float* from, float* to, float* range, double* logRange) {
+void PreviewZoom(unsigned level, float centre, float* from, float* to, float* range,
+                 double* logRange) {
     const double width = 3960.0 / (1 << level);
     double lo = std::clamp(centre - width / 2, 40.0, 4000.0 - width);
     *from = static_cast<float>(lo);
@@ -98,7 +100,8 @@ void PreviewZoom(unsigned level, float centre, float* from, float* to, float* ra
 
 // The four views where the main window's first layout puts them (client area
 // 534 x 330, ivory), as the paint events draw them.
-void Layout(CNoteArea& note, CCentMeter& meter, CFrequencyDisplay& display, CSpectrumArea& spectrum) {
+void Layout(CNoteArea& note, CCentMeter& meter, CFrequencyDisplay& display,
+            CSpectrumArea& spectrum) {
     QImage window(534, 330, QImage::Format_RGB32);
     window.fill(QColor(255, 255, 240));
     auto place = [&](QWidget& view, int x, int y) {
@@ -143,10 +146,11 @@ int main(int argc, char* argv[]) {
             int sharps;
             const char* name;
         };
-        for (const State& s : {State{45, 0, "note_area_A5"}, State{36, 0, "note_area_C5"},
-                               State{37, 1, "note_area_C5sharp_sharps"}, State{37, 0, "note_area_C5sharp_flats"},
-                               State{12, 0, "note_area_C3"}, State{61, 1, "note_area_C7sharp_octave"},
-                               State{72, 0, "note_area_C8_octave"}}) {
+        for (const State& s :
+             {State{45, 0, "note_area_A5"}, State{36, 0, "note_area_C5"},
+              State{37, 1, "note_area_C5sharp_sharps"}, State{37, 0, "note_area_C5sharp_flats"},
+              State{12, 0, "note_area_C3"}, State{61, 1, "note_area_C7sharp_octave"},
+              State{72, 0, "note_area_C8_octave"}}) {
             area.SetFrequency(NoteTable[s.note]);
             area.m_bSharps = s.sharps;
             Save(area.RenderImage(), s.name);
@@ -197,8 +201,8 @@ int main(int argc, char* argv[]) {
         const double binWidth = static_cast<double>(SAMPLE_RATE) / FFT_SIZE_LARGE;
         spectrum.RenderImage();
         const auto mags = ToneSpectrum(f, nBins, binWidth);
-        spectrum.SetPeakColumn(
-            spectrum.GetColumns()->PrepareColumns(mags.data(), nBins, static_cast<float>(binWidth), f));
+        spectrum.SetPeakColumn(spectrum.GetColumns()->PrepareColumns(
+            mags.data(), nBins, static_cast<float>(binWidth), f));
         Layout(note, meter, display, spectrum);
     }
     return g_nWritten > 0 ? 0 : 1;
