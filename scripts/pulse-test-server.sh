@@ -48,7 +48,7 @@ until pactl info >/dev/null 2>&1; do
     sleep 0.1
 done
 
-export KALVO_PULSE_SINK="$SINK" TMPDIR="$DIR"
+export KALVO_PULSE_SINK="$SINK" KALVO_PULSE_PID="$PID" TMPDIR="$DIR"
 status=0
 "$@" || status=$?
 exit $status

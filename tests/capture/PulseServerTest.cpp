@@ -137,4 +137,32 @@ TEST_F(PulseServerTest, AnUnknownSourceFailsWithTheDesignedMessages) {
     engine.Close();
 }
 
+// Run on a daemon of its own (see tests/capture/CMakeLists.txt): it kills it.
+TEST_F(PulseServerTest, ServerKilledMidStreamIsReportedAndClosingStillWorks) {
+    const std::string strPid = Env("KALVO_PULSE_PID");
+    ASSERT_FALSE(strPid.empty());
+    CPulseCaptureSystem system;
+    CPitchAnalyser analyser;
+    CCaptureProbe probe(analyser);
+    analyser.SetHost(&probe);
+    CCaptureEngine engine(system, analyser);
+    engine.SetCaptureDevice(m_strSink + ".monitor");
+    ASSERT_TRUE(engine.StartUp().bOk);
+    ASSERT_TRUE(probe.WaitForReadings(1, 20000));
+    uint32_t dwStatus = 0;
+    ASSERT_EQ(engine.GetCaptureStatus(&dwStatus), DS_OK);
+    EXPECT_EQ(dwStatus, DSCBSTATUS_CAPTURING | DSCBSTATUS_LOOPING);
+
+    ASSERT_EQ(kill(static_cast<pid_t>(std::stol(strPid)), SIGKILL), 0);
+    HRESULT hr = DS_OK;
+    for (int i = 0; i < 500 && SUCCEEDED(hr); ++i) {
+        hr = engine.GetCaptureStatus(&dwStatus);
+        if (SUCCEEDED(hr)) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(hr, DSERR_BUFFERLOST);
+    // No more data comes; the capture thread still ends on close.
+    engine.Close();
+    EXPECT_FALSE(engine.IsThreadRunning());
+}
+
 }  // namespace
