@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "plugins/PluginBinding.h"
+#include "recording/RecordingFileName.h"
+
+// Front end of a MIDI recording: hands the MIDI plug-in the session-log entry
+// lines with their time prefixes, and at the end the name of the file to
+// write. Its owner keeps AddEvent (capture thread) apart from Stop and
+// destruction (user-interface thread); the recorder takes no lock.
+class CMidiRecorder {
+public:
+    explicit CMidiRecorder(CMidiPlugin& app, CRecordingSystem& system = CRecordingSystem::Default());
+
+    // Names the file (reserving the name, so that nothing is overwritten and
+    // an unwritable folder shows at once), starts the clock and the plug-in.
+    bool Start();
+    // One reading or no-signal line, without time prefix or line end.
+    bool AddEvent(const std::string& strLine);
+    // Sends the end line and has the plug-in write the file. After a failure
+    // the recording goes on; calling Stop again retries.
+    bool Stop();
+
+    const std::string& FileName() const { return m_strFileName; }
+    uint32_t StartTime() const { return m_dwStartTime; }
+
+private:
+    bool Send(const std::string& strEntry);
+
+    CMidiPlugin* m_pApp;  // holder of the plug-in's entry points
+    CRecordingSystem* m_pSystem;
+    uint32_t m_dwStartTime = 0;
+    std::string m_strFileName;
+};
