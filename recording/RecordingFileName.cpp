@@ -16,13 +16,12 @@ constexpr int MAX_SUFFIX = 100000;
 }  // namespace
 
 std::string FormatRecordingFileName(const UtcTime& time, int nSuffix, const char* pszExtension) {
-    char szName[96];
-    std::snprintf(szName, sizeof szName, "kalvo_%4d%02d%02d_%02d%02d%02d", time.nYear, time.nMonth,
-                  time.nDay, time.nHour, time.nMinute, time.nSecond);
-    std::string strName = szName;
-    if (nSuffix >= 2) strName += "-" + std::to_string(nSuffix);
-    strName += pszExtension ? pszExtension : "";
-    return strName;
+    char szName[128];
+    const int n = std::snprintf(szName, sizeof szName, "kalvo_%4d%02d%02d_%02d%02d%02d", time.nYear,
+                                time.nMonth, time.nDay, time.nHour, time.nMinute, time.nSecond);
+    if (nSuffix >= 2 && n > 0 && static_cast<size_t>(n) < sizeof szName)
+        std::snprintf(szName + n, sizeof szName - n, "-%d", nSuffix);
+    return std::string(szName) + (pszExtension ? pszExtension : "");
 }
 
 std::string MakeRecordingFileName(const UtcTime& time, const char* pszExtension) {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "recording/RecordingFileName.h"
+
+// The session text log: the six header lines, then one time-stamped entry per
+// changed reading or event. Lines end in CR LF, as the log has always been
+// written; each line is flushed as soon as it is written, so a crash keeps
+// every line so far.
+//
+// No lock of its own: AddEntry runs on the capture thread, Create and Close on
+// the GUI thread, and the owner serialises every call and the deletion under
+// one lock. After Close (failed or not) the stream is released and AddEntry
+// returns false.
+class CSessionLog {
+public:
+    // strVersion is the program's version text of the first header line.
+    explicit CSessionLog(CRecordingSystem& system = CRecordingSystem::Default(),
+                         std::string strVersion = DefaultVersion());
+    ~CSessionLog();
+    CSessionLog(const CSessionLog&) = delete;
+    CSessionLog& operator=(const CSessionLog&) = delete;
+
+    // Creates a new file (never an existing one), writes the header and the
+    // start entry. False when any of it could not be written; the file is
+    // then removed again.
+    bool Create();
+    // Writes time prefix + strText + CR LF and flushes it. True only when the
+    // whole line reached the file.
+    bool AddEntry(const std::string& strText);
+    // Adds the end entry and closes the file. False when closing failed; the
+    // stream is released all the same. A later Close has nothing left to do
+    // and returns true, so the recording can still be switched off.
+    bool Close();
+
+    const std::string& GetFileName() const { return m_strFileName; }
+
+    static std::string DefaultVersion();
+
+private:
+    bool WriteLine(const std::string& strLine);
+    void Discard();
+
+    CRecordingSystem& m_system;
+    std::string m_strVersion;
+    std::string m_strFileName;
+    uint32_t m_dwStartTime = 0;
+    // Bytes of whole lines in the file.
+    long long m_nWrittenBytes = 0;
+    FILE* m_pFile = nullptr;
+    bool m_bClosed = false;
+};

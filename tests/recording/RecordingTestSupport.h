@@ -1,0 +1,154 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdio.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "recording/RecordingFileName.h"
+
+namespace recording_test {
+
+inline std::string ReadFile(const std::string& strPath) {
+    std::ifstream in(strPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Runs each test in a fresh empty working directory, where recordings land.
+class RecordingDirTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_oldDir = std::filesystem::current_path();
+        char szTemplate[] = "/tmp/kalvo-rec-XXXXXX";
+        ASSERT_NE(mkdtemp(szTemplate), nullptr);
+        m_dir = szTemplate;
+        std::filesystem::current_path(m_dir);
+    }
+    void TearDown() override {
+        std::filesystem::current_path(m_oldDir);
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
+    }
+    std::vector<std::string> FilesHere() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    std::filesystem::path m_oldDir;
+    std::filesystem::path m_dir;
+};
+
+// A file in memory behind a stdio stream (fopencookie), with faults to order:
+// a capacity like a disk that fills up, failing seeks and a failing close.
+struct MemoryFile {
+    std::string strBytes;
+    off64_t nPos = 0;
+    size_t nCapacity = SIZE_MAX;
+    bool bSeeksFail = false;
+    off64_t nFailSeekTo = -1;  // a seek to this offset fails
+    bool bFailClose = false;
+    int nWriteCalls = 0;
+    int nSeekCalls = 0;
+    int nCloseCalls = 0;
+};
+
+inline FILE* OpenMemoryFile(MemoryFile* pFile, const char* pszMode) {
+    cookie_io_functions_t io{};
+    io.write = [](void* cookie, const char* buf, size_t size) -> ssize_t {
+        auto* p = static_cast<MemoryFile*>(cookie);
+        ++p->nWriteCalls;
+        const size_t nPos = static_cast<size_t>(p->nPos);
+        const size_t nRoom = p->nCapacity > nPos ? p->nCapacity - nPos : 0;
+        const size_t n = std::min(size, nRoom);
+        if (n == 0) {
+            errno = ENOSPC;
+            return 0;
+        }
+        if (p->strBytes.size() < nPos + n) p->strBytes.resize(nPos + n);
+        std::memcpy(p->strBytes.data() + nPos, buf, n);
+        p->nPos += static_cast<off64_t>(n);
+        return static_cast<ssize_t>(n);
+    };
+    io.seek = [](void* cookie, off64_t* pOffset, int whence) -> int {
+        auto* p = static_cast<MemoryFile*>(cookie);
+        ++p->nSeekCalls;
+        off64_t nBase = whence == SEEK_SET   ? 0
+                        : whence == SEEK_CUR ? p->nPos
+                                             : static_cast<off64_t>(p->strBytes.size());
+        if (p->bSeeksFail || nBase + *pOffset == p->nFailSeekTo) {
+            errno = EIO;
+            return -1;
+        }
+        p->nPos = nBase + *pOffset;
+        *pOffset = p->nPos;
+        return 0;
+    };
+    io.close = [](void* cookie) -> int {
+        auto* p = static_cast<MemoryFile*>(cookie);
+        ++p->nCloseCalls;
+        if (p->bFailClose) {
+            errno = EIO;
+            return -1;
+        }
+        return 0;
+    };
+    return fopencookie(pFile, pszMode, io);
+}
+
+// The clock, the UTC time and, when set, the streams a recorder gets.
+class CFakeSystem : public CRecordingSystem {
+public:
+    uint32_t dwCounter = 0;
+    UtcTime time{2008, 3, 3, 14, 5, 9};
+    // Hands out this stream instead of creating a file; the name it reports
+    // names no file (the recorder removes it after a failed start).
+    std::function<FILE*(const char* pszMode)> fnOpen;
+
+    uint32_t MillisecondCounter() override { return dwCounter; }
+    UtcTime UtcNow() override { return time; }
+    FILE* CreateFile(const char* pszExtension, const char* pszMode, std::string& strName) override {
+        if (!fnOpen) return CRecordingSystem::CreateFile(pszExtension, pszMode, strName);
+        strName = std::string("injected") + pszExtension;
+        return fnOpen(pszMode);
+    }
+};
+
+// Limits the size of the files this process writes, the way a full disk would
+// stop a write part way (EFBIG instead of ENOSPC), and restores it.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t nBytes) {
+        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = nBytes;
+        m_bOk = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        signal(SIGXFSZ, m_oldHandler);
+    }
+    bool Ok() const { return m_bOk; }
+
+private:
+    rlimit m_old{};
+    sighandler_t m_oldHandler = SIG_DFL;
+    bool m_bOk = false;
+};
+
+}  // namespace recording_test
