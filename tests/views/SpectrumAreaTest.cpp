@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -384,4 +388,43 @@ TEST(SpectrumArea, PaintEventShowsTheRenderedClientInsideABorder) {
     EXPECT_EQ(CountColour(window, QRect(0, 0, 1, H + 2), BLACK), H + 2);
     // The right click maps through the border to client coordinates.
     EXPECT_EQ(s.area.ToClient(QPoint(21, 5)), QPoint(20, 4));
+}
+
+TEST(SpectrumArea, RightClickInThePlotOpensTheZoomMenuAndRunsTheChosenCommand) {
+    Spectrum s;
+    s.area.SetZoomFunction(FakeZoom);
+    s.area.show();
+    Zoomed = 0;
+    bool bMenuSeen = false;
+    // While the menu is open: choose its first item with the keyboard.
+    QTimer::singleShot(0, [&] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!popup) return;
+        bMenuSeen = popup == s.area.GetZoomMenu();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    // Should the keys not reach the menu, close it rather than hang.
+    QTimer::singleShot(5000, &s.area, [] {
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    // Widget point 21 + W / 2 is client x 20 + W / 2, the middle of the plot.
+    const QPoint at(21 + W / 2, 60);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, s.area.mapToGlobal(at));
+    QApplication::sendEvent(&s.area, &event);
+    EXPECT_TRUE(bMenuSeen);
+    EXPECT_EQ(Zoomed, 1);
+    EXPECT_EQ(ZoomLevel, 1u);
+    EXPECT_EQ(ZoomCentre, 40.0f + 1980.0f);
+    EXPECT_EQ(s.columns.m_nZoomLevel, 1u);
+
+    // Outside the plot's width no menu opens.
+    bMenuSeen = false;
+    QTimer::singleShot(0, [&] { bMenuSeen = QApplication::activePopupWidget() != nullptr; });
+    const QPoint left(10, 60);
+    QContextMenuEvent outside(QContextMenuEvent::Mouse, left, s.area.mapToGlobal(left));
+    QApplication::sendEvent(&s.area, &outside);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(bMenuSeen);
+    EXPECT_EQ(Zoomed, 1);
 }
