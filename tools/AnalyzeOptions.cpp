@@ -131,6 +131,38 @@ const std::vector<OptionSpec>& Options() {
              o.bVersion = true;
              return true;
          }},
+        {"live", ValueKind::Optional, "SOURCE",
+         "capture from the sound server (its default source, or SOURCE) and\n"
+         "                      print the readings as they change, until Ctrl-C",
+         [](CAnalyzeOptions& o, const std::string& v, std::string&) {
+             o.bLive = true;
+             o.strSource = v;
+             return true;
+         }},
+        {"input", ValueKind::Required, "FILE",
+         "capture from FILE played in real time, then silence, as if it were\n"
+         "                      a sound card; stops at its end unless --seconds is given",
+         [](CAnalyzeOptions& o, const std::string& v, std::string&) {
+             o.bLive = true;
+             o.strLiveInput = v;
+             return true;
+         }},
+        {"seconds", ValueKind::Required, "N", "stop capturing after N seconds",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             double x = 0;
+             if (ParseNumber(v, x) && x > 0.0) {
+                 o.dSeconds = x;
+                 return true;
+             }
+             err = "--seconds: " + Quoted(v) + " is not a number of seconds above 0";
+             return false;
+         }},
+        {"list-sources", ValueKind::None, nullptr,
+         "list the sound server's capture sources and exit",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bListSources = true;
+             return true;
+         }},
     };
     return table;
 }
@@ -204,7 +236,12 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
         }
         if (!spec->apply(options, value, strError)) return false;
     }
-    if (options.bHelp || options.bVersion) return true;
+    if (options.bHelp || options.bVersion || options.bListSources) return true;
+    if (options.bLive && !inputs.empty()) {
+        strError = "capturing takes no audio file; use --input " + Quoted(inputs[0]);
+        return false;
+    }
+    if (options.bLive) return true;
     if (inputs.empty()) {
         strError = "no audio file given (see --help)";
         return false;
@@ -221,6 +258,7 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
 std::string AnalyzeUsage() {
     std::string text =
         "Usage: kalvo-analyze [OPTION]... FILE\n"
+        "  or:  kalvo-analyze [OPTION]... --live [SOURCE] | --input FILE | --list-sources\n"
         "Analyse an audio file (any format libsndfile reads, any rate and channel count) as\n"
         "the tuner analyses its capture device: converted to 16000 Hz 16-bit stereo, cut into\n"
         "blocks of 1333 frames (a last partial block is padded with silence), one reading per\n"
@@ -253,6 +291,7 @@ std::string AnalyzeUsage() {
     text +=
         "\n"
         "Exit status: 0 when the file was analysed, 1 when the output could not be written,\n"
-        "2 for a bad option or value or a file that cannot be read as audio.\n";
+        "2 for a bad option or value or a file that cannot be read as audio, 3 when capturing\n"
+        "(--live, --input, --list-sources) cannot start or the sound server goes away.\n";
     return text;
 }

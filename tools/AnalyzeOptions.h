@@ -25,6 +25,13 @@ struct CAnalyzeOptions {
     int nTransposition = 0;  // row 0 ... TRANSPOSITION_COUNT - 1
     bool bHelp = false;
     bool bVersion = false;
+    // Capturing (tools/LiveMode.h): --live [SOURCE], --input FILE,
+    // --list-sources, --seconds N.
+    bool bLive = false;
+    std::string strSource;     // empty: the server's default source
+    std::string strLiveInput;  // a file played as if it were a sound card
+    bool bListSources = false;
+    double dSeconds = 0.0;  // 0: until Ctrl-C (or the end of --input)
 };
 
 // Parses argv[1 ...]. Options may be written "--name VALUE" or "--name=VALUE".

@@ -7,6 +7,7 @@
 #include "platform/system/ProgramVersion.h"
 #include "tools/AnalyzeOptions.h"
 #include "tools/FileAnalysis.h"
+#include "tools/LiveMode.h"
 
 namespace {
 int Fail(int status, const std::string& message) {
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
         std::printf("kalvo-analyze %s\n", GetProgramVersion().c_str());
         return std::fflush(stdout) == 0 ? EXIT_ANALYZE_OK : EXIT_ANALYZE_WRITE_FAILED;
     }
+    if (options.bListSources) return ListCaptureSources(stdout, stderr);
+    if (options.bLive) return RunLiveMode(options, stdout, stderr);
     const int status = AnalyseAudioFile(options, stdout, error);
     if (status != EXIT_ANALYZE_OK) return Fail(status, error);
     return EXIT_ANALYZE_OK;

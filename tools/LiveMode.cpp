@@ -1,0 +1,225 @@
+#include "tools/LiveMode.h"
+
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "analysis/NoteTable.h"
+#include "analysis/PitchAnalyser.h"
+#include "analysis/ReadingLine.h"
+#include "capture/CaptureDevices.h"
+#include "capture/CaptureEngine.h"
+#include "capture/CaptureMessages.h"
+#include "platform/sound/PulseCapture.h"
+#include "platform/sound/WaveFileCapture.h"
+#include "platform/system/Clock.h"
+#include "platform/system/ProgramVersion.h"
+#include "tools/FileAnalysis.h"
+
+namespace {
+
+// The session log's line end, as in the batch mode.
+constexpr const char* LOG_LINE_END = "\r\n";
+constexpr const char* TSV_LINE_END = "\n";
+
+volatile sig_atomic_t g_bInterrupted = 0;
+void OnInterrupt(int) {
+    g_bInterrupted = 1;
+}
+
+// The tuner's messages for a failed start-up, then the sound system's own
+// words, on pErr.
+void PrintStartUpFailure(const CaptureStartUp& s, std::FILE* pErr) {
+    for (int nId : {s.nMessage, s.nDetailMessage})
+        if (const char* pszText = nId ? CaptureMessageText(nId) : nullptr)
+            std::fprintf(pErr, "%s\n", pszText);
+    if (!s.strPlatformError.empty())
+        std::fprintf(pErr, "kalvo-analyze: %s\n", s.strPlatformError.c_str());
+}
+
+// Stands where the tuner's window stands: receives the lines and the repaint
+// of every block on the capture thread and prints them.
+class CLivePrinter : public IAnalysisHost {
+public:
+    CLivePrinter(CPitchAnalyser& analyser, const CAnalyzeOptions& options, std::FILE* pOut)
+        : m_analyser(analyser), m_options(options), m_pOut(pOut) {}
+
+    // The header goes out with the first line, so a capture that never
+    // starts prints nothing on pOut.
+    void SetHeader(std::string strHeader) { m_strHeader = std::move(strHeader); }
+
+    void AddReadingLine(const std::string& line, int nRecordFlags) override {
+        if (m_options.bAllBlocks || m_options.format == OutputFormat::Tsv ||
+            !(nRecordFlags & REC_LOG))
+            return;
+        Print(FormatTimePrefix(Elapsed()) + line + LOG_LINE_END);
+    }
+    void RefreshViews() override {
+        const uint64_t nBlock = m_nBlock++;
+        if (m_options.format == OutputFormat::Tsv)
+            Print(TsvLine(nBlock, m_analyser.GetReading()) + TSV_LINE_END);
+        else if (m_options.bAllBlocks)
+            Print(FormatTimePrefix(Elapsed()) + FormatReadingLine(m_analyser.GetReading()) +
+                  LOG_LINE_END);
+    }
+    void OnFftSizeRefused() override { m_bFftRefused = true; }
+
+    bool HasWriteFailed() const { return m_bWriteFailed.load(); }
+    bool HasFftBeenRefused() const { return m_bFftRefused.load(); }
+
+private:
+    // Elapsed time from the first block, from the millisecond counter as the
+    // session log has it.
+    uint32_t Elapsed() {
+        const uint32_t nNow = GetMillisecondCounter();
+        if (!m_bStarted) {
+            m_bStarted = true;
+            m_nStartMs = nNow;
+        }
+        return MillisecondsBetween(m_nStartMs, nNow);
+    }
+    void Print(const std::string& s) {
+        if (!m_strHeader.empty()) {
+            if (std::fputs(m_strHeader.c_str(), m_pOut) < 0) m_bWriteFailed = true;
+            m_strHeader.clear();
+        }
+        // Each line goes out at once, so a pipe sees the readings live.
+        if (std::fputs(s.c_str(), m_pOut) < 0 || std::fflush(m_pOut) != 0) m_bWriteFailed = true;
+    }
+
+    CPitchAnalyser& m_analyser;
+    const CAnalyzeOptions& m_options;
+    std::FILE* m_pOut;
+    // Set before the capture starts, then used on the capture thread only.
+    std::string m_strHeader;
+    uint64_t m_nBlock = 0;
+    bool m_bStarted = false;
+    uint32_t m_nStartMs = 0;
+    std::atomic<bool> m_bWriteFailed{false};
+    std::atomic<bool> m_bFftRefused{false};
+};
+
+}  // namespace
+
+int ListCaptureSources(std::FILE* pOut, std::FILE* pErr) {
+    CPulseCaptureSystem system;
+    std::vector<PulseSource> sources;
+    HRESULT hr = DS_OK;
+    if (!system.ListSources(sources, hr)) {
+        CaptureStartUp s;
+        s.nMessage = IDS_CANNOT_CREATE_CAPTURE;
+        s.nDetailMessage = CreateCaptureDetailMessage(hr);
+        s.strPlatformError = system.GetLastErrorText();
+        PrintStartUpFailure(s, pErr);
+        return EXIT_ANALYZE_CAPTURE_FAILED;
+    }
+    // What the tuner offers first; when that is the inputs, the monitors follow.
+    const std::vector<PulseSource> offered = SelectOfferedSources(sources);
+    std::vector<const PulseSource*> ordered;
+    for (const PulseSource& s : offered) ordered.push_back(&s);
+    if (!offered.empty() && !offered[0].bMonitor)
+        for (const PulseSource& s : sources)
+            if (s.bMonitor) ordered.push_back(&s);
+    for (const PulseSource* p : ordered)
+        std::fprintf(pOut, "%s\t%s\t%s\n", p->strName.c_str(), p->strDescription.c_str(),
+                     p->bMonitor ? "monitor" : "input");
+    if (std::fflush(pOut) != 0) return EXIT_ANALYZE_WRITE_FAILED;
+    return EXIT_ANALYZE_OK;
+}
+
+int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr) {
+    std::unique_ptr<ICaptureSystem> pSystem;
+    CWaveFileCaptureSystem* pFileSystem = nullptr;
+    if (!options.strLiveInput.empty()) {
+        auto p = std::make_unique<CWaveFileCaptureSystem>(options.strLiveInput);
+        pFileSystem = p.get();
+        pSystem = std::move(p);
+    } else {
+        pSystem = std::make_unique<CPulseCaptureSystem>();
+    }
+
+    CControlState control;
+    control.m_fA5Factor.store(A5Factor(options.nA5), std::memory_order_relaxed);
+    control.m_fTransposition.store(TranspositionFactor(options.nTransposition),
+                                   std::memory_order_relaxed);
+    control.m_nRecordFlags.store(REC_LOG, std::memory_order_relaxed);
+    auto pAnalyser = std::make_unique<CPitchAnalyser>();
+    pAnalyser->SetControlState(&control);
+    pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
+    CLivePrinter printer(*pAnalyser, options, pOut);
+    pAnalyser->SetHost(&printer);
+
+    // The terminal has no selection dialog: a source is chosen by name, else
+    // the default one is opened.
+    CCaptureEngine engine(*pSystem, *pAnalyser);
+    engine.SetCaptureDevice(options.strSource);
+
+    struct sigaction action {};
+    action.sa_handler = &OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    struct sigaction oldInt {
+    }, oldTerm{};
+    g_bInterrupted = 0;
+    sigaction(SIGINT, &action, &oldInt);
+    sigaction(SIGTERM, &action, &oldTerm);
+
+    std::string strHeader;
+    if (options.format == OutputFormat::Tsv) {
+        strHeader = TsvHeader() + TSV_LINE_END;
+    } else {
+        const std::string version = GetProgramVersion();
+        for (int i = 0; i < LOG_HEADER_LINES; ++i)
+            strHeader += LogHeaderLine(i, version) + LOG_LINE_END;
+    }
+    printer.SetHeader(strHeader);
+
+    int status = EXIT_ANALYZE_OK;
+    const CaptureStartUp s = engine.StartUp();
+    if (!s.bOk) {
+        PrintStartUpFailure(s, pErr);
+        status = EXIT_ANALYZE_CAPTURE_FAILED;
+    } else {
+        // A file ends once every block it touches has been analysed.
+        uint64_t nFileBlocks = 0;
+        if (pFileSystem && pFileSystem->GetState())
+            nFileBlocks = (pFileSystem->GetState()->GetFileBytes() + BLOCK_BYTES - 1) / BLOCK_BYTES;
+        const auto tStart = std::chrono::steady_clock::now();
+        for (;;) {
+            if (g_bInterrupted) break;
+            if (options.dSeconds > 0 &&
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count() >=
+                    options.dSeconds)
+                break;
+            if (pFileSystem && options.dSeconds <= 0 && engine.GetBlocksTaken() >= nFileBlocks)
+                break;
+            if (printer.HasWriteFailed()) {
+                status = EXIT_ANALYZE_WRITE_FAILED;
+                break;
+            }
+            if (printer.HasFftBeenRefused() || !engine.IsThreadRunning()) break;
+            uint32_t dwStatus = 0;
+            if (FAILED(engine.GetCaptureStatus(&dwStatus))) {
+                std::fprintf(pErr, "kalvo-analyze: the sound server stopped the capture\n");
+                status = EXIT_ANALYZE_CAPTURE_FAILED;
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    engine.Close();
+    sigaction(SIGINT, &oldInt, nullptr);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+    if (printer.HasFftBeenRefused() && status == EXIT_ANALYZE_OK) {
+        std::fprintf(pErr, "kalvo-analyze: the FFT refused its size\n");
+        status = EXIT_ANALYZE_BAD_INPUT;
+    }
+    if ((std::fflush(pOut) != 0 || printer.HasWriteFailed()) && status == EXIT_ANALYZE_OK)
+        status = EXIT_ANALYZE_WRITE_FAILED;
+    return status;
+}
