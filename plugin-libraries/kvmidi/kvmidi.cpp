@@ -421,11 +421,14 @@ bool BuildFile(const std::vector<Entry>& entries, std::vector<uint8_t>& file, in
 int WriteFile(const char* pszName, const std::vector<uint8_t>& bytes) {
     FILE* pFile = std::fopen(pszName, "wb");
     if (!pFile) return RESULT_CANNOT_WRITE;
+    // Only a plain file is removed after a failure, never a device.
+    struct stat info;
+    const bool bRegular = fstat(fileno(pFile), &info) == 0 && S_ISREG(info.st_mode);
     bool bOk = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
     bOk = std::fflush(pFile) == 0 && bOk;
     bOk = std::fclose(pFile) == 0 && bOk;
     if (!bOk) {
-        std::remove(pszName);
+        if (bRegular) std::remove(pszName);
         return RESULT_CANNOT_WRITE;
     }
     return 0;
