@@ -1,9 +1,13 @@
 #pragma once
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
 #include <stdio.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -14,6 +18,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,5 +155,61 @@ private:
     sighandler_t m_oldHandler = SIG_DFL;
     bool m_bOk = false;
 };
+
+inline bool WriteProcFile(const char* pszPath, const std::string& strText) {
+    const int fd = open(pszPath, O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool bOk = write(fd, strText.data(), strText.size()) == static_cast<ssize_t>(strText.size());
+    close(fd);
+    return bOk;
+}
+
+// Runs fnScenario in a child process whose working directory is a fresh tmpfs
+// of nBytes, in a mount namespace of its own, so a write can really meet a
+// full disk (ENOSPC). The scenario returns "" when all its checks held, else
+// what failed. nullopt when this machine lets no test mount a file system.
+inline std::optional<std::string> RunOnTinyFileSystem(const std::filesystem::path& dir,
+                                                      size_t nBytes,
+                                                      const std::function<std::string()>& fnScenario) {
+    constexpr int EXIT_NO_MOUNT = 77;
+    int fds[2];
+    if (pipe(fds) != 0) return "pipe failed";
+    const uid_t uid = getuid();
+    const gid_t gid = getgid();
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0) return "fork failed";
+    if (pid == 0) {
+        close(fds[0]);
+        // Root may mount in a namespace of its own; anyone else needs a user
+        // namespace in which it is root.
+        if (unshare(CLONE_NEWNS) != 0) {
+            if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) _exit(EXIT_NO_MOUNT);
+            WriteProcFile("/proc/self/setgroups", "deny");
+            if (!WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+                !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
+                _exit(EXIT_NO_MOUNT);
+        }
+        const std::string strOptions = "size=" + std::to_string(nBytes);
+        if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", dir.c_str(), "tmpfs", 0, strOptions.c_str()) != 0 ||
+            chdir(dir.c_str()) != 0)
+            _exit(EXIT_NO_MOUNT);
+        const std::string strFailure = fnScenario();
+        if (!strFailure.empty()) (void)!write(fds[1], strFailure.data(), strFailure.size());
+        _exit(strFailure.empty() ? 0 : 1);
+    }
+    close(fds[1]);
+    std::string strFailure;
+    char buf[512];
+    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) strFailure.append(buf, n);
+    close(fds[0]);
+    int nStatus = 0;
+    waitpid(pid, &nStatus, 0);
+    if (WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == EXIT_NO_MOUNT) return std::nullopt;
+    if (!WIFEXITED(nStatus)) return "scenario crashed";
+    if (WEXITSTATUS(nStatus) != 0 && strFailure.empty()) return "scenario failed";
+    return strFailure;
+}
 
 }  // namespace recording_test

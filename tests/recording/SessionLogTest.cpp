@@ -127,12 +127,14 @@ TEST_F(SessionLogTest, FullDeviceFailsCreateAtTheFlush) {
 }
 
 TEST_F(SessionLogTest, FailedCreateRemovesItsFile) {
-    // Room for part of the header only.
-    FileSizeLimit limit(100);
-    ASSERT_TRUE(limit.Ok());
-    CSessionLog log(m_system, "2.3.2.1");
-    EXPECT_FALSE(log.Create());
-    EXPECT_TRUE(FilesHere().empty());
+    // Room for part of the header, then for the header but not the start entry.
+    for (rlim_t nRoom : {rlim_t{100}, rlim_t{std::strlen(HEADER) + 10}}) {
+        FileSizeLimit limit(nRoom);
+        ASSERT_TRUE(limit.Ok());
+        CSessionLog log(m_system, "2.3.2.1");
+        EXPECT_FALSE(log.Create()) << nRoom;
+        EXPECT_TRUE(FilesHere().empty()) << nRoom;
+    }
 }
 
 TEST_F(SessionLogTest, FullFileSystemStopsAtTheLastWholeLine) {
@@ -191,6 +193,27 @@ TEST_F(SessionLogTest, BufferedLineThatCannotBeFlushedIsAFailure) {
     EXPECT_EQ(file.strBytes, std::string(HEADER) +
                                  "00:00:00:00 |  INFO> start of logfile\r\n"
                                  "00:00:00:00 |  INFO> end of logfile\r\n");
+}
+
+TEST_F(SessionLogTest, FullDiskKeepsEveryWholeLine) {
+    std::filesystem::create_directory(m_dir / "mnt");
+    const auto failure = RunOnTinyFileSystem(m_dir / "mnt", 4096, []() -> std::string {
+        CSessionLog log;
+        if (!log.Create()) return std::string("Create failed");
+        const std::string strStart = ReadFile(log.GetFileName());
+        int nAdded = 0;
+        while (nAdded < 1000 && log.AddEntry("  220.0 Hz |    A4   |   +00    |  -6")) ++nAdded;
+        if (nAdded == 0 || nAdded == 1000) return "added " + std::to_string(nAdded) + " entries";
+        const std::string strFile = ReadFile(log.GetFileName());
+        const size_t nLine = std::strlen("00:00:00:00 |  220.0 Hz |    A4   |   +00    |  -6\r\n");
+        if (strFile.size() != strStart.size() + nAdded * nLine)
+            return "the log does not end with the last whole line";
+        if (log.Close()) return std::string("Close reported the missing end line as success");
+        if (ReadFile(log.GetFileName()) != strFile) return std::string("the failed end line is in the file");
+        return std::string();
+    });
+    if (!failure) GTEST_SKIP() << "no file system can be mounted here";
+    EXPECT_EQ(*failure, "");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <sndfile.h>
+#include <sys/mman.h>
 
 #include "RecordingTestSupport.h"
 #include "recording/WaveRecorder.h"
@@ -20,47 +21,62 @@ uint16_t Le16(const std::string& s, size_t n) {
 }
 
 // Checks the 44-byte header field by field and that the file is exactly the
-// header plus the expected data.
-void ExpectWaveFile(const std::string& strFile, const std::vector<int16_t>& samples) {
+// header plus the expected data. "" when it is, else what differs. (Plain
+// checks, as they also run in a child process.)
+std::string CheckWaveFile(const std::string& strFile, const std::vector<int16_t>& samples) {
     const uint32_t nData = static_cast<uint32_t>(samples.size() * 2);
-    ASSERT_EQ(strFile.size(), 44u + nData);
-    EXPECT_EQ(strFile.substr(0, 4), "RIFF");
-    EXPECT_EQ(Le32(strFile, 4), 36 + nData);
-    EXPECT_EQ(strFile.substr(8, 4), "WAVE");
-    EXPECT_EQ(strFile.substr(12, 4), "fmt ");
-    EXPECT_EQ(Le32(strFile, 16), 16u);
-    EXPECT_EQ(Le16(strFile, 20), 1u);
-    EXPECT_EQ(Le16(strFile, 22), 2u);
-    EXPECT_EQ(Le32(strFile, 24), 16000u);
-    EXPECT_EQ(Le32(strFile, 28), 64000u);
-    EXPECT_EQ(Le16(strFile, 32), 4u);
-    EXPECT_EQ(Le16(strFile, 34), 16u);
-    EXPECT_EQ(strFile.substr(36, 4), "data");
-    EXPECT_EQ(Le32(strFile, 40), nData);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        const int16_t n = static_cast<int16_t>(Le16(strFile, 44 + 2 * i));
-        if (n != samples[i]) {
-            ADD_FAILURE() << "sample " << i << " is " << n << ", not " << samples[i];
-            return;
-        }
-    }
+    if (strFile.size() != 44u + nData)
+        return "file has " + std::to_string(strFile.size()) + " bytes, not " +
+               std::to_string(44u + nData);
+    struct {
+        const char* pszField;
+        uint32_t nValue, nExpected;
+    } const fields[] = {
+        {"RIFF size", Le32(strFile, 4), 36 + nData}, {"fmt size", Le32(strFile, 16), 16},
+        {"format", Le16(strFile, 20), 1},            {"channels", Le16(strFile, 22), 2},
+        {"rate", Le32(strFile, 24), 16000},          {"bytes per second", Le32(strFile, 28), 64000},
+        {"frame bytes", Le16(strFile, 32), 4},       {"bits", Le16(strFile, 34), 16},
+        {"data size", Le32(strFile, 40), nData},
+    };
+    for (const auto& field : fields)
+        if (field.nValue != field.nExpected)
+            return std::string(field.pszField) + " is " + std::to_string(field.nValue) + ", not " +
+                   std::to_string(field.nExpected);
+    if (strFile.substr(0, 4) != "RIFF" || strFile.substr(8, 4) != "WAVE" ||
+        strFile.substr(12, 4) != "fmt " || strFile.substr(36, 4) != "data")
+        return "wrong chunk names";
+    for (size_t i = 0; i < samples.size(); ++i)
+        if (static_cast<int16_t>(Le16(strFile, 44 + 2 * i)) != samples[i])
+            return "sample " + std::to_string(i) + " differs";
+    return "";
 }
 
 // Opens the file with libsndfile, as a player would, and compares the frames.
-void ExpectReadableWave(const std::string& strName, const std::vector<int16_t>& samples) {
+std::string CheckReadableWave(const std::string& strName, const std::vector<int16_t>& samples) {
     SF_INFO info{};
     SNDFILE* pFile = sf_open(strName.c_str(), SFM_READ, &info);
-    ASSERT_NE(pFile, nullptr) << sf_strerror(nullptr);
-    EXPECT_EQ(info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-    EXPECT_EQ(info.channels, 2);
-    EXPECT_EQ(info.samplerate, 16000);
-    EXPECT_EQ(info.frames, static_cast<sf_count_t>(samples.size() / 2));
+    if (!pFile) return std::string("libsndfile: ") + sf_strerror(nullptr);
+    std::string strFailure;
     std::vector<int16_t> read(samples.size() + 8);
-    EXPECT_EQ(sf_read_short(pFile, read.data(), static_cast<sf_count_t>(read.size())),
-              static_cast<sf_count_t>(samples.size()));
+    const sf_count_t nRead = sf_read_short(pFile, read.data(), static_cast<sf_count_t>(read.size()));
     read.resize(samples.size());
-    EXPECT_TRUE(read == samples);
+    if (info.format != (SF_FORMAT_WAV | SF_FORMAT_PCM_16) || info.channels != 2 ||
+        info.samplerate != 16000)
+        strFailure = "libsndfile reads another format";
+    else if (info.frames != static_cast<sf_count_t>(samples.size() / 2))
+        strFailure = "libsndfile reads " + std::to_string(info.frames) + " frames, not " +
+                     std::to_string(samples.size() / 2);
+    else if (nRead != static_cast<sf_count_t>(samples.size()) || read != samples)
+        strFailure = "libsndfile reads other samples";
     sf_close(pFile);
+    return strFailure;
+}
+
+void ExpectWaveFile(const std::string& strFile, const std::vector<int16_t>& samples) {
+    EXPECT_EQ(CheckWaveFile(strFile, samples), "");
+}
+void ExpectReadableWave(const std::string& strName, const std::vector<int16_t>& samples) {
+    EXPECT_EQ(CheckReadableWave(strName, samples), "");
 }
 
 // A block of a distinct stereo pattern, so misplaced or repeated blocks show.
@@ -157,9 +173,17 @@ TEST_F(WaveRecorderTest, DefaultLimitKeepsTheRiffSizeIn32Bits) {
     CWaveRecorder recorder(m_system);
     ASSERT_TRUE(recorder.Create());
     ASSERT_TRUE(Write(recorder, MakeBlock(0, 400)));
+    // 400 + this count wraps to 144 in 32 bits. The bytes are an unbacked
+    // mapping and the stream has little room, so a wrong check fails the test
+    // without using 4 GiB.
+    constexpr unsigned HUGE_BLOCK = 0xFFFFFF00u;
+    void* pHuge = mmap(nullptr, HUGE_BLOCK, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
+                       -1, 0);
+    ASSERT_NE(pHuge, MAP_FAILED);
+    file.nCapacity = file.strBytes.size() + 1000;
     const int nWrites = file.nWriteCalls;
-    // 400 + this count wraps to 144 in 32 bits; nothing of it may be read.
-    EXPECT_FALSE(recorder.WriteBlock(m_samples.data(), 0xFFFFFF00u));
+    EXPECT_FALSE(recorder.WriteBlock(pHuge, HUGE_BLOCK));
+    munmap(pHuge, HUGE_BLOCK);
     EXPECT_EQ(file.nWriteCalls, nWrites);
     EXPECT_EQ(recorder.GetDataBytes(), 400u);
     EXPECT_TRUE(recorder.Close());
@@ -255,6 +279,32 @@ TEST_F(WaveRecorderTest, FailedCloseReleasesTheStreamOnce) {
     EXPECT_EQ(file.nSeekCalls, nSeeks);
     EXPECT_EQ(file.nCloseCalls, 1);
     ExpectWaveFile(file.strBytes, m_samples);
+}
+
+TEST_F(WaveRecorderTest, FullDiskStopsTheRecordingWithAValidFile) {
+    std::filesystem::create_directory(m_dir / "mnt");
+    const auto failure = RunOnTinyFileSystem(m_dir / "mnt", 16384, []() -> std::string {
+        CWaveRecorder recorder;
+        if (!recorder.Create()) return std::string("Create failed");
+        std::vector<int16_t> samples;
+        bool bRefused = false;
+        for (int nBlock = 0; nBlock < 10 && !bRefused; ++nBlock) {
+            const std::vector<int16_t> block = MakeBlock(nBlock);
+            bRefused = !recorder.WriteBlock(block.data(), BLOCK_BYTES);
+            if (!bRefused) samples.insert(samples.end(), block.begin(), block.end());
+        }
+        if (!bRefused) return std::string("the disk never filled up");
+        if (samples.empty()) return std::string("not even one block was written");
+        const std::string strFile = ReadFile(recorder.GetFileName());
+        std::string strFailure = CheckWaveFile(strFile, samples);
+        if (strFailure.empty()) strFailure = CheckReadableWave(recorder.GetFileName(), samples);
+        if (!strFailure.empty()) return "while recording: " + strFailure;
+        if (!recorder.Close()) return std::string("Close failed");
+        if (ReadFile(recorder.GetFileName()) != strFile) return std::string("Close changed the file");
+        return std::string();
+    });
+    if (!failure) GTEST_SKIP() << "no file system can be mounted here";
+    EXPECT_EQ(*failure, "");
 }
 
 }  // namespace
