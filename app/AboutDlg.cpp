@@ -1,0 +1,99 @@
+#include "app/AboutDlg.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/AppIds.h"
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/Gdi.h"
+#include "resources/AppResources.h"
+
+#ifndef KALVO_SOURCE_README
+#define KALVO_SOURCE_README ""
+#endif
+
+namespace {
+QRect Units(int l, int t, int w, int h) {
+    return MapDialogRect(QRect(l, t, w, h));
+}
+
+void SetDialogFont(QWidget* pWidget) {
+    QFont font;
+    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
+    font.setPixelSize(DIALOG_FONT_PIXELS);
+    pWidget->setFont(font);
+}
+
+QLabel* AddText(QWidget* pParent, const QString& text, const QRect& units) {
+    auto* pLabel = new QLabel(text, pParent);
+    pLabel->setGeometry(MapDialogRect(units));
+    pLabel->setTextFormat(Qt::PlainText);
+    return pLabel;
+}
+}  // namespace
+
+std::function<bool(const QUrl&)> CAboutDlg::s_fnOpenUrl = [](const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+};
+
+CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
+    setWindowTitle(QStringLiteral("About kalvo"));
+    SetDialogFont(this);
+    setFixedSize(DialogUnitsToPixelsX(185), DialogUnitsToPixelsY(95));
+
+    auto* pVisit = new QPushButton(QStringLiteral("Click to visit kalvo website"), this);
+    pVisit->setObjectName(QStringLiteral("1058"));
+    pVisit->setGeometry(Units(15, 70, 95, 15));
+    pVisit->setAutoDefault(false);
+    auto* pClose = new QPushButton(QStringLiteral("Close"), this);
+    pClose->setObjectName(QStringLiteral("1"));
+    pClose->setGeometry(Units(125, 70, 39, 14));
+    pClose->setDefault(true);
+
+    auto* pIcon = new QLabel(this);
+    pIcon->setGeometry(Units(7, 11, 20, 20));
+    pIcon->setPixmap(LoadIconResource(IDR_MAINFRAME));
+    AddText(this, QStringLiteral("kalvo version 2.3.2.0"), QRect(40, 10, 119, 8));
+    AddText(this, QStringLiteral("15 September 2006"), QRect(40, 20, 119, 8));
+    AddText(this, QStringLiteral("Copyright (C) the Kalvo project"), QRect(40, 30, 115, 10));
+    QLabel* pBuilt = AddText(
+        this, QStringLiteral("Built with C++ and Qt 6 Widgets;\nlistens through PulseAudio"),
+        QRect(40, 45, 130, 20));
+    pBuilt->setWordWrap(true);
+
+    connect(pVisit, &QPushButton::clicked, this, [this] { OnVisitWebsite(); });
+    connect(pClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QUrl CAboutDlg::DocumentationUrl() {
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/kalvo/README.md");
+    if (QFile::exists(installed)) return QUrl::fromLocalFile(installed);
+    return QUrl::fromLocalFile(QString::fromUtf8(KALVO_SOURCE_README));
+}
+
+void CAboutDlg::OnVisitWebsite() {
+    if (s_fnOpenUrl) s_fnOpenUrl(DocumentationUrl());
+}
+
+CAcknowledgementsDlg::CAcknowledgementsDlg(QWidget* pParent) : QDialog(pParent) {
+    setWindowTitle(QStringLiteral("Acknowledgements"));
+    SetDialogFont(this);
+    setFixedSize(DialogUnitsToPixelsX(165), DialogUnitsToPixelsY(76));
+    auto* pOk = new QPushButton(QStringLiteral("OK"), this);
+    pOk->setObjectName(QStringLiteral("1"));
+    pOk->setGeometry(Units(63, 55, 39, 14));
+    pOk->setDefault(true);
+    QLabel* pThanks = AddText(this,
+                              QStringLiteral("Thanks to Qt, https://www.qt.io\n"
+                                             "to PulseAudio, https://www.freedesktop.org/"
+                                             "wiki/Software/PulseAudio\n"
+                                             "and to libsndfile, https://libsndfile.github.io"),
+                              QRect(10, 5, 145, 45));
+    pThanks->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    pThanks->setWordWrap(true);
+    connect(pOk, &QPushButton::clicked, this, &QDialog::accept);
+}

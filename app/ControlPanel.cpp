@@ -1,0 +1,378 @@
+#include "app/ControlPanel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+#include <cstdio>
+
+#include "analysis/NoteTable.h"
+#include "app/AppIds.h"
+#include "app/TunerApp.h"
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MessageBox.h"
+#include "resources/AppResources.h"
+#include "resources/Resource.h"
+#include "resources/StringTable.h"
+
+namespace {
+QRect Units(int l, int t, int w, int h) {
+    return MapDialogRect(QRect(l, t, w, h));
+}
+
+QColor ToQColor(COLORREF cr) {
+    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+}
+}  // namespace
+
+// What differs between the three record toggles.
+struct CControlPanel::RecordToggle {
+    int nFlag;
+    unsigned nId;  // button and menu item
+    unsigned nStartFailure;
+    unsigned nStopFailure;
+    const char* pszMenuOn;
+    const char* pszMenuOff;
+    QPixmap CTunerApp::*pIconOn;
+    QPixmap CTunerApp::*pIconOff;
+    bool (CControlPanel::*pfnStart)();
+    bool (CControlPanel::*pfnStop)();
+};
+
+CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent) : QWidget(pParent), m_pApp(pApp) {
+    resize(DialogUnitsToPixelsX(TEMPLATE_WIDTH), DialogUnitsToPixelsY(TEMPLATE_HEIGHT));
+    QFont font;
+    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
+    font.setPixelSize(DIALOG_FONT_PIXELS);
+    setFont(font);
+
+    // Template order, which is also the tab order.
+    m_pA5List = new QComboBox(this);
+    m_pA5List->setGeometry(Units(9, 58, 35, 13));
+    m_controls[IDC_A5_LIST] = m_pA5List;
+    m_pTranspositionList = new QComboBox(this);
+    m_pTranspositionList->setGeometry(Units(47, 58, 73, 13));
+    m_controls[IDC_TRANSPOSITION_LIST] = m_pTranspositionList;
+    m_pMidiButton = AddButton(IDC_MIDI, "MIDI", 160, 45, 25, 25);
+    m_pWaveButton = AddButton(IDC_WAVE, "WAVE", 189, 45, 25, 25);
+    m_pLogButton = AddButton(IDC_LOG, "LOG", 219, 45, 25, 25);
+    m_pSnapshotButton = AddButton(IDC_SNAPSHOT, "SNAPSHOT", 290, 5, 18, 17);
+    m_pFreezeButton = AddButton(IDC_FREEZE, "FREEZE", 325, 5, 18, 17);
+    QPushButton* pExit = new QPushButton(QStringLiteral("Exit"), this);
+    pExit->setGeometry(Units(300, 45, 45, 25));
+    m_controls[IDCANCEL_COMMAND] = pExit;
+    // The hidden default button of the template. Qt gives no focus to a
+    // hidden widget, so the panel itself holds the focus instead.
+    m_pFocusButton = new QPushButton(QStringLiteral("dummy"), this);
+    m_pFocusButton->setGeometry(Units(6, 21, 25, 10));
+    m_pFocusButton->hide();
+    m_controls[IDC_FOCUS_HOLDER] = m_pFocusButton;
+    setFocusPolicy(Qt::ClickFocus);
+
+    auto* pTransGroup = new QGroupBox(QStringLiteral("Note Transposition"), this);
+    pTransGroup->setAlignment(Qt::AlignHCenter);
+    pTransGroup->setGeometry(Units(5, 34, 119, 40));
+    auto* pRecordGroup = new QGroupBox(QStringLiteral("Record selection"), this);
+    pRecordGroup->setAlignment(Qt::AlignHCenter);
+    pRecordGroup->setGeometry(Units(155, 34, 94, 40));
+    // The boxes are drawn behind the controls that sit in them.
+    pTransGroup->lower();
+    pRecordGroup->lower();
+
+    auto* pOff = new QLabel(this);
+    pOff->setGeometry(Units(165, 18, 77, 12));
+    pOff->setPixmap(LoadIconResource(IDB_RECORDING_OFF));
+    m_controls[IDC_RECORDING_OFF] = pOff;
+    auto* pOn = new QLabel(this);
+    pOn->setGeometry(Units(165, 18, 77, 12));
+    pOn->setPixmap(LoadIconResource(IDB_RECORDING_ON));
+    m_controls[IDC_RECORDING_ON] = pOn;
+
+    auto* pSpecial = new QLabel(QStringLiteral("Special"), this);
+    pSpecial->setGeometry(Units(47, 46, 40, 8));
+    auto* pA5Label = new QLabel(QStringLiteral("A5 freq"), this);
+    pA5Label->setGeometry(Units(9, 46, 33, 8));
+    auto* pFreezeText = new QLabel(QStringLiteral("Freeze Spectrum"), this);
+    pFreezeText->setGeometry(Units(317, 24, 35, 20));
+    pFreezeText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    pFreezeText->setWordWrap(true);
+    m_controls[IDC_FREEZE_TEXT] = pFreezeText;
+    auto* pSnapshotText = new QLabel(QStringLiteral("Snapshot"), this);
+    pSnapshotText->setGeometry(Units(280, 24, 35, 10));
+    pSnapshotText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_controls[IDC_SNAPSHOT_TEXT] = pSnapshotText;
+
+    connect(m_pA5List, &QComboBox::currentIndexChanged, this, [this] { OnA5Changed(); });
+    connect(m_pTranspositionList, &QComboBox::currentIndexChanged, this,
+            [this] { OnTranspositionChanged(); });
+    connect(m_pLogButton, &QPushButton::clicked, this, [this] { ToggleLogRecording(); });
+    connect(m_pWaveButton, &QPushButton::clicked, this, [this] { ToggleWaveRecording(); });
+    connect(m_pMidiButton, &QPushButton::clicked, this, [this] { ToggleMidiRecording(); });
+    connect(m_pFreezeButton, &QPushButton::clicked, this, [this] { ToggleFreeze(); });
+    connect(pExit, &QPushButton::clicked, this, [this] { OnCancel(); });
+    // A snapshot is taken when the button gains the focus; the click only
+    // restores the picture and hands the focus back.
+    m_pSnapshotButton->installEventFilter(this);
+    connect(m_pSnapshotButton, &QPushButton::clicked, this, [this] {
+        if (m_pApp) m_pSnapshotButton->setIcon(m_pApp->m_hIconSnapshot);
+        setFocus(Qt::OtherFocusReason);
+    });
+}
+
+CControlPanel::~CControlPanel() = default;
+
+QPushButton* CControlPanel::AddButton(unsigned nId, const char* pszText, int l, int t, int w,
+                                      int h) {
+    // A button that shows an icon: the text stays its accessible name only.
+    auto* pButton = new QPushButton(this);
+    pButton->setGeometry(Units(l, t, w, h));
+    pButton->setAccessibleName(QString::fromLatin1(pszText));
+    pButton->setObjectName(QString::fromLatin1(pszText));
+    const int nSide = std::min({32, pButton->width() - 4, pButton->height() - 4});
+    pButton->setIconSize(QSize(nSide, nSide));
+    pButton->setAutoDefault(false);
+    m_controls[nId] = pButton;
+    return pButton;
+}
+
+QWidget* CControlPanel::GetDlgItem(unsigned nId) const {
+    const auto it = m_controls.find(nId);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+void CControlPanel::OnInitDialog() {
+    if (m_pApp) {
+        m_pLogButton->setIcon(m_pApp->m_hIconLogOff);
+        m_pWaveButton->setIcon(m_pApp->m_hIconWaveOff);
+        m_pMidiButton->setIcon(m_pApp->m_hIconMidiOff);
+        m_pFreezeButton->setIcon(m_pApp->m_hIconFreeze);
+        m_pSnapshotButton->setIcon(m_pApp->m_hIconSnapshot);
+    }
+    setFocus(Qt::OtherFocusReason);
+    ShowIndicator(false);
+
+    {
+        const QSignalBlocker block(m_pTranspositionList);
+        m_pTranspositionList->clear();
+        for (int nRow = 0; nRow < TRANSPOSITION_COUNT; ++nRow)
+            m_pTranspositionList->addItem(QString::fromLatin1(TranspositionText(nRow)));
+        m_pTranspositionList->setCurrentIndex(0);
+    }
+    {
+        const QSignalBlocker block(m_pA5List);
+        m_pA5List->clear();
+        const char* pszFormat = LoadResString(IDS_FORMAT_A5);
+        for (int nA5 = MIN_A5; nA5 <= MAX_A5; ++nA5) {
+            char szText[16];
+            std::snprintf(szText, sizeof szText, pszFormat, nA5);
+            m_pA5List->addItem(QString::fromLatin1(szText), nA5);
+            if (nA5 == 440) m_nA5Index = m_pA5List->count() - 1;
+        }
+        m_pA5List->setCurrentIndex(m_nA5Index);
+    }
+    m_crBackground = RGB(255, 255, 240);
+    ApplyColors();
+}
+
+void CControlPanel::ApplyColors() {
+    m_crText = m_crBackground ^ 0x00DFDFDF;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(m_crBackground));
+    pal.setColor(QPalette::WindowText, ToQColor(m_crText));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void CControlPanel::SetBackgroundColor(COLORREF cr) {
+    m_crBackground = cr;
+    ApplyColors();
+    update();
+}
+
+void CControlPanel::OnA5Changed() {
+    const int nRow = m_pA5List->currentIndex();
+    if (nRow < 0) return;
+    m_nA5Index = nRow;
+    m_nA5 = m_pA5List->itemData(nRow).toUInt();
+    m_state.m_fA5Factor.store(A5Factor(static_cast<int>(m_nA5)), std::memory_order_relaxed);
+    if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) & REC_LOG) {
+        char szEntry[64];
+        std::snprintf(szEntry, sizeof szEntry, "  INFO> A5 value set to %3d Hz", nRow + MIN_A5);
+        if (!AddLogEntry(szEntry)) {
+            ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION);
+            ToggleLogRecording();
+        }
+    }
+}
+
+void CControlPanel::OnTranspositionChanged() {
+    const int nRow = m_pTranspositionList->currentIndex();
+    m_state.m_fTransposition.store(TranspositionFactor(nRow), std::memory_order_relaxed);
+    if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) & REC_LOG) {
+        const std::string entry =
+            std::string("  INFO> transposition changed ") + TranspositionDescription(nRow);
+        if (!AddLogEntry(entry)) {
+            ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION);
+            ToggleLogRecording();
+        }
+    }
+}
+
+// The recorders join here: each pair makes/starts and stops/deletes one
+// writer under m_recorderMutex. Until the recorders are part of the build a
+// recording cannot start, and the toggle shows the designed failure message.
+bool CControlPanel::StartSessionLog() {
+    return false;
+}
+bool CControlPanel::StopSessionLog() {
+    return true;
+}
+bool CControlPanel::StartWaveRecorder() {
+    return false;
+}
+bool CControlPanel::StopWaveRecorder() {
+    return true;
+}
+bool CControlPanel::StartMidiRecorder() {
+    return false;
+}
+bool CControlPanel::StopMidiRecorder() {
+    return true;
+}
+bool CControlPanel::AddLogEntry(const std::string&) {
+    // No session log to take it.
+    return false;
+}
+
+void CControlPanel::AddReadingLine(const std::string&, int) {
+    // Reaches the session log and the MIDI recorder once they exist.
+}
+
+void CControlPanel::ToggleRecording(const RecordToggle& t) {
+    const int nFlags = m_state.m_nRecordFlags.load(std::memory_order_relaxed);
+    auto* pButton = static_cast<QPushButton*>(GetDlgItem(t.nId));
+    if (nFlags & t.nFlag) {
+        if (!(this->*t.pfnStop)()) {
+            ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION);
+            return;
+        }
+        SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOff));
+        if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOff);
+        const int nLeft = m_state.m_nRecordFlags.fetch_and(~t.nFlag) & ~t.nFlag;
+        if (nLeft == 0) ShowIndicator(false);
+    } else {
+        if (!(this->*t.pfnStart)()) {
+            ShowMessage(t.nStartFailure, MB_ICONEXCLAMATION);
+            return;
+        }
+        SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOn));
+        if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOn);
+        m_state.m_nRecordFlags.fetch_or(t.nFlag);
+        ShowIndicator(true);
+    }
+}
+
+void CControlPanel::ToggleLogRecording() {
+    static const RecordToggle t{REC_LOG,
+                                IDC_LOG,
+                                IDS_LOG_CREATE,
+                                IDS_LOG_CLOSE,
+                                "Stop Recording to Text File",
+                                "Record to Text File",
+                                &CTunerApp::m_hIconLogOn,
+                                &CTunerApp::m_hIconLogOff,
+                                &CControlPanel::StartSessionLog,
+                                &CControlPanel::StopSessionLog};
+    ToggleRecording(t);
+}
+
+void CControlPanel::ToggleWaveRecording() {
+    static const RecordToggle t{REC_WAVE,
+                                IDC_WAVE,
+                                IDS_WAVE_CREATE,
+                                IDS_WAVE_CLOSE,
+                                "Stop Recording to Wave File",
+                                "Record to Wave File",
+                                &CTunerApp::m_hIconWaveOn,
+                                &CTunerApp::m_hIconWaveOff,
+                                &CControlPanel::StartWaveRecorder,
+                                &CControlPanel::StopWaveRecorder};
+    ToggleRecording(t);
+}
+
+void CControlPanel::ToggleMidiRecording() {
+    if (!m_pApp || m_pApp->m_bMidiUnavailable) {
+        ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
+        return;
+    }
+    static const RecordToggle t{REC_MIDI,
+                                IDC_MIDI,
+                                IDS_MIDI_CREATE,
+                                IDS_MIDI_CLOSE,
+                                "Stop Recording to Midi File",
+                                "Record to MIDI File",
+                                &CTunerApp::m_hIconMidiOn,
+                                &CTunerApp::m_hIconMidiOff,
+                                &CControlPanel::StartMidiRecorder,
+                                &CControlPanel::StopMidiRecorder};
+    ToggleRecording(t);
+}
+
+void CControlPanel::ShowIndicator(bool bRecording) {
+    GetDlgItem(IDC_RECORDING_ON)->setVisible(bRecording);
+    GetDlgItem(IDC_RECORDING_OFF)->setVisible(!bRecording);
+}
+
+void CControlPanel::ToggleFreeze() {
+    auto* pText = static_cast<QLabel*>(GetDlgItem(IDC_FREEZE_TEXT));
+    if (m_state.m_bFrozen.load(std::memory_order_relaxed)) {
+        SetMenuItemText(m_pMenu, IDC_FREEZE, QStringLiteral("Freeze Spectrum"));
+        if (m_pApp) m_pFreezeButton->setIcon(m_pApp->m_hIconFreeze);
+        pText->setText(QStringLiteral("Freeze Spectrum"));
+        m_state.m_bFrozen.store(0, std::memory_order_relaxed);
+    } else {
+        SetMenuItemText(m_pMenu, IDC_FREEZE, QStringLiteral("Thaw Spectrum"));
+        if (m_pApp) m_pFreezeButton->setIcon(m_pApp->m_hIconFrozen);
+        pText->setText(QStringLiteral("Thaw Spectrum"));
+        m_state.m_bFrozen.store(1, std::memory_order_relaxed);
+    }
+}
+
+bool CControlPanel::eventFilter(QObject* pObject, QEvent* pEvent) {
+    if (pObject == m_pSnapshotButton && pEvent->type() == QEvent::FocusIn) {
+        if (m_pApp) m_pSnapshotButton->setIcon(m_pApp->m_hIconSnapshotDown);
+        TakeSnapshot();
+    }
+    return QWidget::eventFilter(pObject, pEvent);
+}
+
+void CControlPanel::TakeSnapshot() {
+    QWidget* pMain = window();
+    // The whole window area, frame and caption included where the window
+    // system gives one; the window's own picture otherwise.
+    QImage image;
+    const QRect frame = pMain->frameGeometry();
+    if (QScreen* pScreen = pMain->screen())
+        image = pScreen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                    .toImage();
+    if (image.isNull() || image.size() != frame.size()) image = pMain->grab().toImage();
+    ++m_nSnapshots;
+    m_lastSnapshot = image;
+    if (m_bSnapshotToClipboard) QGuiApplication::clipboard()->setImage(image);
+}
+
+void CControlPanel::OnCancel() {
+    if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) != 0) {
+        ShowMessage(IDS_STOP_RECORDING, MB_ICONEXCLAMATION);
+        return;
+    }
+    window()->close();
+}

@@ -1,0 +1,100 @@
+#include "app/TunerApp.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "app/AppIds.h"
+#include "app/StartUpChecks.h"
+#include "app/TunerDlg.h"
+#include "platform/sound/PulseCapture.h"
+#include "platform/sound/WaveFileCapture.h"
+#include "platform/system/ProgramVersion.h"
+#include "platform/ui/MessageBox.h"
+#include "resources/AppResources.h"
+#include "resources/Resource.h"
+
+namespace {
+// The program ends with status 1 after a failed check, so that a script
+// sees it.
+constexpr int EXIT_CHECK_FAILED = 1;
+}  // namespace
+
+CTunerApp::CTunerApp(IStartUpPlatform& platform, CAppOptions options)
+    : m_platform(platform), m_options(std::move(options)) {}
+
+CTunerApp::~CTunerApp() = default;
+
+std::string CTunerApp::MainWindowCaption(const std::string& strVersion) {
+    return strVersion.empty() ? std::string("Kalvo") : "Kalvo - version " + strVersion;
+}
+
+bool CTunerApp::InitInstance() {
+    auto fail = [this](unsigned nMessage) {
+        // ShowMessage sounds the error beep before a stop icon.
+        ShowMessage(nMessage, MB_ICONSTOP);
+        m_nExitCode = EXIT_CHECK_FAILED;
+        return false;
+    };
+    if (!CheckOperatingSystem(m_platform)) return fail(IDS_REQUIRES_WINDOWS);
+    if (!m_platform.ProbeDirectX()) return fail(IDS_REQUIRES_DIRECTX);
+
+    m_bDisplayUnavailable = 0;
+    m_bMidiUnavailable = 0;
+    LoadPlugins();
+
+    if (!m_platform.ClaimCaption(MainWindowCaption(GetProgramVersion()))) {
+        FreePlugins();
+        return fail(IDS_ANOTHER_INSTANCE);
+    }
+    LoadIcons();
+    if (m_platform.TimeBeginPeriod(1) == TIMERR_NOCANDO) {
+        m_platform.ReleaseCaption();
+        FreePlugins();
+        return fail(IDS_TIMER_RESOLUTION);
+    }
+
+    m_nExitCode = RunMainWindow();
+
+    m_platform.TimeEndPeriod(1);
+    FreePlugins();
+    m_platform.ReleaseCaption();
+    return false;
+}
+
+void CTunerApp::LoadPlugins() {
+    // The plug-in binder is not part of this build yet: both features stay
+    // off, without a message, as for plug-in files that are not installed.
+    m_bMidiUnavailable = 1;
+    m_bDisplayUnavailable = 1;
+    m_pfnZoom = nullptr;
+    m_pfnSetRange = nullptr;
+}
+
+void CTunerApp::FreePlugins() {
+    m_pfnZoom = nullptr;
+    m_pfnSetRange = nullptr;
+}
+
+void CTunerApp::LoadIcons() {
+    m_hIconLogOn = LoadIconResource(IDI_LOG_ON);
+    m_hIconLogOff = LoadIconResource(IDI_LOG_OFF);
+    m_hIconWaveOn = LoadIconResource(IDI_WAVE_ON);
+    m_hIconWaveOff = LoadIconResource(IDI_WAVE_OFF);
+    m_hIconMidiOn = LoadIconResource(IDI_MIDI_ON);
+    m_hIconMidiOff = LoadIconResource(IDI_MIDI_OFF);
+    m_hIconFrozen = LoadIconResource(IDI_FROZEN);
+    m_hIconFreeze = LoadIconResource(IDI_FREEZE);
+    m_hIconSnapshotDown = LoadIconResource(IDI_SNAPSHOT_DOWN);
+    m_hIconSnapshot = LoadIconResource(IDI_SNAPSHOT);
+}
+
+int CTunerApp::RunMainWindow() {
+    std::unique_ptr<ICaptureSystem> pSystem;
+    if (!m_options.strInput.empty())
+        pSystem = std::make_unique<CWaveFileCaptureSystem>(m_options.strInput);
+    else
+        pSystem = std::make_unique<CPulseCaptureSystem>();
+    CTunerDlg dlg(this, *pSystem);
+    if (!m_options.strSource.empty()) dlg.SetCaptureSource(m_options.strSource);
+    return dlg.Run();
+}

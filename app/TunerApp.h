@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QPixmap>
+#include <string>
+
+#include "views/SpectrumArea.h"
+
+class IStartUpPlatform;
+class ICaptureSystem;
+
+// How the program was started: the WAVE file to play instead of the sound
+// server, or the PulseAudio source to open without asking.
+struct CAppOptions {
+    std::string strInput;
+    std::string strSource;
+};
+
+// The display plug-in's SetRange: from, to, and the zoom level, range and
+// log range it writes.
+using PFN_SET_RANGE = void (*)(float, float, unsigned*, float*, double*);
+
+// The application object: start-up checks, the plug-ins, the single
+// instance, the button icons, the run of the main window and the clean-up.
+class CTunerApp {
+public:
+    CTunerApp(IStartUpPlatform& platform, CAppOptions options = {});
+    virtual ~CTunerApp();
+    CTunerApp(const CTunerApp&) = delete;
+    CTunerApp& operator=(const CTunerApp&) = delete;
+
+    // The start-up in its order, the run of the main window and the
+    // clean-up. Returns false in every case: when it returns, the program
+    // ends. GetExitCode tells how.
+    bool InitInstance();
+    int GetExitCode() const { return m_nExitCode; }
+
+    // The caption of the main window for a version text ("Kalvo" without one).
+    static std::string MainWindowCaption(const std::string& strVersion);
+
+    const CAppOptions& GetOptions() const { return m_options; }
+
+    std::string m_strVersion;
+    int m_bDisplayUnavailable = 1;
+    int m_bMidiUnavailable = 1;
+    QPixmap m_hIconLogOn, m_hIconLogOff, m_hIconWaveOn, m_hIconWaveOff, m_hIconMidiOn,
+        m_hIconMidiOff, m_hIconFrozen, m_hIconFreeze, m_hIconSnapshotDown, m_hIconSnapshot;
+    PFN_ZOOM m_pfnZoom = nullptr;
+    PFN_SET_RANGE m_pfnSetRange = nullptr;
+
+    // Step 7 of the start-up; public so that windows made without a
+    // start-up (tests) have their pictures.
+    void LoadIcons();
+
+protected:
+    // Steps 3 to 5: which plug-ins this run can use. Failures only switch
+    // features off.
+    virtual void LoadPlugins();
+    virtual void FreePlugins();
+    // Step 9: the main window's run; returns its exit code.
+    virtual int RunMainWindow();
+
+private:
+    IStartUpPlatform& m_platform;
+    CAppOptions m_options;
+    int m_nExitCode = 0;
+};

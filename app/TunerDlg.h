@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "analysis/PitchAnalyser.h"
+#include "platform/ui/Gdi.h"
+
+class CTunerApp;
+class CControlPanel;
+class CCaptureEngine;
+class CNoteArea;
+class CCentMeter;
+class CFrequencyDisplay;
+class CSpectrumArea;
+class ICaptureSystem;
+class QColorDialog;
+class QMenu;
+class QMenuBar;
+
+// The client area of the main window, below its menu bar: the views and the
+// control panel are its children and its size drives their layout.
+class CTunerClient : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::function<void(const QSize&)> m_fnOnSize;
+
+protected:
+    void resizeEvent(QResizeEvent* pEvent) override;
+};
+
+// The main window: the four views, the control panel, the menu, and the
+// analysis and capture that feed them.
+class CTunerDlg : public QDialog, public IAnalysisHost {
+    Q_OBJECT
+public:
+    // Initial client size below the menu bar, and the whole window's
+    // tracking limits.
+    static constexpr int CLIENT_WIDTH = 534;
+    static constexpr int CLIENT_HEIGHT = 330;
+    static constexpr int MIN_TRACK_WIDTH = 555;
+    static constexpr int MIN_TRACK_HEIGHT = 355;
+    static constexpr int MAX_TRACK_WIDTH = 800;
+    static constexpr int MAX_TRACK_HEIGHT = 600;
+
+    CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent = nullptr);
+    ~CTunerDlg() override;
+
+    // Open this source without enumerating or asking.
+    void SetCaptureSource(const std::string& strId) { m_strSource = strId; }
+
+    // The initialisation in its order. False when the program is to end
+    // without running the window (device choice cancelled).
+    bool OnInitDialog();
+    // OnInitDialog, then the modal run until the close procedure ends it.
+    int Run();
+
+    // Enter: nothing. Esc, the close box, File -> Exit and the panel's Exit
+    // button: the close procedure.
+    void OnOK() {}
+    void OnCancel();
+    void OnCommand(unsigned nId);
+
+    // IAnalysisHost, on the capture thread.
+    void AddReadingLine(const std::string& line, int nRecordFlags) override;
+    void RefreshViews() override;
+    void OnFftSizeRefused() override;
+
+    // The layout of the children for a client size (restored resize).
+    void OnSize(bool bRestored, const QSize& client);
+    void LayoutChildren(const QSize& client);
+
+    CTunerApp* m_pApp;
+    std::atomic<unsigned> m_nRefreshCounter{0};
+    QIcon m_hIcon;
+    COLORREF m_crBackground = RGB(255, 255, 240);
+    COLORREF m_crText = RGB(255, 255, 240) ^ 0x00DFDFDF;
+    std::atomic<int> m_nRefreshRate{0};
+    unsigned m_nDynamicRange = 45;
+    CNoteArea* m_pNoteArea = nullptr;
+    CCentMeter* m_pCentMeter = nullptr;
+    CFrequencyDisplay* m_pFrequencyDisplay = nullptr;
+    CSpectrumArea* m_pSpectrumArea = nullptr;
+    CControlPanel* m_pControlPanel = nullptr;
+    QColorDialog* m_pColorDialog = nullptr;
+    QMenu* m_pMenu = nullptr;
+
+    QWidget* GetClient() const { return m_pClient; }
+    QMenuBar* GetMenuBar() const { return m_pMenuBar; }
+    CPitchAnalyser& GetAnalyser() { return *m_pAnalyser; }
+    CCaptureEngine* GetCaptureEngine() const { return m_pEngine.get(); }
+    // Times the four views were repainted by RefreshViews.
+    unsigned GetRepaintCount() const { return m_nRepaints.load(); }
+    bool IsClosing() const { return m_bClosing.load(); }
+    int GetQuitCode() const { return m_nQuitCode; }
+
+public slots:
+    void accept() override { OnOK(); }
+    void reject() override { OnCancel(); }
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
+
+private:
+    bool ChooseCaptureDevice();
+    void BuildMenu();
+    void CreateViews();
+    void StartCapture();
+    void RepaintViews();
+    void ApplyBackground();
+    void ApplySizeLimits();
+    void OnColorCommand(unsigned nId);
+    void SetRefreshRate(int nRate);
+
+    ICaptureSystem& m_system;
+    std::string m_strSource;
+    std::unique_ptr<CPitchAnalyser> m_pAnalyser;
+    std::unique_ptr<CCaptureEngine> m_pEngine;
+    QMenuBar* m_pMenuBar = nullptr;
+    CTunerClient* m_pClient = nullptr;
+    CFont m_font;
+    QSize m_laidOutClient;
+    QSize m_initialSize;
+    bool m_bInSizeMessage = false;
+    std::atomic<bool> m_bClosing{false};
+    std::atomic<unsigned> m_nRepaints{0};
+    int m_nQuitCode = 0;
+    bool m_bQuit = false;
+};
