@@ -70,7 +70,9 @@ TEST(Bitmaps, StaffLinesLedgersAndClefsWhereTheNotePositionsExpectThem) {
         const bool line =
             (row % 6 == 0 && ((row >= 18 && row <= 42) || (row >= 60 && row <= 84))) || row == 6 ||
             row == 12 || row == 51 || row == 90 || row == 96;
-        if (!line) EXPECT_EQ(PixelAt(staff, 50, row), white) << row;
+        if (!line) {
+            EXPECT_EQ(PixelAt(staff, 50, row), white) << row;
+        }
     }
     // The clefs: ink left of the ledger lines in the treble rows and the bass rows.
     EXPECT_GT(CountColour(staff, QRect(0, 9, 30, 44), black), 5 * 30 + 40);
