@@ -14,7 +14,9 @@ constexpr const char* LINE_END = "\r\n";
 
 }  // namespace
 
-std::string CSessionLog::DefaultVersion() { return GetProgramVersion(); }
+std::string CSessionLog::DefaultVersion() {
+    return GetProgramVersion();
+}
 
 CSessionLog::CSessionLog(CRecordingSystem& system, std::string strVersion)
     : m_system(system), m_strVersion(std::move(strVersion)) {}

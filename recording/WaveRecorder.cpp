@@ -23,7 +23,9 @@ void PutLe32(unsigned char* p, uint32_t n) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(n >> (8 * i));
 }
 
-bool WriteAll(FILE* pFile, const void* p, size_t n) { return std::fwrite(p, 1, n, pFile) == n; }
+bool WriteAll(FILE* pFile, const void* p, size_t n) {
+    return std::fwrite(p, 1, n, pFile) == n;
+}
 
 }  // namespace
 

@@ -159,7 +159,8 @@ private:
 inline bool WriteProcFile(const char* pszPath, const std::string& strText) {
     const int fd = open(pszPath, O_WRONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    const bool bOk = write(fd, strText.data(), strText.size()) == static_cast<ssize_t>(strText.size());
+    const bool bOk =
+        write(fd, strText.data(), strText.size()) == static_cast<ssize_t>(strText.size());
     close(fd);
     return bOk;
 }
@@ -168,9 +169,9 @@ inline bool WriteProcFile(const char* pszPath, const std::string& strText) {
 // of nBytes, in a mount namespace of its own, so a write can really meet a
 // full disk (ENOSPC). The scenario returns "" when all its checks held, else
 // what failed. nullopt when this machine lets no test mount a file system.
-inline std::optional<std::string> RunOnTinyFileSystem(const std::filesystem::path& dir,
-                                                      size_t nBytes,
-                                                      const std::function<std::string()>& fnScenario) {
+inline std::optional<std::string> RunOnTinyFileSystem(
+    const std::filesystem::path& dir, size_t nBytes,
+    const std::function<std::string()>& fnScenario) {
     constexpr int EXIT_NO_MOUNT = 77;
     int fds[2];
     if (pipe(fds) != 0) return "pipe failed";

@@ -27,10 +27,9 @@ TEST_F(SessionLogTest, StartedAndStoppedAtOnce) {
     ASSERT_TRUE(log.Create());
     EXPECT_EQ(log.GetFileName(), "kalvo_20080303_140509.log");
     ASSERT_TRUE(log.Close());
-    EXPECT_EQ(ReadFile("kalvo_20080303_140509.log"),
-              std::string(HEADER) +
-                  "00:00:00:00 |  INFO> start of logfile\r\n"
-                  "00:00:00:00 |  INFO> end of logfile\r\n");
+    EXPECT_EQ(ReadFile("kalvo_20080303_140509.log"), std::string(HEADER) +
+                                                         "00:00:00:00 |  INFO> start of logfile\r\n"
+                                                         "00:00:00:00 |  INFO> end of logfile\r\n");
 }
 
 TEST_F(SessionLogTest, RealClockAndVersion) {
@@ -209,7 +208,8 @@ TEST_F(SessionLogTest, FullDiskKeepsEveryWholeLine) {
         if (strFile.size() != strStart.size() + nAdded * nLine)
             return "the log does not end with the last whole line";
         if (log.Close()) return std::string("Close reported the missing end line as success");
-        if (ReadFile(log.GetFileName()) != strFile) return std::string("the failed end line is in the file");
+        if (ReadFile(log.GetFileName()) != strFile)
+            return std::string("the failed end line is in the file");
         return std::string();
     });
     if (!failure) GTEST_SKIP() << "no file system can be mounted here";

@@ -32,10 +32,14 @@ std::string CheckWaveFile(const std::string& strFile, const std::vector<int16_t>
         const char* pszField;
         uint32_t nValue, nExpected;
     } const fields[] = {
-        {"RIFF size", Le32(strFile, 4), 36 + nData}, {"fmt size", Le32(strFile, 16), 16},
-        {"format", Le16(strFile, 20), 1},            {"channels", Le16(strFile, 22), 2},
-        {"rate", Le32(strFile, 24), 16000},          {"bytes per second", Le32(strFile, 28), 64000},
-        {"frame bytes", Le16(strFile, 32), 4},       {"bits", Le16(strFile, 34), 16},
+        {"RIFF size", Le32(strFile, 4), 36 + nData},
+        {"fmt size", Le32(strFile, 16), 16},
+        {"format", Le16(strFile, 20), 1},
+        {"channels", Le16(strFile, 22), 2},
+        {"rate", Le32(strFile, 24), 16000},
+        {"bytes per second", Le32(strFile, 28), 64000},
+        {"frame bytes", Le16(strFile, 32), 4},
+        {"bits", Le16(strFile, 34), 16},
         {"data size", Le32(strFile, 40), nData},
     };
     for (const auto& field : fields)
@@ -58,7 +62,8 @@ std::string CheckReadableWave(const std::string& strName, const std::vector<int1
     if (!pFile) return std::string("libsndfile: ") + sf_strerror(nullptr);
     std::string strFailure;
     std::vector<int16_t> read(samples.size() + 8);
-    const sf_count_t nRead = sf_read_short(pFile, read.data(), static_cast<sf_count_t>(read.size()));
+    const sf_count_t nRead =
+        sf_read_short(pFile, read.data(), static_cast<sf_count_t>(read.size()));
     read.resize(samples.size());
     if (info.format != (SF_FORMAT_WAV | SF_FORMAT_PCM_16) || info.channels != 2 ||
         info.samplerate != 16000)
@@ -116,7 +121,8 @@ TEST_F(WaveRecorderTest, HeaderAndDataAreCompleteAfterEveryBlock) {
     ASSERT_TRUE(recorder.Create());
     for (int nBlock = 0; nBlock < 3; ++nBlock) {
         // Wake-ups that take one or two blocks at a time.
-        ASSERT_TRUE(Write(recorder, MakeBlock(nBlock, nBlock == 2 ? 2 * BLOCK_BYTES : BLOCK_BYTES)));
+        ASSERT_TRUE(
+            Write(recorder, MakeBlock(nBlock, nBlock == 2 ? 2 * BLOCK_BYTES : BLOCK_BYTES)));
         // Read while still recording.
         ExpectWaveFile(ReadFile(recorder.GetFileName()), m_samples);
         ExpectReadableWave(recorder.GetFileName(), m_samples);
@@ -177,8 +183,8 @@ TEST_F(WaveRecorderTest, DefaultLimitKeepsTheRiffSizeIn32Bits) {
     // mapping and the stream has little room, so a wrong check fails the test
     // without using 4 GiB.
     constexpr unsigned HUGE_BLOCK = 0xFFFFFF00u;
-    void* pHuge = mmap(nullptr, HUGE_BLOCK, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE,
-                       -1, 0);
+    void* pHuge =
+        mmap(nullptr, HUGE_BLOCK, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     ASSERT_NE(pHuge, MAP_FAILED);
     file.nCapacity = file.strBytes.size() + 1000;
     const int nWrites = file.nWriteCalls;
@@ -300,7 +306,8 @@ TEST_F(WaveRecorderTest, FullDiskStopsTheRecordingWithAValidFile) {
         if (strFailure.empty()) strFailure = CheckReadableWave(recorder.GetFileName(), samples);
         if (!strFailure.empty()) return "while recording: " + strFailure;
         if (!recorder.Close()) return std::string("Close failed");
-        if (ReadFile(recorder.GetFileName()) != strFile) return std::string("Close changed the file");
+        if (ReadFile(recorder.GetFileName()) != strFile)
+            return std::string("Close changed the file");
         return std::string();
     });
     if (!failure) GTEST_SKIP() << "no file system can be mounted here";
