@@ -34,6 +34,8 @@ public:
     virtual ~CRecordingSystem() = default;
     virtual uint32_t MillisecondCounter() { return GetMillisecondCounter(); }
     virtual UtcTime UtcNow() { return GetUtcTime(); }
+    // A new file, as CreateNewRecordingFile; strName names it. A recorder
+    // that cannot write its header removes that file again.
     virtual FILE* CreateFile(const char* pszExtension, const char* pszMode, std::string& strName) {
         return CreateNewRecordingFile(UtcNow(), pszExtension, pszMode, strName);
     }

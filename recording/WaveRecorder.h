@@ -10,6 +10,7 @@ constexpr uint32_t WAVE_HEADER_BYTES = 44;
 // The RIFF size field (36 + data bytes) is 32 bits: the most sample data a
 // file can describe, in whole 4-byte frames.
 constexpr uint32_t WAVE_MAX_DATA_BYTES = (0xFFFFFFFFu - 36u) & ~3u;
+static_assert(uint64_t{36} + WAVE_MAX_DATA_BYTES + 4 > 0xFFFFFFFFu);
 
 // The WAVE recorder: a 44-byte header (PCM, 2 channels, 16000 Hz, 16 bits),
 // then the captured bytes. After every block both size fields are brought up

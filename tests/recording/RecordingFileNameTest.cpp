@@ -54,18 +54,6 @@ TEST_F(RecordingFileNameTest, SameSecondCreatesNewFilesAndKeepsTheOldOnes) {
     EXPECT_EQ(ReadFile(strThird), "third");
 }
 
-TEST_F(RecordingFileNameTest, ModePlusOpensForReadingToo) {
-    std::string strName;
-    FILE* pFile = CreateNewRecordingFile(TIME, ".wav", "w+b", strName);
-    ASSERT_NE(pFile, nullptr);
-    ASSERT_EQ(std::fputs("abc", pFile), 1);
-    ASSERT_EQ(std::fseek(pFile, 0, SEEK_SET), 0);
-    char sz[4] = {};
-    EXPECT_EQ(std::fread(sz, 1, 3, pFile), 3u);
-    EXPECT_STREQ(sz, "abc");
-    std::fclose(pFile);
-}
-
 TEST_F(RecordingFileNameTest, VanishedDirectoryFailsWithoutSearchingOn) {
     std::filesystem::create_directory("gone");
     std::filesystem::current_path("gone");
