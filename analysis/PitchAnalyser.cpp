@@ -63,6 +63,7 @@ CPitchAnalyser::Snapshot CPitchAnalyser::TakeSnapshot() const {
     s.fA5Factor = m_pControl->m_fA5Factor.load(std::memory_order_relaxed);
     s.fTransposition = m_pControl->m_fTransposition.load(std::memory_order_relaxed);
     s.nRecordFlags = m_pControl->m_nRecordFlags.load(std::memory_order_relaxed);
+    s.nPitchMethod = m_nPitchMethod.load(std::memory_order_relaxed);
     s.spectrum = m_spectrum.GetSettings();
     return s;
 }
@@ -143,6 +144,11 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
         spec[k] = static_cast<float>(std::sqrt(re * re + im * im));
     }
     float* const M = spec;
+    const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
+    if (fundamental) {
+        std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
+        for (unsigned s = 0; s < S; ++s) m_afMono[s] = m_afFrame[2 * s];
+    }
 
     // 7. Smoothing, three passes of an ascending and a descending sweep.
     // The descending sweep reads each lower neighbour before it is updated, so
@@ -160,8 +166,11 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     for (unsigned k = 0; k <= H; ++k)
         if (!(M[k] > 0.0f)) M[k] = 1e-6f;
 
-    // 9. Dominant frequency.
-    FindDominantFrequency(H, snap.fBinWidth);
+    // 9. Dominant frequency, or the fundamental when that is chosen.
+    if (fundamental)
+        FindFundamentalFrequency(H, snap.fBinWidth);
+    else
+        FindDominantFrequency(H, snap.fBinWidth);
 
     // 10. Normalisation: the maximum becomes the block's peak level.
     float G = 0.0f;
@@ -248,8 +257,23 @@ DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
 void CPitchAnalyser::FindDominantFrequency(unsigned H, float fBinWidth) {
     m_dDominantFrequency = 0;
     const DominantPeak peak = FindDominantPeak(m_afSpectrum.data(), H, fBinWidth);
-    m_dDominantFrequency = peak.dFrequency;
-    m_nPeakBin = peak.nPeakBin;
+    SetFrequencyResult(peak.dFrequency, peak.nPeakBin);
+}
+
+void CPitchAnalyser::FindFundamentalFrequency(unsigned H, float fBinWidth) {
+    const double w = fBinWidth;
+    const double f = m_fundamental.Estimate(m_afMono.data(), S, m_afRawMagnitudes.data(), H + 1, w);
+    // No periodic signal reads like a frequency below the range.
+    if (!(f >= MIN_FREQUENCY)) {
+        SetFrequencyResult(1.0, 0);
+        return;
+    }
+    SetFrequencyResult(f, std::clamp(TruncToInt(f / w), 0, static_cast<int>(H)));
+}
+
+void CPitchAnalyser::SetFrequencyResult(double dFrequency, int nPeakBin) {
+    m_dDominantFrequency = dFrequency;
+    m_nPeakBin = nPeakBin;
     m_fDominantFrequency = static_cast<float>(m_dDominantFrequency);
     m_bFrequencyChanged =
         std::fabs(static_cast<double>(m_fDominantFrequency) - m_fPrevDominantFrequency) > 0.1 ? 1 : 0;

@@ -10,6 +10,7 @@
 #include "analysis/Constants.h"
 #include "analysis/Fft.h"
 #include "analysis/FrequencyDigits.h"
+#include "analysis/FundamentalTracker.h"
 #include "analysis/NoteSearch.h"
 #include "analysis/PitchReading.h"
 #include "analysis/SpectrumColumns.h"
@@ -79,6 +80,7 @@ public:
     std::atomic<unsigned> m_nFftSize{FFT_SIZE_LARGE};
     std::atomic<float> m_fBinWidth{static_cast<float>(SAMPLE_RATE) / FFT_SIZE_LARGE};
     std::atomic<float> m_fGaussAlpha{0.0f};
+    std::atomic<int> m_nPitchMethod{PITCH_METHOD_DOMINANT};
 
     // The data the four views draw.
     CNoteSearch m_noteSearch;
@@ -103,11 +105,14 @@ private:
         float fA5Factor;
         float fTransposition;
         int nRecordFlags;
+        int nPitchMethod;
         CSpectrumColumns::Settings spectrum;
     };
     Snapshot TakeSnapshot() const;
 
     void FindDominantFrequency(unsigned H, float w);
+    void FindFundamentalFrequency(unsigned H, float w);
+    void SetFrequencyResult(double dFrequency, int nPeakBin);
     void PublishReading(const Snapshot& snap);
     void TransposeAndFindNote(const Snapshot& snap);
 
@@ -142,6 +147,12 @@ private:
     int m_nWindowCacheType = -1;
     float m_fWindowCacheAlpha = 0.0f;
     std::array<float, MAX_FFT_SIZE / 2 + 1> m_afScratch{};
+
+    // For the fundamental method: the block's mono signal and its magnitudes
+    // before smoothing.
+    CFundamentalTracker m_fundamental;
+    std::array<float, BLOCK_FRAMES> m_afMono{};
+    std::array<float, MAX_FFT_SIZE / 2 + 1> m_afRawMagnitudes{};
 
     PitchReading m_reading;
 };

@@ -39,6 +39,7 @@ void BM_AnalyseBlock(benchmark::State& state) {
     const int window = static_cast<int>(state.range(1));
     CPitchAnalyser analyser;
     analyser.ApplyFftParameters(window, sizeIndex, 0.5f);
+    analyser.m_nPitchMethod = static_cast<int>(state.range(2));
     std::vector<std::vector<int16_t>> blocks;
     for (int i = 0; i < 16; ++i) blocks.push_back(Tone(440.0 + 0.7 * i, 1333L * i));
     size_t k = 0;
@@ -52,11 +53,12 @@ void BM_AnalyseBlock(benchmark::State& state) {
         double(state.iterations()) * BLOCK_FRAMES / SAMPLE_RATE, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_AnalyseBlock)
-    ->ArgNames({"size8192", "window"})
-    ->Args({0, WINDOW_HANNING})
-    ->Args({0, WINDOW_GAUSSIAN})
-    ->Args({1, WINDOW_HANNING})
-    ->Args({1, WINDOW_GAUSSIAN})
+    ->ArgNames({"size8192", "window", "fundamental"})
+    ->Args({0, WINDOW_HANNING, PITCH_METHOD_DOMINANT})
+    ->Args({0, WINDOW_GAUSSIAN, PITCH_METHOD_DOMINANT})
+    ->Args({1, WINDOW_HANNING, PITCH_METHOD_DOMINANT})
+    ->Args({1, WINDOW_GAUSSIAN, PITCH_METHOD_DOMINANT})
+    ->Args({1, WINDOW_HANNING, PITCH_METHOD_FUNDAMENTAL})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

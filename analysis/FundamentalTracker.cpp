@@ -1,0 +1,143 @@
+#include "analysis/FundamentalTracker.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Squared differences of x against itself shifted by every lag, eight lags at
+// a time in one vector of eight independent sums (each still adds its terms
+// in order, so the result does not depend on the vector width).
+typedef float Lanes8 __attribute__((vector_size(32)));
+
+__attribute__((target_clones("avx2", "default"))) void DifferenceFunction(const float* x,
+                                                                          unsigned W, int maxLag,
+                                                                          double* d) {
+    // Four groups of eight lags share each pass over the signal, so that four
+    // independent chains of additions keep the processor busy.
+    for (int lag0 = 1; lag0 <= maxLag; lag0 += 32) {
+        Lanes8 acc[4] = {};
+        for (unsigned j = 0; j < W; ++j) {
+            const float xj = x[j];
+            for (int g = 0; g < 4; ++g) {
+                Lanes8 shifted;
+                std::memcpy(&shifted, x + j + lag0 + 8 * g, sizeof shifted);
+                const Lanes8 diff = xj - shifted;
+                acc[g] += diff * diff;
+            }
+        }
+        for (int t = 0; t < 32 && lag0 + t <= maxLag; ++t) d[lag0 + t] = acc[t / 8][t % 8];
+    }
+}
+
+// Offset of the extremum of the parabola through (-1, a), (0, b), (1, c).
+double ParabolaOffset(double a, double b, double c) {
+    const double den = a - 2 * b + c;
+    if (!(std::fabs(den) > 0)) return 0;
+    const double offset = 0.5 * (a - c) / den;
+    return std::clamp(offset, -0.5, 0.5);
+}
+
+// Lowest value of that parabola, never above b.
+double ParabolaMinimum(double a, double b, double c) {
+    const double den = a - 2 * b + c;
+    if (!(den > 0)) return b;
+    return std::min(b, b - (a - c) * (a - c) / (8 * den));
+}
+
+}  // namespace
+
+double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
+    m_dLastDip = 1.0;
+    if (n < static_cast<unsigned>(2 * MAX_LAG) + 32) return 0;
+    const unsigned W = n - MAX_LAG - 32;  // the lag groups may look a little past MAX_LAG
+
+    // Silence (or a signal too faint to carry a period) has no pitch.
+    double energy = 0;
+    for (unsigned j = 0; j < W; ++j) energy += double(x[j]) * x[j];
+    if (!(energy > double(W) * 4.0)) return 0;  // RMS of two units of the two-channel sum
+
+    DifferenceFunction(x, W, MAX_LAG, m_adDiff.data());
+    double running = 0;
+    m_adNormalised[0] = 1;
+    for (int t = 1; t <= MAX_LAG; ++t) {
+        running += m_adDiff[t];
+        m_adNormalised[t] = running > 0 ? m_adDiff[t] * t / running : 1;
+    }
+
+    // The first dip whose bottom lies below the threshold: the shortest lag
+    // that repeats the waveform, so never a multiple of the period. The bottom
+    // is taken between the lags: a period of a few samples falls between two
+    // of them, and neither alone dips deep enough.
+    int best = -1;
+    for (int t = MIN_LAG; t < MAX_LAG; ++t) {
+        const double a = m_adNormalised[t - 1], b = m_adNormalised[t], c = m_adNormalised[t + 1];
+        if (b > a || b > c) continue;
+        if (ParabolaMinimum(a, b, c) < THRESHOLD) {
+            best = t;
+            break;
+        }
+    }
+    int deepest = MIN_LAG;
+    for (int t = MIN_LAG; t <= MAX_LAG; ++t)
+        if (m_adNormalised[t] < m_adNormalised[deepest]) deepest = t;
+    m_dLastDip = m_adNormalised[deepest];
+    if (best < 0) {
+        if (m_adNormalised[deepest] >= WEAK_THRESHOLD) return 0;
+        best = deepest;
+    }
+    if (best <= MIN_LAG || best >= MAX_LAG) return 0;  // at the edge of the lags: not a period in range
+    return best + ParabolaOffset(m_adNormalised[best - 1], m_adNormalised[best],
+                                 m_adNormalised[best + 1]);
+}
+
+double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigned nBins, double w) {
+    if (!(f0 > 0) || !(w > 0) || nBins < 4) return f0;
+    const double spacing = f0 / w;  // bins between harmonics
+    double weighted = 0, weights = 0, loudest = 0;
+    struct Peak {
+        double f, level, h;
+    } peaks[8];
+    int nPeaks = 0;
+    for (int h = 1; h <= 8; ++h) {
+        const double centre = h * spacing;
+        // Search within a quarter of the harmonic spacing, but at least a few
+        // bins (the period estimate is good to a fraction of a semitone).
+        const double radius = std::max(2.0, std::min(0.25 * spacing, 0.03 * centre + 2));
+        const int lo = std::max(1, int(std::floor(centre - radius)));
+        const int hi = std::min(int(nBins) - 2, int(std::ceil(centre + radius)));
+        if (lo >= hi) break;
+        int k = lo;
+        for (int i = lo + 1; i <= hi; ++i)
+            if (M[i] > M[k]) k = i;
+        // Only a true local maximum inside the window is a partial.
+        if (k == lo || k == hi || !(M[k] > 0) || !(M[k - 1] > 0) || !(M[k + 1] > 0)) continue;
+        const double offset =
+            ParabolaOffset(std::log(double(M[k - 1])), std::log(double(M[k])), std::log(double(M[k + 1])));
+        peaks[nPeaks++] = {(k + offset) * w / h, double(M[k]), double(h)};
+        loudest = std::max(loudest, double(M[k]));
+    }
+    // Each partial weighs by its strength and its order (the h-th harmonic
+    // pins the fundamental h times finer); faint ones are left out.
+    for (int i = 0; i < nPeaks; ++i) {
+        if (peaks[i].level < 0.1 * loudest) continue;
+        const double weight = peaks[i].level * peaks[i].h;
+        weighted += weight * peaks[i].f;
+        weights += weight;
+    }
+    if (!(weights > 0)) return f0;
+    const double refined = weighted / weights;
+    // The partials must agree with the period; otherwise trust the period.
+    return std::fabs(refined / f0 - 1) < 0.03 ? refined : f0;
+}
+
+double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
+                                     double w) {
+    const double period = FindPeriod(x, n);
+    if (!(period > 0)) return 0;
+    // A long period is measured finely on the sample grid itself; a short one
+    // spans only a few samples, and the partials of the spectrum pin it down.
+    const double f0 = SAMPLE_RATE / period;
+    return f0 < PERIOD_PRECISE_BELOW ? f0 : RefineOnHarmonics(f0, M, nBins, w);
+}

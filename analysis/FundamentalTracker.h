@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+
+#include "analysis/Constants.h"
+
+// How a block's frequency is found. The dominant frequency (the strongest
+// partial of the smoothed spectrum) is the tuner's classic reading and its
+// default; the fundamental names the played note even when its second or third
+// harmonic is the loudest partial, as on oboe, trombone or low strings.
+enum PitchMethod {
+    PITCH_METHOD_DOMINANT = 0,
+    PITCH_METHOD_FUNDAMENTAL = 1,
+};
+
+// The fundamental of one block: the period by YIN's cumulative mean
+// normalised difference (de Cheveigne and Kawahara, 2002) on the block's mono
+// signal, then the frequency refined on the harmonics of the block's
+// magnitude spectrum, where a long zero-padded transform resolves far finer
+// than the period's sample grid.
+class CFundamentalTracker {
+public:
+    // Lags cover 40 ... 4000 Hz at 16 kHz.
+    static constexpr int MIN_LAG = SAMPLE_RATE / 4000 - 1;
+    static constexpr int MAX_LAG = SAMPLE_RATE / 40 + 2;
+    // A dip of the normalised difference below this marks a period.
+    static constexpr double THRESHOLD = 0.15;
+    // Without such a dip, the deepest one still counts when below this; noise
+    // stays near 1.
+    static constexpr double WEAK_THRESHOLD = 0.35;
+    // Below this frequency (periods of 107 samples and more) the period alone
+    // is finer than the spectrum's interpolated partials.
+    static constexpr double PERIOD_PRECISE_BELOW = 150.0;
+
+    // Period of x[0 ... n-1] in samples (fractional), or 0 when the block is
+    // silent or has no periodic signal.
+    double FindPeriod(const float* x, unsigned n);
+
+    // The frequency near f0 that the harmonics of an unsmoothed magnitude
+    // spectrum M[0 ... nBins-1] with bin width w agree on; f0 itself when no
+    // harmonic peak can be found.
+    static double RefineOnHarmonics(double f0, const float* M, unsigned nBins, double w);
+
+    // Both: the fundamental in Hz, or 0 for no periodic signal.
+    double Estimate(const float* x, unsigned n, const float* M, unsigned nBins, double w);
+
+    // The last block's deepest normalised difference (1 for silence).
+    double GetLastDip() const { return m_dLastDip; }
+
+private:
+    std::array<double, MAX_LAG + 2> m_adDiff{};
+    std::array<double, MAX_LAG + 2> m_adNormalised{};
+    double m_dLastDip = 1.0;
+};

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "Signals.h"
+#include "analysis/PitchAnalyser.h"
+
+namespace {
+
+// A tone of given partial amplitudes (partial 1 is the fundamental).
+std::vector<int16_t> HarmonicBlock(double f0, const std::vector<double>& partials, long firstFrame) {
+    std::vector<int16_t> block(BLOCK_VALUES);
+    for (unsigned i = 0; i < BLOCK_FRAMES; ++i) {
+        const double t = double(firstFrame + i) / SAMPLE_RATE;
+        double v = 0;
+        for (size_t h = 0; h < partials.size(); ++h)
+            if ((h + 1) * f0 < 7900) v += partials[h] * std::sin(2 * M_PI * f0 * (h + 1) * t + 0.7 * h);
+        block[2 * i] = block[2 * i + 1] = static_cast<int16_t>(std::lround(v));
+    }
+    return block;
+}
+
+double Cents(double f, double ref) { return 1200 * std::log2(f / ref); }
+
+struct Fundamental : ::testing::Test {
+    CPitchAnalyser analyser;
+    long frame = 0;
+    void SetUp() override { analyser.m_nPitchMethod = PITCH_METHOD_FUNDAMENTAL; }
+    PitchReading Feed(double f0, const std::vector<double>& partials, int blocks = 4) {
+        for (int i = 0; i < blocks; ++i) {
+            const auto b = HarmonicBlock(f0, partials, frame);
+            frame += BLOCK_FRAMES;
+            EXPECT_TRUE(analyser.AnalyseBlock(b.data()));
+        }
+        return analyser.GetReading();
+    }
+};
+
+}  // namespace
+
+TEST_F(Fundamental, PureTonesToAFractionOfACentOverTheRange) {
+    for (double f = 41.2; f < 3960; f *= 1.19) {
+        const PitchReading r = Feed(f, {8000});
+        EXPECT_NEAR(Cents(r.dFrequency, f), 0.0, 0.5) << f;
+    }
+}
+
+TEST_F(Fundamental, NamesTheFundamentalWhenAHarmonicIsLouder) {
+    // Second harmonic twice as loud as the fundamental (oboe-like), third the
+    // loudest (low brass), and a missing-weak fundamental with rich partials.
+    const std::vector<std::vector<double>> spectra = {
+        {2000, 6000, 3000, 1500, 800},
+        {1500, 3000, 7000, 2500, 1200, 600},
+        {600, 5000, 4000, 3500, 2500, 2000, 1500, 1000},
+    };
+    for (const auto& partials : spectra) {
+        for (double f0 : {82.41, 110.0, 146.83, 261.63, 440.0, 659.26}) {
+            CPitchAnalyser designed;  // the classic reading follows the loudest partial
+            const PitchReading r = Feed(f0, partials);
+            EXPECT_NEAR(Cents(r.dFrequency, f0), 0.0, 3.0) << f0;
+            EXPECT_EQ(r.nNoteIndex, static_cast<int>(std::lround(12 * std::log2(f0 / 440.0))) + 45) << f0;
+        }
+    }
+    // The dominant method, on the same tone, names the loud harmonic.
+    CPitchAnalyser designed;
+    const auto b = HarmonicBlock(110.0, spectra[1], 0);
+    designed.AnalyseBlock(b.data());
+    EXPECT_NEAR(designed.GetReading().dFrequency, 330.0, 5.0);
+}
+
+TEST_F(Fundamental, SilenceAndNoiseGiveNoNote) {
+    const std::vector<int16_t> zeros(BLOCK_VALUES, 0);
+    ASSERT_TRUE(analyser.AnalyseBlock(zeros.data()));
+    EXPECT_EQ(analyser.GetReading().fFrequency, NO_FREQUENCY);
+    EXPECT_EQ(analyser.GetReading().dFrequency, 1.0);
+    std::mt19937 rng(4);
+    std::normal_distribution<double> noise(0, 6000);
+    for (int i = 0; i < 30; ++i) {
+        std::vector<int16_t> b(BLOCK_VALUES);
+        for (auto& v : b) v = static_cast<int16_t>(std::clamp(noise(rng), -32768.0, 32767.0));
+        ASSERT_TRUE(analyser.AnalyseBlock(b.data()));
+        EXPECT_EQ(analyser.GetReading().fFrequency, NO_FREQUENCY) << i;
+        EXPECT_EQ(analyser.GetReading().nNoteIndex, 0);
+    }
+    // A faint hiss on top of a tone still reads the tone.
+    std::vector<int16_t> b = HarmonicBlock(220.0, {6000, 2000}, 0);
+    for (auto& v : b) v = static_cast<int16_t>(v + std::lround(noise(rng) / 30));
+    ASSERT_TRUE(analyser.AnalyseBlock(b.data()));
+    EXPECT_NEAR(Cents(analyser.GetReading().dFrequency, 220.0), 0.0, 2.0);
+}
+
+TEST_F(Fundamental, TheSwitchTakesEffectFromTheNextBlockAndChangesNothingElse) {
+    CPitchAnalyser designed;
+    designed.ApplyFftParameters(WINDOW_HANNING, 1, 0.5f);
+    analyser.m_nPitchMethod = PITCH_METHOD_DOMINANT;
+    // With the designed method chosen, both analysers agree bit for bit.
+    for (int i = 0; i < 6; ++i) {
+        const auto b = HarmonicBlock(196.0, {3000, 5000, 2000}, 1333L * i);
+        analyser.AnalyseBlock(b.data());
+        designed.AnalyseBlock(b.data());
+        ASSERT_EQ(analyser.GetReading().dFrequency, designed.GetReading().dFrequency);
+        ASSERT_EQ(analyser.GetReading().nLevelDb, designed.GetReading().nLevelDb);
+    }
+    analyser.m_nPitchMethod = PITCH_METHOD_FUNDAMENTAL;
+    const auto b = HarmonicBlock(196.0, {3000, 5000, 2000}, 1333L * 6);
+    analyser.AnalyseBlock(b.data());
+    EXPECT_NEAR(analyser.GetReading().dFrequency, 196.0, 0.5);
+    EXPECT_EQ(analyser.GetReading().bFrequencyChanged, 1);
+}
