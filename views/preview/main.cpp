@@ -21,6 +21,7 @@
 namespace {
 QDir g_outDir;
 int g_nWritten = 0;
+int g_nFailed = 0;
 
 void Save(const QImage& image, const char* name, int nScale = 3) {
     // Enlarged without smoothing, so single pixels stay visible.
@@ -29,6 +30,7 @@ void Save(const QImage& image, const char* name, int nScale = 3) {
     const QString path = g_outDir.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
     if (!big.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ++g_nFailed;
         return;
     }
     std::printf("%s\n", qPrintable(path));
@@ -205,5 +207,5 @@ int main(int argc, char* argv[]) {
             mags.data(), nBins, static_cast<float>(binWidth), f));
         Layout(note, meter, display, spectrum);
     }
-    return g_nWritten > 0 ? 0 : 1;
+    return g_nFailed == 0 && g_nWritten > 0 ? 0 : 1;
 }
