@@ -16,6 +16,8 @@ namespace {
 std::string Variant(const char* pszName) { return std::string(PLUGIN_VARIANTS_DIR "/") + pszName; }
 
 // True while the library at this path is still mapped into the process.
+// (Only the test libraries are asked: a C++ library may be kept mapped after
+// dlclose by the loader, for instance under ASan.)
 bool IsMapped(const std::string& strPath) {
     void* p = dlopen(strPath.c_str(), RTLD_NOW | RTLD_NOLOAD);
     if (p) dlclose(p);
@@ -102,6 +104,10 @@ struct LoadCase {
     int nError;         // expected last error number, -1 for "not checked"
     unsigned nNumber;   // what GetNumber returned, 0 when not called
 };
+
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << c.pszFolder << (c.bMidi ? " as kvmidi" : " as kvdisplay");
+}
 
 class PluginLoading : public testing::TestWithParam<LoadCase> {};
 
@@ -195,7 +201,6 @@ TEST(PluginBinding, RealPluginsBindEveryExportAndKeepTheirOwnGetNumber) {
     midi.Free();
     EXPECT_FALSE(midi.IsAvailable());
     EXPECT_EQ(midi.m_pnTempo, nullptr);
-    EXPECT_FALSE(IsMapped(std::string(REAL_PLUGIN_DIR "/") + MIDI_PLUGIN_FILE));
 }
 
 TEST(PluginBinding, TheFirstFolderHoldingTheLibraryWins) {
@@ -212,8 +217,9 @@ TEST(PluginBinding, TheFirstFolderHoldingTheLibraryWins) {
               PluginStatus::Loaded);
     // Loading again frees what was loaded before.
     EXPECT_EQ(midi.Load({Variant("midi_complete")}, false).nStatus, PluginStatus::Loaded);
-    EXPECT_FALSE(IsMapped(std::string(REAL_PLUGIN_DIR "/") + MIDI_PLUGIN_FILE));
     EXPECT_TRUE(IsMapped(Variant("midi_complete") + "/" + MIDI_PLUGIN_FILE));
+    EXPECT_EQ(midi.Load({Variant("empty")}, false).nStatus, PluginStatus::NotFound);
+    EXPECT_FALSE(IsMapped(Variant("midi_complete") + "/" + MIDI_PLUGIN_FILE));
 }
 
 }  // namespace

@@ -146,9 +146,9 @@ TEST_F(MidiPlugin, KeepingThePitchBendsEachNoteByItsCents) {
 
 TEST_F(MidiPlugin, PitchChangeLevelAndLowestNoteDecideTheNotes) {
     const int A5 = 45;
-    // A held A5 whose pitch drifts 10 cents, then 30 cents from its start.
+    // A held A5 whose pitch drifts 10 cents, then 25 cents from its start.
     const std::vector<std::string> drift = {
-        ReadingEntry(0, A5, 0, -5), ReadingEntry(100, A5, 10, -5), ReadingEntry(200, A5, 30, -5),
+        ReadingEntry(0, A5, 0, -5), ReadingEntry(100, A5, 10, -5), ReadingEntry(200, A5, 25, -5),
         InfoEntry(300, INFO_END_OF_LOGFILE)};
     EXPECT_EQ(RecordAndRead(drift, 2).notes[1].nOn, Tick(200, 100));
     *m_plugin.m_pnDeltaCents = 50;
