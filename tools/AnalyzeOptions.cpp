@@ -121,6 +121,17 @@ const std::vector<OptionSpec>& Options() {
                    std::to_string(TRANSPOSITION_COUNT - 1);
              return false;
          }},
+        {"method", ValueKind::Required, "NAME",
+         "pitch method (default dominant): dominant, the strongest partial,\n"
+         "                      or fundamental, the played note's fundamental",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             if (v == "dominant" || v == "fundamental") {
+                 o.nPitchMethod = v == "dominant" ? PITCH_METHOD_DOMINANT : PITCH_METHOD_FUNDAMENTAL;
+                 return true;
+             }
+             err = "--method: " + Quoted(v) + " is not a pitch method (use dominant or fundamental)";
+             return false;
+         }},
         {"help", ValueKind::None, nullptr, "show this help and exit",
          [](CAnalyzeOptions& o, const std::string&, std::string&) {
              o.bHelp = true;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "analysis/Fft.h"
+#include "analysis/FundamentalTracker.h"
 
 // Exit statuses of kalvo-analyze.
 constexpr int EXIT_ANALYZE_OK = 0;
@@ -23,6 +24,7 @@ struct CAnalyzeOptions {
     float fAlpha = 0.5f;     // Gaussian alpha, 0 ... 1
     int nA5 = 440;           // Hz, MIN_A5 ... MAX_A5
     int nTransposition = 0;  // row 0 ... TRANSPOSITION_COUNT - 1
+    int nPitchMethod = PITCH_METHOD_DOMINANT;
     bool bHelp = false;
     bool bVersion = false;
     // Capturing (tools/LiveMode.h): --live [SOURCE], --input FILE,

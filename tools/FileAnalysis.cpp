@@ -26,6 +26,7 @@ CBlockAnalyser::CBlockAnalyser(const CAnalyzeOptions& options)
     m_pAnalyser->SetControlState(&m_control);
     m_pAnalyser->SetHost(this);
     m_pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
+    m_pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
 }
 
 bool CBlockAnalyser::Analyse(const int16_t* pBlock) {

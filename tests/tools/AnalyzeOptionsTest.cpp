@@ -68,3 +68,19 @@ TEST(AnalyzeOptions, BadValuesAreRefusedWithOneLine) {
         EXPECT_EQ(error.find('\n'), std::string::npos) << joined;
     }
 }
+
+TEST(AnalyzeOptionsMethod, PitchMethodIsDominantUnlessAsked) {
+    CAnalyzeOptions o;
+    std::string err;
+    const char* plain[] = {"kalvo-analyze", "a.wav"};
+    ASSERT_TRUE(ParseAnalyzeOptions(2, plain, o, err)) << err;
+    EXPECT_EQ(o.nPitchMethod, PITCH_METHOD_DOMINANT);
+    const char* fundamental[] = {"kalvo-analyze", "--method", "fundamental", "a.wav"};
+    CAnalyzeOptions f;
+    ASSERT_TRUE(ParseAnalyzeOptions(4, fundamental, f, err)) << err;
+    EXPECT_EQ(f.nPitchMethod, PITCH_METHOD_FUNDAMENTAL);
+    const char* bad[] = {"kalvo-analyze", "--method=yin", "a.wav"};
+    CAnalyzeOptions b;
+    EXPECT_FALSE(ParseAnalyzeOptions(3, bad, b, err));
+    EXPECT_NE(err.find("--method"), std::string::npos);
+}
