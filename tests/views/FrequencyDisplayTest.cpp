@@ -112,14 +112,3 @@ TEST(FrequencyDisplay, OutsideTheBandIsDashes) {
     EXPECT_EQ(Show(display, 39.99f), dashes);
     EXPECT_EQ(Show(display, std::nanf("")), dashes);
 }
-
-TEST(FrequencyDisplay, SegmentsAreFilledRectangles) {
-    CFrequencyDisplay display;
-    const QImage image = Show(display, 888.8f);
-    // Segment a of the tenths: 64, 5 ... 74, 6, all green; the gap after it black.
-    EXPECT_EQ(CountColour(image, QRect(64, 5, 11, 2), GREEN), 22);
-    EXPECT_EQ(PixelAt(image, 75, 5), BLACK);
-    // Segment f: 2 wide, rows 5 ... 14.
-    EXPECT_EQ(CountColour(image, QRect(5, 5, 2, 10), GREEN), 20);
-    EXPECT_EQ(PixelAt(image, 7, 9), BLACK);
-}

@@ -22,12 +22,6 @@ PixelSet DrawLine(int x0, int y0, int x1, int y1, int w = 40, int h = 40) {
 }
 }  // namespace
 
-TEST(Gdi, ColourReferencesAreBgr) {
-    EXPECT_EQ(RGB(1, 2, 3), 0x00030201u);
-    EXPECT_EQ(ToQRgb(RGB(255, 240, 0)), 0xFFFFF000u);
-    EXPECT_EQ(FromQRgb(0xFF102030u), RGB(0x10, 0x20, 0x30));
-}
-
 TEST(Gdi, RectangleOutlinesWithPenAndFillsWithBrushRightAndBottomExclusive) {
     QImage image = BlankImage(12, 12, GREY);
     CDC dc(&image);
@@ -53,18 +47,6 @@ TEST(Gdi, FreshContextDrawsWithBlackPenAndWhiteBrush) {
     EXPECT_EQ(PixelAt(image, 3, 3), BLACK);
     EXPECT_EQ(PixelAt(image, 1, 1), WHITE);
     EXPECT_EQ(PixelAt(image, 4, 4), GREY);
-}
-
-TEST(Gdi, TwoPixelHighRectangleIsAllOutline) {
-    QImage image = BlankImage(20, 10);
-    CDC dc(&image);
-    CPen pen(PS_SOLID, 1, RED);
-    CBrush brush(BLUE);
-    dc.SelectObject(&pen);
-    dc.SelectObject(&brush);
-    dc.Rectangle(3, 5, 14, 7);  // a segment bar of the frequency display
-    EXPECT_EQ(CountColour(image, image.rect(), RED), 11 * 2);
-    EXPECT_EQ(CountColour(image, image.rect(), BLUE), 0);
 }
 
 TEST(Gdi, LineToLeavesOutTheEndPointInEveryDirection) {
@@ -204,25 +186,6 @@ TEST(Gdi, OpaqueTextFillsItsCellWithTheBackgroundColour) {
     transparent.SetTextColor(RED);
     transparent.TextOut(5, 4, QStringLiteral("Hz 8"));
     for (auto [x, y] : PixelsNot(clear, GREY)) EXPECT_EQ(PixelAt(clear, x, y), RED);
-}
-
-TEST(Gdi, FillSolidRectSetsTheBackgroundColour) {
-    QImage image = BlankImage(8, 8);
-    CDC dc(&image);
-    dc.FillSolidRect(1, 1, 3, 2, BLUE);
-    EXPECT_EQ(dc.GetBkColor(), BLUE);
-    EXPECT_EQ(CountColour(image, image.rect(), BLUE), 6);
-    EXPECT_EQ(PixelAt(image, 4, 1), WHITE);
-}
-
-TEST(Gdi, DialogFontReportsItsPixelHeight) {
-    CFont font;
-    LOGFONT lf;
-    EXPECT_FALSE(font.GetLogFont(&lf));
-    ASSERT_TRUE(font.CreateDialogFont());
-    ASSERT_TRUE(font.GetLogFont(&lf));
-    EXPECT_EQ(lf.lfHeight, -11);
-    EXPECT_EQ(lf.lfFaceName, QStringLiteral("DejaVu Sans"));
 }
 
 TEST(Gdi, WildCoordinatesAreClippedNotWalked) {

@@ -31,14 +31,6 @@ TEST(StringTable, QuotedTextsAreKeptByteForByte) {
     EXPECT_STREQ(LoadResString(176), "Error in \"From\" or \"To\" range value");
 }
 
-TEST(StringTable, PluginNoticesNameNoWebAddress) {
-    for (unsigned id : {164u, 173u}) {
-        const std::string text = LoadResString(id);
-        EXPECT_EQ(text.find("http"), std::string::npos);
-        EXPECT_EQ(text.find("www"), std::string::npos);
-    }
-}
-
 TEST(Bitmaps, SizesOfTheFourPictures) {
     const struct {
         unsigned id;
