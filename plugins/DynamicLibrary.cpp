@@ -14,8 +14,12 @@ std::string DlErrorText() {
 }
 }  // namespace
 
-int GetLastLibraryError() { return t_nLastError; }
-const std::string& GetLastLibraryErrorText() { return t_strLastError; }
+int GetLastLibraryError() {
+    return t_nLastError;
+}
+const std::string& GetLastLibraryErrorText() {
+    return t_strLastError;
+}
 void SetLastLibraryError(int nError, const std::string& strText) {
     t_nLastError = nError;
     t_strLastError = strText;

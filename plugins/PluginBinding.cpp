@@ -7,17 +7,36 @@
 #endif
 
 const char* const MIDI_EXPORTS_ITANIUM[MIDI_EXPORT_COUNT] = {
-    "_Z9GetNumberv",      "_Z15StartMidiRecordv", "_Z15RecordMidiEventPc", "_Z14StopMidiRecordPc",
-    "_Z9LogToMidiPc",     "m_nAccidentals",       "m_nSharpFlat",          "m_nMajorMinor",
-    "m_nInstrument",      "m_nTempo",             "m_nDeltaCents",         "m_ndB",
-    "m_nPitch",           "m_chLow",
+    "_Z9GetNumberv",
+    "_Z15StartMidiRecordv",
+    "_Z15RecordMidiEventPc",
+    "_Z14StopMidiRecordPc",
+    "_Z9LogToMidiPc",
+    "m_nAccidentals",
+    "m_nSharpFlat",
+    "m_nMajorMinor",
+    "m_nInstrument",
+    "m_nTempo",
+    "m_nDeltaCents",
+    "m_ndB",
+    "m_nPitch",
+    "m_chLow",
 };
 const char* const MIDI_EXPORTS_WINDOWS[MIDI_EXPORT_COUNT] = {
-    "?GetNumber@@YAIXZ",      "?StartMidiRecord@@YAHXZ", "?RecordMidiEvent@@YAHPAD@Z",
-    "?StopMidiRecord@@YAHPAD@Z", "?LogToMidi@@YAHPAD@Z", "?m_nAccidentals@@3HA",
-    "?m_nSharpFlat@@3HA",     "?m_nMajorMinor@@3HA",     "?m_nInstrument@@3HA",
-    "?m_nTempo@@3HA",         "?m_nDeltaCents@@3HA",     "?m_ndB@@3HA",
-    "?m_nPitch@@3HA",         "?m_chLow@@3PADA",
+    "?GetNumber@@YAIXZ",
+    "?StartMidiRecord@@YAHXZ",
+    "?RecordMidiEvent@@YAHPAD@Z",
+    "?StopMidiRecord@@YAHPAD@Z",
+    "?LogToMidi@@YAHPAD@Z",
+    "?m_nAccidentals@@3HA",
+    "?m_nSharpFlat@@3HA",
+    "?m_nMajorMinor@@3HA",
+    "?m_nInstrument@@3HA",
+    "?m_nTempo@@3HA",
+    "?m_nDeltaCents@@3HA",
+    "?m_ndB@@3HA",
+    "?m_nPitch@@3HA",
+    "?m_chLow@@3PADA",
 };
 const char* const DISPLAY_EXPORTS_ITANIUM[DISPLAY_EXPORT_COUNT] = {
     "_Z9GetNumberv", "_Z8SetRangeffPjPfPd", "_Z4ZoomjfPfS_S_Pd"};
@@ -98,7 +117,8 @@ PluginLoadResult CMidiPlugin::Load(const std::vector<std::string>& folders, bool
 
 PluginLoadResult CMidiPlugin::LoadFile(const std::string& strPath) {
     Free();
-    if (!m_hMidiPlugin.Load(strPath)) return Failure(PluginStatus::NotFound, 0, GetLastLibraryError());
+    if (!m_hMidiPlugin.Load(strPath))
+        return Failure(PluginStatus::NotFound, 0, GetLastLibraryError());
     return Bind();
 }
 
@@ -157,8 +177,7 @@ void CMidiPlugin::Free() {
 
 // --- kvdisplay -------------------------------------------------------------
 
-PluginLoadResult CDisplayPlugin::Load(const std::vector<std::string>& folders,
-                                      bool bSystemSearch) {
+PluginLoadResult CDisplayPlugin::Load(const std::vector<std::string>& folders, bool bSystemSearch) {
     Free();
     if (!LoadLibraryFromFolders(m_hDisplayPlugin, DISPLAY_PLUGIN_FILE, folders, bSystemSearch))
         return Failure(PluginStatus::NotFound, 0, GetLastLibraryError());

@@ -32,8 +32,8 @@ enum class PluginStatus {
 
 struct PluginLoadResult {
     PluginStatus nStatus = PluginStatus::NotFound;
-    int nError = 0;        // last error number of the failed step, for %d
-    unsigned nNumber = 0;  // what GetNumber returned, when it was called
+    int nError = 0;           // last error number of the failed step, for %d
+    unsigned nNumber = 0;     // what GetNumber returned, when it was called
     unsigned nMessageId = 0;  // string to show; 0 for none
 };
 

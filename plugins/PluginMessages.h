@@ -27,7 +27,8 @@ constexpr const char* PLUGIN_MSG_REPORT_ERROR_DISPLAY =
     "display features will not work";
 // An interface number whose upper 16 bits are above this program's.
 constexpr const char* PLUGIN_MSG_MIDI_NEWER =
-    "The installed MIDI plug-in is made for a newer version of Kalvo and cannot work with this one. "
+    "The installed MIDI plug-in is made for a newer version of Kalvo and cannot work with this "
+    "one. "
     "MIDI features will not work";
 constexpr const char* PLUGIN_MSG_DISPLAY_NEWER =
     "The installed display plug-in is made for a newer version of Kalvo and cannot work with this "

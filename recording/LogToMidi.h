@@ -40,9 +40,9 @@ public:
 struct LogToMidiOutcome {
     bool bPluginMissing = false;  // show the MIDI-plug-in-missing message; nothing else happened
     bool bCancelled = false;
-    bool bConverted = false;      // LogToMidi was called
-    int nPluginResult = 0;        // what it returned (the menu command ignores it)
-    std::string strPath;          // the chosen file
+    bool bConverted = false;  // LogToMidi was called
+    int nPluginResult = 0;    // what it returned (the menu command ignores it)
+    std::string strPath;      // the chosen file
     // Messages to show, in order (163, 145).
     std::vector<unsigned> messages;
 };

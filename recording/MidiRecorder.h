@@ -12,7 +12,8 @@
 // destruction (user-interface thread); the recorder takes no lock.
 class CMidiRecorder {
 public:
-    explicit CMidiRecorder(CMidiPlugin& app, CRecordingSystem& system = CRecordingSystem::Default());
+    explicit CMidiRecorder(CMidiPlugin& app,
+                           CRecordingSystem& system = CRecordingSystem::Default());
 
     // Names the file (reserving the name, so that nothing is overwritten and
     // an unwritable folder shows at once), starts the clock and the plug-in.

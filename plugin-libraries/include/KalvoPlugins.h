@@ -38,7 +38,7 @@ extern KALVO_PLUGIN_EXPORT char m_chLow[4];     // lowest note, "E3", "C4#"
 extern KALVO_PLUGIN_EXPORT int m_nFileFormat;
 
 // kvdisplay: the spectrum's frequency range and zoom levels.
-KALVO_PLUGIN_EXPORT void SetRange(float fFrom, float fTo, unsigned int* pnZoomLevel,
-                                  float* pfRange, double* pdLogRange);
+KALVO_PLUGIN_EXPORT void SetRange(float fFrom, float fTo, unsigned int* pnZoomLevel, float* pfRange,
+                                  double* pdLogRange);
 KALVO_PLUGIN_EXPORT void Zoom(unsigned int nZoomLevel, float fZoomCentre, float* pfFrom,
                               float* pfTo, float* pfRange, double* pdLogRange);

@@ -72,7 +72,9 @@ unsigned LevelOfWidth(float fWidth) {
 
 }  // namespace
 
-unsigned int GetNumber(void) { return KVDISPLAY_INTERFACE_NUMBER; }
+unsigned int GetNumber(void) {
+    return KVDISPLAY_INTERFACE_NUMBER;
+}
 
 void SetRange(float fFrom, float fTo, unsigned int* pnZoomLevel, float* pfRange,
               double* pdLogRange) {

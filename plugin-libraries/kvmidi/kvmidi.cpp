@@ -73,9 +73,9 @@ enum Result {
 // One parsed entry line.
 struct Entry {
     enum Kind : uint8_t { READING, INFO, NO_NOTE };
-    uint64_t nMs;     // time prefix in milliseconds
+    uint64_t nMs;  // time prefix in milliseconds
     Kind kind;
-    int8_t nNote;     // 0 = C2 ... 84 = C9 for readings
+    int8_t nNote;  // 0 = C2 ... 84 = C9 for readings
     int16_t nCents;
     int16_t nLevelDb;
 };
@@ -87,7 +87,9 @@ constexpr int NOTE_COUNT = 85;
 // Note 0, the system's C2 at 32.7 Hz, is MIDI key 24.
 constexpr int MIDI_KEY_OF_C2 = 24;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 const char* SkipBlanks(const char* p) {
     while (*p == ' ' || *p == '\t') ++p;
@@ -232,7 +234,9 @@ struct Settings {
     bool bKeepPitch, bFormat0;
 };
 
-int Clamp(int n, int nMin, int nMax) { return n < nMin ? nMin : (n > nMax ? nMax : n); }
+int Clamp(int n, int nMin, int nMax) {
+    return n < nMin ? nMin : (n > nMax ? nMax : n);
+}
 
 Settings ReadSettings() {
     Settings s;
@@ -322,12 +326,13 @@ void PutChunk(std::vector<uint8_t>& out, const char* pszType, const std::vector<
 void PutConductor(CTrack& track, const Settings& s) {
     const uint32_t nMicroseconds = 60'000'000u / static_cast<uint32_t>(s.nTempo);
     track.Meta(0, 0x58, {4, 2, 24, 8});  // 4/4
-    track.Meta(0, 0x51, {static_cast<uint8_t>(nMicroseconds >> 16),
-                         static_cast<uint8_t>(nMicroseconds >> 8),
-                         static_cast<uint8_t>(nMicroseconds)});
+    track.Meta(0, 0x51,
+               {static_cast<uint8_t>(nMicroseconds >> 16), static_cast<uint8_t>(nMicroseconds >> 8),
+                static_cast<uint8_t>(nMicroseconds)});
     const int nSharpsFlats = s.nFlat ? -s.nAccidentals : s.nAccidentals;
-    track.Meta(0, 0x59, {static_cast<uint8_t>(static_cast<int8_t>(nSharpsFlats)),
-                         static_cast<uint8_t>(s.nMinor)});
+    track.Meta(
+        0, 0x59,
+        {static_cast<uint8_t>(static_cast<int8_t>(nSharpsFlats)), static_cast<uint8_t>(s.nMinor)});
 }
 
 // Makes the notes of the entries; returns how many note-ons there are.
@@ -357,8 +362,8 @@ int PutNotes(CTrack& track, const std::vector<Entry>& entries, const Settings& s
     uint64_t nTick = 0;
     for (const Entry& e : entries) {
         nTick = tickOf(e.nMs);
-        const bool bPlayable = e.kind == Entry::READING && e.nLevelDb >= s.nMinDb &&
-                               e.nNote >= s.nLowestNote;
+        const bool bPlayable =
+            e.kind == Entry::READING && e.nLevelDb >= s.nMinDb && e.nNote >= s.nLowestNote;
         if (!bPlayable) {
             if (bSounding) track.Channel(nTick, NOTE_ON, static_cast<uint8_t>(nKey), 0);
             bSounding = false;
@@ -465,7 +470,9 @@ std::vector<Entry> g_entries;
 
 }  // namespace
 
-unsigned int GetNumber(void) { return KVMIDI_INTERFACE_NUMBER; }
+unsigned int GetNumber(void) {
+    return KVMIDI_INTERFACE_NUMBER;
+}
 
 int StartMidiRecord(void) {
     std::lock_guard<std::mutex> lock(g_mutex);

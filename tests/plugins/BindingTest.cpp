@@ -13,7 +13,9 @@
 
 namespace {
 
-std::string Variant(const char* pszName) { return std::string(PLUGIN_VARIANTS_DIR "/") + pszName; }
+std::string Variant(const char* pszName) {
+    return std::string(PLUGIN_VARIANTS_DIR "/") + pszName;
+}
 
 // True while the library at this path is still mapped into the process.
 // (Only the test libraries are asked: a C++ library may be kept mapped after
@@ -57,12 +59,13 @@ TEST(PluginNames, ItaniumNamesDecodeToTheDeclarations) {
     EXPECT_EQ(Demangle(display[DISPLAY_ZOOM]),
               "Zoom(unsigned int, float, float*, float*, float*, double*)");
     // Variables keep plain names, and each Windows name names the same export.
-    const char* variables[] = {"m_nAccidentals", "m_nSharpFlat", "m_nMajorMinor", "m_nInstrument",
-                               "m_nTempo",       "m_nDeltaCents", "m_ndB",       "m_nPitch",
-                               "m_chLow"};
+    const char* variables[] = {"m_nAccidentals", "m_nSharpFlat", "m_nMajorMinor",
+                               "m_nInstrument",  "m_nTempo",     "m_nDeltaCents",
+                               "m_ndB",          "m_nPitch",     "m_chLow"};
     for (int i = MIDI_ACCIDENTALS; i < MIDI_EXPORT_COUNT; ++i) {
         EXPECT_STREQ(midi[i], variables[i - MIDI_ACCIDENTALS]);
-        EXPECT_EQ(std::string(MIDI_EXPORTS_WINDOWS[i]).rfind(std::string("?") + midi[i] + "@@3", 0), 0u)
+        EXPECT_EQ(std::string(MIDI_EXPORTS_WINDOWS[i]).rfind(std::string("?") + midi[i] + "@@3", 0),
+                  0u)
             << MIDI_EXPORTS_WINDOWS[i];
     }
     EXPECT_STREQ(MIDI_EXPORTS_WINDOWS[MIDI_LOW], "?m_chLow@@3PADA");
@@ -81,7 +84,8 @@ TEST(PluginNames, MessagesMatchTheStringTable) {
         {IDS_PLUGIN_DISPLAY_CORRUPT, PLUGIN_MSG_DISPLAY_CORRUPT},
     };
     for (const auto& [nId, pszText] : messages) EXPECT_STREQ(LoadResString(nId), pszText) << nId;
-    EXPECT_STREQ(PLUGIN_MSG_REPORT_ERROR, "Please report error number %d during program inizialization");
+    EXPECT_STREQ(PLUGIN_MSG_REPORT_ERROR,
+                 "Please report error number %d during program inizialization");
 }
 
 TEST(PluginFolders, OwnFolderFirstThenTheInstallation) {
@@ -101,8 +105,8 @@ struct LoadCase {
     bool bMidi;
     PluginStatus nStatus;
     unsigned nMessageId;
-    int nError;         // expected last error number, -1 for "not checked"
-    unsigned nNumber;   // what GetNumber returned, 0 when not called
+    int nError;        // expected last error number, -1 for "not checked"
+    unsigned nNumber;  // what GetNumber returned, 0 when not called
 };
 
 void PrintTo(const LoadCase& c, std::ostream* os) {
@@ -131,7 +135,9 @@ TEST_P(PluginLoading, GivesItsMessageAndLeavesNothingLoaded) {
     EXPECT_FALSE(bAvailable);
     EXPECT_EQ(result.nStatus, c.nStatus);
     EXPECT_EQ(result.nMessageId, c.nMessageId);
-    if (c.nError >= 0) EXPECT_EQ(result.nError, c.nError);
+    if (c.nError >= 0) {
+        EXPECT_EQ(result.nError, c.nError);
+    }
     EXPECT_EQ(result.nNumber, c.nNumber);
     // A library that failed a check is freed at once.
     const std::string strPath =
@@ -148,9 +154,10 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"not_a_library", true, PluginStatus::NotFound, 0, DL_ERROR_BAD_EXE_FORMAT, 0},
         LoadCase{"not_a_library", false, PluginStatus::NotFound, 0, DL_ERROR_BAD_EXE_FORMAT, 0},
         // No GetNumber: message 129 with the error number.
-        LoadCase{"midi_no_number", true, PluginStatus::NoGetNumber, 129, DL_ERROR_PROC_NOT_FOUND, 0},
-        LoadCase{"display_no_number", false, PluginStatus::NoGetNumber, 129, DL_ERROR_PROC_NOT_FOUND,
+        LoadCase{"midi_no_number", true, PluginStatus::NoGetNumber, 129, DL_ERROR_PROC_NOT_FOUND,
                  0},
+        LoadCase{"display_no_number", false, PluginStatus::NoGetNumber, 129,
+                 DL_ERROR_PROC_NOT_FOUND, 0},
         // Wrong numbers: newer only when the upper 16 bits are above ours.
         LoadCase{"midi_wrong", true, PluginStatus::WrongNumber, 136, -1, 0x2200A4C4u},
         LoadCase{"midi_old", true, PluginStatus::WrongNumber, 136, -1, 0x1100A4C5u},

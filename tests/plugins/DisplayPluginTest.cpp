@@ -34,8 +34,8 @@ TEST_F(DisplayPlugin, SetRangeKeepsTheRangeAndDerivesTheLevelFromItsWidth) {
         unsigned nLevel;
     };
     const Case cases[] = {
-        {40, 4000, 0},    {40, 3000, 0},   {1000, 2980, 1}, {40, 2020, 1},
-        {2000, 3000, 2},  {40, 1040, 2},   {3000, 3500, 3}, {40, 540, 3},
+        {40, 4000, 0},   {40, 3000, 0}, {1000, 2980, 1}, {40, 2020, 1},
+        {2000, 3000, 2}, {40, 1040, 2}, {3000, 3500, 3}, {40, 540, 3},
     };
     for (const Case& c : cases) {
         unsigned nLevel = 99;
@@ -76,10 +76,13 @@ TEST_F(DisplayPlugin, EachLevelHalvesTheWidthAroundTheCentreInsideTheBand) {
 }
 
 TEST_F(DisplayPlugin, TheContractHoldsForAnyInput) {
-    const std::vector<float> ends = {NaN,  -INF, INF,   -1.0f, 0.0f,    39.9f,  40.0f, 40.5f,
-                                     100,  500,  539.9f, 1000, 2019.5f, 3500,  3999, 4000,
-                                     4000.1f, 1e9f, -1e9f, std::numeric_limits<float>::denorm_min()};
-    const std::vector<float> centres = {NaN, -INF, INF, -5, 0, 40, 41, 287.3f, 2020, 3999, 4000, 9e9f};
+    const std::vector<float> ends = {
+        NaN,    -INF,    INF,     -1.0f, 0.0f,
+        39.9f,  40.0f,   40.5f,   100,   500,
+        539.9f, 1000,    2019.5f, 3500,  3999,
+        4000,   4000.1f, 1e9f,    -1e9f, std::numeric_limits<float>::denorm_min()};
+    const std::vector<float> centres = {NaN, -INF,   INF,  -5,   0,    40,
+                                        41,  287.3f, 2020, 3999, 4000, 9e9f};
     const unsigned levels[] = {0, 1, 2, 3, 4, 0xFFFFFFFFu};
     for (float fSetFrom : ends) {
         for (float fSetTo : ends) {

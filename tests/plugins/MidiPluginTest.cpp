@@ -18,7 +18,9 @@ constexpr int C5 = 36;
 constexpr int MIDI_KEY_C5 = 60;
 const int SCALE[] = {0, 2, 4, 5, 7, 9, 11, 12};
 
-std::string CrLf(std::string line) { return line.insert(line.size() - 1, "\r"); }
+std::string CrLf(std::string line) {
+    return line.insert(line.size() - 1, "\r");
+}
 
 class MidiPlugin : public testing::Test {
 protected:
@@ -75,7 +77,8 @@ protected:
         const int wobble[] = {3, -4, 5};
         for (int i = 0; i < 8; ++i)
             for (int j = 0; j < 3; ++j)
-                lines.push_back(ReadingEntry(100 + 500 * i + 100 * j, C5 + SCALE[i], wobble[j], nLevelDb));
+                lines.push_back(
+                    ReadingEntry(100 + 500 * i + 100 * j, C5 + SCALE[i], wobble[j], nLevelDb));
         lines.push_back(InfoEntry(4100, INFO_END_OF_LOGFILE));
         return lines;
     }
@@ -124,8 +127,8 @@ TEST_F(MidiPlugin, AScaleBecomesItsNotesWithTempoKeyAndProgram) {
 TEST_F(MidiPlugin, KeepingThePitchBendsEachNoteByItsCents) {
     *m_plugin.m_pnPitch = 0;
     std::vector<std::string> lines = {
-        ReadingEntry(0, C5, 12, -3),       ReadingEntry(300, C5 + 2, -20, -3),
-        ReadingEntry(600, C5 + 4, 0, -3),  ReadingEntry(900, C5 + 5, 45, -3),
+        ReadingEntry(0, C5, 12, -3), ReadingEntry(300, C5 + 2, -20, -3),
+        ReadingEntry(600, C5 + 4, 0, -3), ReadingEntry(900, C5 + 5, 45, -3),
         InfoEntry(1200, INFO_END_OF_LOGFILE)};
     const SmfFile smf = RecordAndRead(lines, 4);
     const int cents[] = {12, -20, 0, 45};
@@ -157,9 +160,10 @@ TEST_F(MidiPlugin, PitchChangeLevelAndLowestNoteDecideTheNotes) {
 
     // Quieter than the minimum level: the note ends and none starts.
     *m_plugin.m_pndB = -20;
-    SmfFile smf = RecordAndRead({ReadingEntry(0, A5, 0, -10), ReadingEntry(100, A5, 0, -30),
-                                 ReadingEntry(200, A5, 0, -20), InfoEntry(300, INFO_END_OF_LOGFILE)},
-                                2);
+    SmfFile smf =
+        RecordAndRead({ReadingEntry(0, A5, 0, -10), ReadingEntry(100, A5, 0, -30),
+                       ReadingEntry(200, A5, 0, -20), InfoEntry(300, INFO_END_OF_LOGFILE)},
+                      2);
     EXPECT_EQ(smf.notes[0].nOff, Tick(100, 100));
     EXPECT_EQ(smf.notes[1].nOn, Tick(200, 100));
     *m_plugin.m_pndB = -40;
@@ -205,7 +209,8 @@ TEST_F(MidiPlugin, ALogFileGivesTheSameNotesAsTheRecording) {
     EXPECT_EQ(m_plugin.m_pfnLogToMidi(strPath.data()), 8);
     SmfFile converted;
     std::string strError;
-    ASSERT_TRUE(ReadSmfFile(m_folder / "kalvo_20080303_140509.mid", converted, strError)) << strError;
+    ASSERT_TRUE(ReadSmfFile(m_folder / "kalvo_20080303_140509.mid", converted, strError))
+        << strError;
     EXPECT_EQ(converted.notes, recorded.notes);
 
     // A name without an extension gets ".mid" added, even under a dotted folder.
@@ -265,12 +270,18 @@ TEST_F(MidiPlugin, GarbageLinesAreSkippedAndTheFileStaysValid) {
         for (int k = 0; k < nEdits && !line.empty(); ++k) {
             const size_t nAt = random() % line.size();
             switch (random() % 3) {
-                case 0: line[nAt] = alphabet[random() % alphabet.size()]; break;
-                case 1: line.erase(nAt, 1 + random() % 5); break;
-                default: line.insert(nAt, 1 + random() % 3, alphabet[random() % alphabet.size()]);
+                case 0:
+                    line[nAt] = alphabet[random() % alphabet.size()];
+                    break;
+                case 1:
+                    line.erase(nAt, 1 + random() % 5);
+                    break;
+                default:
+                    line.insert(nAt, 1 + random() % 3, alphabet[random() % alphabet.size()]);
             }
         }
-        if (random() % 50 == 0) line = std::string(1 + random() % 2000, static_cast<char>(random()));
+        if (random() % 50 == 0)
+            line = std::string(1 + random() % 2000, static_cast<char>(random()));
         EXPECT_GE(m_plugin.m_pfnRecordMidiEvent(line.data()), 0);
     }
     const std::string strPath = m_folder / "fuzz.mid";

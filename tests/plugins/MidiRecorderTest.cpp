@@ -175,7 +175,8 @@ TEST_F(MidiRecorder, WithTheRealPluginWritesTheRecordedNotes) {
     ASSERT_EQ(smf.notes.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(smf.notes[i].nKey, 24 + notes[i]);
-        EXPECT_EQ(smf.notes[i].nOn, static_cast<uint32_t>(250 * i * 0.8));  // 100 bpm, 480 per quarter
+        EXPECT_EQ(smf.notes[i].nOn,
+                  static_cast<uint32_t>(250 * i * 0.8));  // 100 bpm, 480 per quarter
     }
     EXPECT_EQ(smf.notes[2].nOff, 800u);
 }
@@ -209,8 +210,8 @@ TEST_F(MidiRecorder, ConversionStopsTheCaptureShowsTheNoticeAndResumes) {
     LogToMidiOutcome outcome = ConvertLogToMidi(m_plugin, host);
     EXPECT_TRUE(outcome.bConverted);
     EXPECT_TRUE(outcome.messages.empty());
-    std::vector<std::string> expected = {"stop capture", "choose", "show", "convert:" + strLog,
-                                         "wait 200",     "hide",   "start capture"};
+    std::vector<std::string> expected = {
+        "stop capture", "choose", "show", "convert:" + strLog, "wait 200", "hide", "start capture"};
     EXPECT_EQ(FakeMidi::calls, expected);
 
     // Cancelled: the capture resumes and nothing else happens.

@@ -6,7 +6,8 @@
 std::vector<int> SmfFile::meta(uint8_t type) const {
     std::vector<int> found;
     for (size_t i = 0; i < events.size(); ++i)
-        if (events[i].status == 0xFF && events[i].type == type) found.push_back(static_cast<int>(i));
+        if (events[i].status == 0xFF && events[i].type == type)
+            found.push_back(static_cast<int>(i));
     return found;
 }
 
@@ -37,8 +38,10 @@ struct Cursor {
 int DataBytes(uint8_t status) {
     switch (status & 0xF0) {
         case 0xC0:
-        case 0xD0: return 1;
-        default: return 2;
+        case 0xD0:
+            return 1;
+        default:
+            return 2;
     }
 }
 
@@ -76,7 +79,8 @@ bool ReadSmf(const std::vector<uint8_t>& bytes, SmfFile& smf, std::string& strEr
     int nBend = 8192;
 
     for (int nTrack = 0; nTrack < smf.nTracks; ++nTrack) {
-        if (!c.Has(8) || std::string(bytes.begin() + c.nPos, bytes.begin() + c.nPos + 4) != "MTrk") {
+        if (!c.Has(8) ||
+            std::string(bytes.begin() + c.nPos, bytes.begin() + c.nPos + 4) != "MTrk") {
             strError = "missing MTrk " + std::to_string(nTrack);
             return false;
         }
@@ -131,7 +135,8 @@ bool ReadSmf(const std::vector<uint8_t>& bytes, SmfFile& smf, std::string& strEr
                 }
                 e.status = running;
                 const int n = DataBytes(running);
-                if (!t.Has(static_cast<size_t>(n))) return strError = "truncated channel event", false;
+                if (!t.Has(static_cast<size_t>(n)))
+                    return strError = "truncated channel event", false;
                 for (int i = 0; i < n; ++i) {
                     if (bytes[t.nPos] & 0x80) return strError = "status byte inside data", false;
                     e.data.push_back(bytes[t.nPos++]);
@@ -141,7 +146,8 @@ bool ReadSmf(const std::vector<uint8_t>& bytes, SmfFile& smf, std::string& strEr
                 const bool bOn = kind == 0x90 && e.data[1] > 0;
                 const bool bOff = kind == 0x80 || (kind == 0x90 && e.data[1] == 0);
                 if (bOn) {
-                    if (sounding.count(e.data[0])) return strError = "note-on of a sounding key", false;
+                    if (sounding.count(e.data[0]))
+                        return strError = "note-on of a sounding key", false;
                     sounding[e.data[0]] = {nTick, e.data[1], nBend, notes.size()};
                     notes.push_back({nTick, SmfNote{e.data[0], e.data[1], nTick, nTick, nBend}});
                 } else if (bOff) {
@@ -174,7 +180,8 @@ bool ReadSmfFile(const std::string& strPath, SmfFile& smf, std::string& strError
     std::vector<uint8_t> bytes;
     uint8_t buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pFile)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, pFile)) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + n);
     std::fclose(pFile);
     return ReadSmf(bytes, smf, strError);
 }

@@ -10,9 +10,9 @@
 struct SmfNote {
     int nKey;
     int nVelocity;
-    uint32_t nOn;   // absolute ticks
+    uint32_t nOn;  // absolute ticks
     uint32_t nOff;
-    int nBend;      // pitch bend in force at the note-on (8192 = none)
+    int nBend;  // pitch bend in force at the note-on (8192 = none)
     bool operator==(const SmfNote&) const = default;
 };
 

@@ -6,15 +6,25 @@
 #define KALVO_PLUGIN_EXPORT __attribute__((visibility("default")))
 
 #ifdef TEST_NUMBER
-KALVO_PLUGIN_EXPORT unsigned int GetNumber(void) { return TEST_NUMBER; }
+KALVO_PLUGIN_EXPORT unsigned int GetNumber(void) {
+    return TEST_NUMBER;
+}
 #endif
 
 #ifdef TEST_MIDI
-KALVO_PLUGIN_EXPORT int StartMidiRecord(void) { return 1; }
-KALVO_PLUGIN_EXPORT int RecordMidiEvent(char*) { return 0; }
-KALVO_PLUGIN_EXPORT int StopMidiRecord(char*) { return 0; }
+KALVO_PLUGIN_EXPORT int StartMidiRecord(void) {
+    return 1;
+}
+KALVO_PLUGIN_EXPORT int RecordMidiEvent(char*) {
+    return 0;
+}
+KALVO_PLUGIN_EXPORT int StopMidiRecord(char*) {
+    return 0;
+}
 #ifndef TEST_OMIT_LOGTOMIDI
-KALVO_PLUGIN_EXPORT int LogToMidi(char*) { return 0; }
+KALVO_PLUGIN_EXPORT int LogToMidi(char*) {
+    return 0;
+}
 #endif
 KALVO_PLUGIN_EXPORT int m_nAccidentals, m_nSharpFlat, m_nMajorMinor, m_nInstrument, m_nTempo;
 KALVO_PLUGIN_EXPORT int m_nDeltaCents, m_ndB, m_nPitch;
