@@ -477,6 +477,13 @@ unsigned int GetNumber(void) {
 int StartMidiRecord(void) {
     std::lock_guard<std::mutex> lock(g_mutex);
     g_entries.clear();
+    // Room for an hour of readings, so that the capture thread's calls
+    // seldom allocate.
+    try {
+        g_entries.reserve(1 << 16);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
     g_bRecording = true;
     return 1;
 }
@@ -522,9 +529,13 @@ int LogToMidi(char* pszLogPath) {
 
     FILE* pFile = std::fopen(pszLogPath, "rb");
     if (!pFile) return RESULT_CANNOT_READ;
+    // Only plain files: a device such as /dev/zero would never end.
     struct stat in, out;
-    if (fstat(fileno(pFile), &in) == 0 && stat(strOut.c_str(), &out) == 0 &&
-        in.st_dev == out.st_dev && in.st_ino == out.st_ino) {
+    if (fstat(fileno(pFile), &in) != 0 || !S_ISREG(in.st_mode)) {
+        std::fclose(pFile);
+        return RESULT_CANNOT_READ;
+    }
+    if (stat(strOut.c_str(), &out) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino) {
         std::fclose(pFile);
         return RESULT_SAME_FILE;
     }

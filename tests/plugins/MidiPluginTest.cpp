@@ -228,6 +228,10 @@ TEST_F(MidiPlugin, FailuresAreNegativeAndAFailedWriteCanBeRetried) {
     std::string strMissing = m_folder / "missing.log";
     EXPECT_LT(m_plugin.m_pfnLogToMidi(strMissing.data()), 0);
     EXPECT_LT(m_plugin.m_pfnLogToMidi(nullptr), 0);
+    std::string strDevice = "/dev/zero";  // endless: refused, not read
+    EXPECT_LT(m_plugin.m_pfnLogToMidi(strDevice.data()), 0);
+    std::string strFolder = m_folder.Path();
+    EXPECT_LT(m_plugin.m_pfnLogToMidi(strFolder.data()), 0);
 
     ASSERT_EQ(Record(Scale()), 0);
     EXPECT_LT(m_plugin.m_pfnRecordMidiEvent(nullptr), 0);
