@@ -139,7 +139,7 @@ unsigned CSpectrumSettingsDlg::DynamicRangeOf(int nIndex) {
 }
 
 void CSpectrumSettingsDlg::Apply(unsigned* pnDynamicRange, CSpectrumArea* pArea,
-                                 PFN_SPECTRUM_SET_RANGE pfnSetRange) const {
+                                 PFN_SETRANGE pfnSetRange) const {
     CSpectrumColumns& columns = *pArea->GetColumns();
     const unsigned nRange = DynamicRangeOf(m_nDynamicIndex);
     if (nRange != 0) {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "plugins/PluginBinding.h"
+
 class CSpectrumArea;
 class QComboBox;
 class QLineEdit;
@@ -18,10 +20,6 @@ constexpr unsigned IDC_TO = 1060;
 // The prompt for a From or To that is no whole number or lies outside the
 // band the analysis covers.
 extern const char* const SPECTRUM_RANGE_PROMPT;
-
-// The display plug-in's SetRange: from, to, and the zoom level, range and log
-// range it writes back.
-using PFN_SPECTRUM_SET_RANGE = void (*)(float, float, unsigned int*, float*, double*);
 
 // "Spectrum View Settings": linear or logarithmic scale, dynamic range and,
 // with the display plug-in, the frequency range shown. One instance lives
@@ -52,7 +50,7 @@ public:
     // scale, and only with pfnSetRange (the display plug-in) the view's range,
     // its zoom state and the zoom menu items.
     void Apply(unsigned* pnDynamicRange, CSpectrumArea* pArea,
-               PFN_SPECTRUM_SET_RANGE pfnSetRange) const;
+               PFN_SETRANGE pfnSetRange) const;
 
     int m_nDynamicIndex = 3;  // 45 dB
     int m_nScale = 0;         // 0 linear, 1 logarithmic
