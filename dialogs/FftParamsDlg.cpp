@@ -39,25 +39,25 @@ CFftParamsDlg::CFftParamsDlg(QWidget* pParent) : QDialog(pParent) {
     setFont(font);
     setFixedSize(DialogUnitsToPixelsX(TEMPLATE_WIDTH), DialogUnitsToPixelsY(TEMPLATE_HEIGHT));
 
-    AddGroup(this, "FFT size", 7, 5, 58, 32);
-    m_pSizeList = AddDropDownList(this, IDC_FFT_SIZE_LIST, 14, 17, 44);
+    AddGroup(this, "FFT size", 7, 5, 54, 32);
+    m_pSizeList = AddDropDownList(this, IDC_FFT_SIZE_LIST, 13, 17, 42);
     m_pSizeList->addItem(QStringLiteral("  4096"));
     m_pSizeList->addItem(QStringLiteral("  8192"));
 
-    AddGroup(this, "Windowing function", 71, 5, 70, 32)
+    AddGroup(this, "Windowing function", 66, 5, 80, 32)
         ->setObjectName(QString::number(IDC_WINDOW_GROUP));
-    m_pWindowList = AddDropDownList(this, IDC_WINDOW_LIST, 78, 17, 56);
+    m_pWindowList = AddDropDownList(this, IDC_WINDOW_LIST, 73, 17, 66);
     // A sorted list: the texts are in alphabetical order, which is the
     // WindowType order the indexes stand for.
     for (int i = 0; i < WINDOW_TYPE_COUNT; ++i)
         m_pWindowList->addItem(QString::fromLatin1(WindowTypeText(i)));
     m_pWindowList->setMaxVisibleItems(WINDOW_TYPE_COUNT);
 
-    m_pAlphaGroup = AddGroup(this, "Gaussian alpha", 147, 5, 62, 32);
+    m_pAlphaGroup = AddGroup(this, "Gaussian alpha", 151, 5, 58, 32);
     m_pAlphaGroup->setObjectName(QString::number(IDC_ALPHA_GROUP));
     m_pAlpha = new QLineEdit(this);
     m_pAlpha->setObjectName(QString::number(IDC_ALPHA));
-    m_pAlpha->setGeometry(MapDialogRect(QRect(154, 17, 48, 13)));
+    m_pAlpha->setGeometry(MapDialogRect(QRect(158, 17, 44, 13)));
 
     auto* pOk = new QPushButton(QStringLiteral("OK"), this);
     pOk->setObjectName(QStringLiteral("1"));

@@ -207,7 +207,7 @@ CMidiSettingsDlg::CMidiSettingsDlg(QWidget* pParent) : QDialog(pParent) {
 
     AddGroup(this, "Settings for MIDI Sequence", 7, 4, 248, 56);
     AddLabel(this, "Accidentals", 12, 18, 44, Qt::AlignRight);
-    m_pAccidentals = AddList(IDC_ACCIDENTALS_LIST, 60, 16, 28);
+    m_pAccidentals = AddList(IDC_ACCIDENTALS_LIST, 60, 16, 32);
     for (int i = 0; i <= 7; ++i) m_pAccidentals->addItem(QString::number(i));
     m_pSharp = AddRadio(IDC_SHARP, "Sharp", 100, 14, 44);
     m_pFlat = AddRadio(IDC_FLAT, "Flat", 100, 26, 44);
@@ -221,16 +221,16 @@ CMidiSettingsDlg::CMidiSettingsDlg(QWidget* pParent) : QDialog(pParent) {
     m_pTempo = AddList(IDC_TEMPO_LIST, 208, 40, 40);
 
     AddGroup(this, "Note On MIDI Event Generation", 7, 64, 248, 40);
-    AddLabel(this, "Only for Notes Above", 14, 75, 78);
+    AddLabel(this, "Only for Notes Above", 14, 75, 82);
     m_pLowestNote = AddList(IDC_LOWEST_NOTE_LIST, 14, 85, 56);
     for (int i = 0; i < LOWEST_NOTE_COUNT; ++i)
         m_pLowestNote->addItem(QString::fromLatin1(NoteNames[LOWEST_NOTE_FIRST + i].data()));
-    AddLabel(this, "Minimum Pitch Change", 96, 75, 78);
-    m_pPitchChange = AddList(IDC_PITCH_CHANGE_LIST, 96, 85, 56);
+    AddLabel(this, "Minimum Pitch Change", 98, 75, 84);
+    m_pPitchChange = AddList(IDC_PITCH_CHANGE_LIST, 98, 85, 56);
     for (const char* pszText : PITCH_CHANGE_TEXTS)
         m_pPitchChange->addItem(QString::fromLatin1(pszText));
-    AddLabel(this, "Minimum dB Value", 178, 75, 70);
-    m_pMinDb = AddList(IDC_MIN_DB_LIST, 178, 85, 56);
+    AddLabel(this, "Minimum dB Value", 182, 75, 72);
+    m_pMinDb = AddList(IDC_MIN_DB_LIST, 182, 85, 56);
     for (const char* pszText : MIN_DB_TEXTS) m_pMinDb->addItem(QString::fromLatin1(pszText));
 
     AddGroup(this, "Note Pitch", 7, 108, 248, 28);
