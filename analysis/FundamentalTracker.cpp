@@ -50,6 +50,7 @@ double ParabolaMinimum(double a, double b, double c) {
 
 double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     m_dLastDip = 1.0;
+    m_dLongerPeriod = 0;
     if (n < static_cast<unsigned>(2 * MAX_LAG) + 32) return 0;
     const unsigned W = n - MAX_LAG - 32;  // the lag groups may look a little past MAX_LAG
 
@@ -79,6 +80,13 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
             break;
         }
     }
+    // A long period's dip is wide, and noise or a decaying tone ripples it:
+    // its first local minimum can lie well before the bottom (a semitone
+    // sharp on a low note). The bottom is the lowest lag of the whole stretch
+    // below the threshold.
+    if (best >= 0)
+        for (int t = best + 1; t < MAX_LAG && m_adNormalised[t] < THRESHOLD; ++t)
+            if (m_adNormalised[t] < m_adNormalised[best]) best = t;
     int deepest = MIN_LAG;
     for (int t = MIN_LAG; t <= MAX_LAG; ++t)
         if (m_adNormalised[t] < m_adNormalised[deepest]) deepest = t;
@@ -88,8 +96,44 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
         best = deepest;
     }
     if (best <= MIN_LAG || best >= MAX_LAG) return 0;  // at the edge of the lags: not a period in range
+
+    // A tone whose odd partials are faint (a weak fundamental under a strong
+    // second harmonic, as on bassoon, voice or some organ stops) repeats
+    // almost exactly after half its period, and that dip comes first. What
+    // the half period leaves over, d(T), is then the odd partials' energy;
+    // when the waveform repeats far better after twice that lag, and the
+    // leftover is not a mere trace, the longer lag is a candidate period
+    // (Estimate confirms it on the spectrum: on the sample grid a short
+    // period of a harmonic-rich tone can look like this too).
+    const int twice = 2 * best;
+    if (best >= MIN_OCTAVE_CHECK_LAG && twice + 1 < MAX_LAG) {
+        int t2 = twice;
+        for (int t = twice - 1; t <= twice + 1; ++t)
+            if (m_adDiff[t] < m_adDiff[t2]) t2 = t;
+        const double dT = ParabolaMinimum(m_adDiff[best - 1], m_adDiff[best], m_adDiff[best + 1]);
+        const double d2T = ParabolaMinimum(m_adDiff[t2 - 1], m_adDiff[t2], m_adDiff[t2 + 1]);
+        if (dT > ODD_SHARE * 2 * energy && d2T < OCTAVE_RATIO * dT)
+            m_dLongerPeriod = t2 + ParabolaOffset(m_adNormalised[t2 - 1], m_adNormalised[t2],
+                                                  m_adNormalised[t2 + 1]);
+    }
     return best + ParabolaOffset(m_adNormalised[best - 1], m_adNormalised[best],
                                  m_adNormalised[best + 1]);
+}
+
+bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, double w) {
+    if (!(f > 0) || !(w > 0) || nBins < 4) return false;
+    const double centre = f / w;
+    const double radius = std::max(2.0, 0.03 * centre);
+    const int lo = std::max(1, int(std::floor(centre - radius)));
+    const int hi = std::min(int(nBins) - 2, int(std::ceil(centre + radius)));
+    if (lo >= hi) return false;
+    int k = lo;
+    for (int i = lo + 1; i <= hi; ++i)
+        if (M[i] > M[k]) k = i;
+    if (k == lo || k == hi || !(M[k] >= M[k - 1]) || !(M[k] >= M[k + 1])) return false;
+    float loudest = 0;
+    for (unsigned i = 1; i < nBins; ++i) loudest = std::max(loudest, M[i]);
+    return M[k] >= PARTIAL_LEVEL * loudest;
 }
 
 double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigned nBins, double w) {
@@ -134,8 +178,11 @@ double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigne
 
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
                                      double w) {
-    const double period = FindPeriod(x, n);
+    double period = FindPeriod(x, n);
     if (!(period > 0)) return 0;
+    // The octave below counts only when its partial is really there.
+    if (m_dLongerPeriod > 0 && HasPartial(SAMPLE_RATE / m_dLongerPeriod, M, nBins, w))
+        period = m_dLongerPeriod;
     // A long period is measured finely on the sample grid itself; a short one
     // spans only a few samples, and the partials of the spectrum pin it down.
     const double f0 = SAMPLE_RATE / period;

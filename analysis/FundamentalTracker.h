@@ -31,10 +31,29 @@ public:
     // Below this frequency (periods of 107 samples and more) the period alone
     // is finer than the spectrum's interpolated partials.
     static constexpr double PERIOD_PRECISE_BELOW = 150.0;
+    // The period is doubled when the signal repeats after twice the found lag
+    // with less than this share of what is left over after the lag ...
+    static constexpr double OCTAVE_RATIO = 0.25;
+    // ... and what is left over is at least this share of the energy (odd
+    // partials at about -25 dB); on shorter lags than this the sample grid
+    // is too coarse to compare the two.
+    static constexpr double ODD_SHARE = 0.003;
+    static constexpr int MIN_OCTAVE_CHECK_LAG = 16;
+    // ... and the spectrum has a partial at the lower frequency no fainter
+    // than this share of its strongest one (-30 dB).
+    static constexpr double PARTIAL_LEVEL = 0.0316;
 
     // Period of x[0 ... n-1] in samples (fractional), or 0 when the block is
-    // silent or has no periodic signal.
+    // silent or has no periodic signal. When the signal also repeats far
+    // better after about twice that, GetLongerPeriod() tells that lag (0
+    // otherwise).
     double FindPeriod(const float* x, unsigned n);
+    double GetLongerPeriod() const { return m_dLongerPeriod; }
+
+    // Whether an unsmoothed magnitude spectrum M[0 ... nBins-1] with bin
+    // width w has a peak within 3% of f at least PARTIAL_LEVEL of its
+    // strongest bin.
+    static bool HasPartial(double f, const float* M, unsigned nBins, double w);
 
     // The frequency near f0 that the harmonics of an unsmoothed magnitude
     // spectrum M[0 ... nBins-1] with bin width w agree on; f0 itself when no
@@ -51,4 +70,5 @@ private:
     std::array<double, MAX_LAG + 2> m_adDiff{};
     std::array<double, MAX_LAG + 2> m_adNormalised{};
     double m_dLastDip = 1.0;
+    double m_dLongerPeriod = 0;
 };
