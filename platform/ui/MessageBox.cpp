@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QThread>
+#include <condition_variable>
 #include <cstdio>
 #include <mutex>
 
@@ -31,6 +32,15 @@ QMessageBox::Icon ToQtIcon(unsigned nIcon) {
     }
 }
 
+// One message from another thread at a time, handed over in this slot.
+std::mutex g_callerMutex;
+std::mutex g_pendingMutex;
+std::condition_variable g_pendingChanged;
+QString g_pendingText;
+unsigned g_nPendingIcon = 0;
+bool g_bPosted = false;  // the queued call is on its way
+bool g_bDone = false;    // the user has dismissed the box
+
 // Runs on the user-interface thread.
 void ShowOnGuiThread(const QString& text, unsigned nIcon) {
     const MessageHooks hooks = CurrentHooks();
@@ -42,6 +52,24 @@ void ShowOnGuiThread(const QString& text, unsigned nIcon) {
     QMessageBox box(ToQtIcon(nIcon), QStringLiteral("Kalvo"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+}
+
+// The queued call from another thread. It first waits until the caller has
+// come back from posting it, so that everything the caller did (the posting
+// included) is ordered before this thread runs and frees the call.
+void ShowPending() {
+    QString text;
+    unsigned nIcon;
+    {
+        std::unique_lock<std::mutex> lock(g_pendingMutex);
+        g_pendingChanged.wait(lock, [] { return g_bPosted; });
+        text = g_pendingText;
+        nIcon = g_nPendingIcon;
+    }
+    ShowOnGuiThread(text, nIcon);
+    std::lock_guard<std::mutex> lock(g_pendingMutex);
+    g_bDone = true;
+    g_pendingChanged.notify_all();
 }
 }  // namespace
 
@@ -72,11 +100,27 @@ int ShowMessageText(const QString& text, unsigned nIcon) {
     }
     if (QThread::currentThread() == app->thread()) {
         ShowOnGuiThread(text, nIcon);
-    } else {
-        // The capture thread waits here until the user has read the message.
-        QMetaObject::invokeMethod(
-            app, [text, nIcon] { ShowOnGuiThread(text, nIcon); }, Qt::BlockingQueuedConnection);
+        return IDOK;
     }
+    // The capture thread waits here until the user has read the message,
+    // as with Qt::BlockingQueuedConnection. The wait is on a standard mutex
+    // instead of Qt's semaphore, which ThreadSanitizer cannot see into (Qt is
+    // not instrumented): with it, the hand-over of the call and its message
+    // would be reported as races.
+    std::lock_guard<std::mutex> caller(g_callerMutex);
+    {
+        std::lock_guard<std::mutex> lock(g_pendingMutex);
+        g_pendingText = text;
+        g_nPendingIcon = nIcon;
+        g_bPosted = false;
+        g_bDone = false;
+    }
+    QMetaObject::invokeMethod(
+        app, [] { ShowPending(); }, Qt::QueuedConnection);
+    std::unique_lock<std::mutex> lock(g_pendingMutex);
+    g_bPosted = true;
+    g_pendingChanged.notify_all();
+    g_pendingChanged.wait(lock, [] { return g_bDone; });
     return IDOK;
 }
 
