@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <random>
 
+#include <QPainter>
+
 #include "PixelSupport.h"
 #include "platform/ui/Gdi.h"
 
@@ -37,6 +39,30 @@ TEST(Gdi, RectangleOutlinesWithPenAndFillsWithBrushRightAndBottomExclusive) {
             const COLORREF expected = edge ? RED : inside ? BLUE : GREY;
             EXPECT_EQ(PixelAt(image, x, y), expected) << x << "," << y;
         }
+}
+
+// Inside the surface; a rectangle that runs off it loses a corner pixel of
+// its outline in QPainter, which GDI (and the wrapper) keeps.
+TEST(Gdi, RectangleMatchesQPainterWithACosmeticPen) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> coord(0, 20);
+    for (int i = 0; i < 300; ++i) {
+        int l = coord(random), t = coord(random), r = coord(random), b = coord(random);
+        if (r - l < 1 || b - t < 1) continue;
+        QImage mine = BlankImage(20, 20, GREY), theirs = BlankImage(20, 20, GREY);
+        CDC dc(&mine);
+        CPen pen(PS_SOLID, 1, RED);
+        CBrush brush(BLUE);
+        dc.SelectObject(&pen);
+        dc.SelectObject(&brush);
+        dc.Rectangle(l, t, r, b);
+        QPainter painter(&theirs);
+        painter.setPen(QPen(QColor::fromRgb(ToQRgb(RED)), 0));
+        painter.setBrush(QColor::fromRgb(ToQRgb(BLUE)));
+        painter.drawRect(l, t, r - l - 1, b - t - 1);
+        painter.end();
+        EXPECT_EQ(mine, theirs) << l << "," << t << "," << r << "," << b;
+    }
 }
 
 TEST(Gdi, FreshContextDrawsWithBlackPenAndWhiteBrush) {
