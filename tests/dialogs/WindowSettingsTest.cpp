@@ -1,14 +1,24 @@
 // The Colors and Settings commands as the main window runs them.
 #include <QColorDialog>
+#include <QDeadlineTimer>
 #include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cmath>
+#include <cstdio>
 #include <memory>
 
+#include "analysis/Constants.h"
+#include "analysis/Fft.h"
+#include "analysis/NoteTable.h"
 #include "app/AppIds.h"
 #include "app/ControlPanel.h"
 #include "app/StartUpChecks.h"
 #include "app/TunerApp.h"
 #include "app/TunerDlg.h"
+#include "dialogs/FftParamsDlg.h"
 #include "platform/sound/ScriptedCapture.h"
+#include "platform/sound/WaveFileCapture.h"
 #include "platform/ui/Gdi.h"
 #include "tests/dialogs/DialogTestSupport.h"
 #include "views/SpectrumArea.h"
@@ -113,4 +123,69 @@ TEST(WindowColors, CancelledChooserChangesNothing) {
     w.dlg->OnCommand(ID_COLORS_BACKGROUND);
     EXPECT_EQ(w.WindowPixel(), IVORY);
     EXPECT_EQ(w.PanelPixel(), IVORY);
+}
+
+namespace {
+// A WAVE file of a steady tone for the WAVE-file device: 16 kHz, 16-bit stereo.
+std::string WriteToneFile(const QTemporaryDir& dir, double dHz, unsigned nSeconds) {
+    const std::string strPath = dir.filePath("tone.wav").toStdString();
+    std::vector<int16_t> samples(2u * SAMPLE_RATE * nSeconds);
+    for (size_t i = 0; i < samples.size() / 2; ++i) {
+        const double v = 8000.0 * std::sin(2 * M_PI * dHz * static_cast<double>(i) / SAMPLE_RATE);
+        samples[2 * i] = samples[2 * i + 1] = static_cast<int16_t>(std::lround(v));
+    }
+    FILE* f = std::fopen(strPath.c_str(), "wb");
+    if (!f) return {};
+    const uint32_t nData = static_cast<uint32_t>(samples.size() * 2);
+    const uint32_t header[] = {0x46464952u, 36 + nData,  0x45564157u, 0x20746d66u,
+                               16,          0x00020001u, SAMPLE_RATE, SAMPLE_RATE * 4,
+                               0x00100004u, 0x61746164u, nData};
+    std::fwrite(header, sizeof header, 1, f);
+    std::fwrite(samples.data(), 2, samples.size(), f);
+    std::fclose(f);
+    return strPath;
+}
+
+bool WaitFor(const std::function<bool()>& fnDone) {
+    QDeadlineTimer deadline(10000);
+    while (!fnDone()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return true;
+}
+}  // namespace
+
+// The FFT dialog applied to the running window's analysis, fed by the
+// WAVE-file device: after size 4096 and the Blackman window a 440 Hz tone
+// still reads A5.
+TEST(WindowSettings, SmallFftWithBlackmanStillReadsA5InTheRunningWindow) {
+    QTemporaryDir dir;
+    MessageRecorder messages;
+    CAllowingPlatform platform;
+    CTunerApp app(platform);
+    app.LoadIcons();
+    CWaveFileCaptureSystem system(WriteToneFile(dir, 440.0, 10));
+    CTunerDlg dlg(&app, system);
+    ASSERT_TRUE(dlg.OnInitDialog());
+    dlg.show();
+    ASSERT_TRUE(WaitFor([&] { return dlg.GetRepaintCount() >= 2; }));
+
+    CFftParamsDlg fft(&dlg);
+    ModalRun run = RunModal(fft, [&] {
+        ChooseRow(fft.GetSizeList(), 0);
+        ChooseRow(fft.GetWindowList(), WINDOW_BLACKMAN);
+        PressOk(fft);
+    });
+    ASSERT_EQ(run.nResult, QDialog::Accepted);
+    fft.Apply(dlg.GetAnalyser());
+    EXPECT_EQ(dlg.GetAnalyser().m_nFftSize.load(), 4096u);
+    EXPECT_EQ(dlg.GetAnalyser().m_nWindowType.load(), WINDOW_BLACKMAN);
+
+    const unsigned nApplied = dlg.GetRepaintCount();
+    ASSERT_TRUE(WaitFor([&] { return dlg.GetRepaintCount() >= nApplied + 4; }));
+    dlg.OnCancel();
+    EXPECT_NEAR(dlg.GetAnalyser().GetReading().dFrequency, 440.0, 0.5);
+    EXPECT_EQ(dlg.GetAnalyser().m_noteSearch.GetNoteIndex(), NOTE_A5);
 }
