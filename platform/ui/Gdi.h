@@ -6,10 +6,12 @@
 #include <QString>
 #include <cstdint>
 
-// A small GDI-style drawing layer over QPainter. The views are written against
-// GDI's rules (pen outline on the rectangle's boundary, right and bottom
-// exclusive, lines without their end point, opaque text cells), so this layer
-// reproduces those rules exactly on a QImage back buffer.
+// A small GDI-style drawing layer on a QImage back buffer. The views are
+// written against GDI's rules (pen outline on the rectangle's boundary, right
+// and bottom exclusive, lines without their end point, opaque text cells),
+// so this layer reproduces those rules exactly: rectangles, lines and block
+// copies are written straight into the image (QPainter has no line rule that
+// matches GDI's), text goes through QPainter with antialiasing off.
 
 using COLORREF = std::uint32_t;  // 0x00BBGGRR
 using DWORD = std::uint32_t;
@@ -51,6 +53,8 @@ constexpr int OPAQUE = 2;
 constexpr int DIALOG_FONT_PIXELS = 11;
 extern const char* const DIALOG_FONT_FAMILY;
 
+// Pens are drawn one pixel wide whatever the width, the only width the
+// program uses.
 class CPen {
 public:
     CPen() = default;
