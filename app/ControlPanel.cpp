@@ -68,12 +68,15 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent) : QWidget(pParen
     m_pFreezeButton = AddButton(IDC_FREEZE, "FREEZE", 325, 5, 18, 17);
     QPushButton* pExit = new QPushButton(QStringLiteral("Exit"), this);
     pExit->setGeometry(Units(300, 45, 45, 25));
+    pExit->setAutoDefault(false);
     m_controls[IDCANCEL_COMMAND] = pExit;
     // The hidden default button of the template. Qt gives no focus to a
     // hidden widget, so the panel itself holds the focus instead.
     m_pFocusButton = new QPushButton(QStringLiteral("dummy"), this);
     m_pFocusButton->setGeometry(Units(6, 21, 25, 10));
     m_pFocusButton->hide();
+    // The default button, so that Enter presses no visible one.
+    m_pFocusButton->setDefault(true);
     m_controls[IDC_FOCUS_HOLDER] = m_pFocusButton;
     setFocusPolicy(Qt::ClickFocus);
 

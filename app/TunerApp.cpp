@@ -1,6 +1,7 @@
 #include "app/TunerApp.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
 
 #include "app/AppIds.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/MessageBox.h"
 #include "resources/AppResources.h"
 #include "resources/Resource.h"
+#include "resources/StringTable.h"
 
 namespace {
 // The program ends with status 1 after a failed check, so that a script
@@ -61,18 +63,40 @@ bool CTunerApp::InitInstance() {
     return false;
 }
 
+namespace {
+// The message a failed binding calls for (none when the file is simply not
+// there), with the error number where the text has one.
+void ShowPluginMessage(const PluginLoadResult& r) {
+    if (r.nMessageId == 0) return;
+    const char* pszText = LoadResString(r.nMessageId);
+    char szText[512];
+    std::snprintf(szText, sizeof szText, pszText, r.nError);
+    ShowMessageText(QString::fromUtf8(szText), MB_ICONEXCLAMATION);
+}
+}  // namespace
+
 void CTunerApp::LoadPlugins() {
-    // The plug-in binder is not part of this build yet: both features stay
-    // off, without a message, as for plug-in files that are not installed.
-    m_bMidiUnavailable = 1;
-    m_bDisplayUnavailable = 1;
-    m_pfnZoom = nullptr;
-    m_pfnSetRange = nullptr;
+    const PluginLoadResult midi = m_midiPlugin.Load(m_pluginFolders, m_bPluginSystemSearch);
+    if (!m_midiPlugin.IsAvailable()) {
+        m_bMidiUnavailable = 1;
+        ShowPluginMessage(midi);
+    }
+    const PluginLoadResult display =
+        m_displayPlugin.Load(m_pluginFolders, m_bPluginSystemSearch);
+    if (m_displayPlugin.IsAvailable()) {
+        m_pfnZoom = m_displayPlugin.m_pfnZoom;
+        m_pfnSetRange = m_displayPlugin.m_pfnSetRange;
+    } else {
+        m_bDisplayUnavailable = 1;
+        ShowPluginMessage(display);
+    }
 }
 
 void CTunerApp::FreePlugins() {
     m_pfnZoom = nullptr;
     m_pfnSetRange = nullptr;
+    m_displayPlugin.Free();
+    m_midiPlugin.Free();
 }
 
 void CTunerApp::LoadIcons() {

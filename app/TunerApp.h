@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <string>
 
+#include "plugins/PluginBinding.h"
 #include "views/SpectrumArea.h"
 
 class IStartUpPlatform;
@@ -14,10 +15,6 @@ struct CAppOptions {
     std::string strInput;
     std::string strSource;
 };
-
-// The display plug-in's SetRange: from, to, and the zoom level, range and
-// log range it writes.
-using PFN_SET_RANGE = void (*)(float, float, unsigned*, float*, double*);
 
 // The application object: start-up checks, the plug-ins, the single
 // instance, the button icons, the run of the main window and the clean-up.
@@ -44,8 +41,16 @@ public:
     int m_bMidiUnavailable = 1;
     QPixmap m_hIconLogOn, m_hIconLogOff, m_hIconWaveOn, m_hIconWaveOff, m_hIconMidiOn,
         m_hIconMidiOff, m_hIconFrozen, m_hIconFreeze, m_hIconSnapshotDown, m_hIconSnapshot;
+    // The display plug-in's entry points; null while it is unavailable.
     PFN_ZOOM m_pfnZoom = nullptr;
-    PFN_SET_RANGE m_pfnSetRange = nullptr;
+    PFN_SETRANGE m_pfnSetRange = nullptr;
+    // The MIDI plug-in: its entry points and settings variables.
+    CMidiPlugin m_midiPlugin;
+    CDisplayPlugin m_displayPlugin;
+    // Where the plug-ins are looked for (the program's folder first); the
+    // system's search follows when m_bPluginSystemSearch is set.
+    std::vector<std::string> m_pluginFolders = PluginFolders();
+    bool m_bPluginSystemSearch = true;
 
     // Step 7 of the start-up; public so that windows made without a
     // start-up (tests) have their pictures.

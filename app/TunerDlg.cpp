@@ -107,6 +107,8 @@ bool CTunerDlg::OnInitDialog() {
     setWindowTitle(QString::fromStdString(CTunerApp::MainWindowCaption(strVersion)));
     if (m_pApp) m_pApp->m_strVersion = strVersion;
 
+    // The menu first: its bar's height decides the window's height.
+    BuildMenu();
     const int nMenuHeight = m_pMenuBar->sizeHint().height();
     m_pMenuBar->setGeometry(0, 0, CLIENT_WIDTH, nMenuHeight);
     m_pClient->setGeometry(0, nMenuHeight, CLIENT_WIDTH, CLIENT_HEIGHT);
@@ -121,7 +123,6 @@ bool CTunerDlg::OnInitDialog() {
     m_pAnalyser->SetHost(this);
 
     m_pColorDialog = new QColorDialog(this);
-    BuildMenu();
     m_pControlPanel->SetMenu(m_pMenu);
     CreateViews();
 
@@ -271,16 +272,19 @@ void CTunerDlg::RefreshViews() {
             break;
     }
     m_nRefreshCounter.store(nCounter, std::memory_order_relaxed);
-    if (nCounter != 0 || !m_pControlPanel ||
-        m_pControlPanel->m_state.m_bFrozen.load(std::memory_order_relaxed))
-        return;
     // Once the close has begun nothing more is asked of the user-interface
     // thread; a request already queued finds the flag and returns.
-    if (m_bClosing) return;
-    if (QThread::currentThread() == thread())
-        RepaintViews();
-    else
-        QMetaObject::invokeMethod(this, [this] { RepaintViews(); }, Qt::BlockingQueuedConnection);
+    const bool bDue = nCounter == 0 && m_pControlPanel &&
+                      !m_pControlPanel->m_state.m_bFrozen.load(std::memory_order_relaxed) &&
+                      !m_bClosing;
+    if (bDue) {
+        if (QThread::currentThread() == thread())
+            RepaintViews();
+        else
+            QMetaObject::invokeMethod(
+                this, [this] { RepaintViews(); }, Qt::BlockingQueuedConnection);
+    }
+    m_nRefreshCalls.fetch_add(1);
 }
 
 void CTunerDlg::RepaintViews() {

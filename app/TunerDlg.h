@@ -94,6 +94,8 @@ public:
     CCaptureEngine* GetCaptureEngine() const { return m_pEngine.get(); }
     // Times the four views were repainted by RefreshViews.
     unsigned GetRepaintCount() const { return m_nRepaints.load(); }
+    // RefreshViews calls that have returned.
+    unsigned GetRefreshCalls() const { return m_nRefreshCalls.load(); }
     bool IsClosing() const { return m_bClosing.load(); }
     int GetQuitCode() const { return m_nQuitCode; }
 
@@ -129,6 +131,7 @@ private:
     bool m_bInSizeMessage = false;
     std::atomic<bool> m_bClosing{false};
     std::atomic<unsigned> m_nRepaints{0};
+    std::atomic<unsigned> m_nRefreshCalls{0};
     int m_nQuitCode = 0;
     bool m_bQuit = false;
 };
