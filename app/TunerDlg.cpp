@@ -427,15 +427,28 @@ void CTunerDlg::OnCommand(unsigned nId) {
             OnCancel();
             break;
         case ID_CONVERT_TO_MIDI:
-        case ID_SETTINGS_MIDI:
-            // Both need the MIDI plug-in; without it they only say so.
+            // The conversion needs the MIDI plug-in; without it, it only says
+            // so. (The conversion itself comes with the recording work.)
             if (!m_pApp || m_pApp->m_bMidiUnavailable)
                 ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
             break;
-        case ID_SETTINGS_FFT:
-        case ID_SETTINGS_SPECTRUM:
-            // The settings dialogs are not part of this build yet.
+        case ID_SETTINGS_MIDI:
+            if (m_dlgMidi.exec() != QDialog::Accepted) break;
+            if (!m_pApp || m_pApp->m_bMidiUnavailable ||
+                !m_dlgMidi.WriteToPlugin(m_pApp->m_midiPlugin))
+                ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
             break;
+        case ID_SETTINGS_FFT:
+            if (m_dlgFft.exec() == QDialog::Accepted) m_dlgFft.Apply(*m_pAnalyser);
+            break;
+        case ID_SETTINGS_SPECTRUM: {
+            const bool bDisplay = m_pApp && !m_pApp->m_bDisplayUnavailable;
+            m_dlgSpectrum.SetDisplayPluginAvailable(bDisplay);
+            if (m_dlgSpectrum.exec() == QDialog::Accepted)
+                m_dlgSpectrum.Apply(&m_nDynamicRange, m_pSpectrumArea,
+                                    bDisplay ? m_pApp->m_pfnSetRange : nullptr);
+            break;
+        }
         case ID_SNAPSHOT_CLIPBOARD:
             m_pControlPanel->m_bSnapshotToClipboard = 1;
             break;

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "analysis/PitchAnalyser.h"
+#include "dialogs/FftParamsDlg.h"
+#include "dialogs/MidiSettingsDlg.h"
+#include "dialogs/SpectrumSettingsDlg.h"
 #include "platform/ui/Gdi.h"
 
 class CTunerApp;
@@ -86,6 +89,10 @@ public:
     CSpectrumArea* m_pSpectrumArea = nullptr;
     CControlPanel* m_pControlPanel = nullptr;
     QColorDialog* m_pColorDialog = nullptr;
+    // The settings dialogs keep their values from one opening to the next.
+    CFftParamsDlg m_dlgFft{this};
+    CSpectrumSettingsDlg m_dlgSpectrum{this};
+    CMidiSettingsDlg m_dlgMidi{this};
     QMenu* m_pMenu = nullptr;
 
     QWidget* GetClient() const { return m_pClient; }

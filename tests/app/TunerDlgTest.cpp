@@ -160,6 +160,14 @@ TEST(TunerDlg, MenuHasEveryItemWithItsTextIdAndState) {
     }
 }
 
+// Ends the next modal dialog that opens, with OK or Cancel.
+void EndModalDialog(bool bOk) {
+    QTimer::singleShot(0, [bOk] {
+        if (auto* pDlg = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            bOk ? pDlg->accept() : pDlg->reject();
+    });
+}
+
 TEST(TunerDlg, ViewMenuCommands) {
     CMessageRecorder messages;
     CWindowFixture w;
@@ -204,13 +212,42 @@ TEST(TunerDlg, ViewMenuCommands) {
     EXPECT_EQ(pFreezeText->text(), "Freeze Spectrum");
     EXPECT_TRUE(messages.Boxes().empty());
 
-    // Without the MIDI plug-in the MIDI commands only say so.
-    for (unsigned nId : {ID_SETTINGS_MIDI, ID_CONVERT_TO_MIDI, unsigned(IDC_MIDI)}) {
+    // Without the MIDI plug-in the MIDI commands only say so; the settings
+    // say it once confirmed.
+    for (unsigned nId : {ID_CONVERT_TO_MIDI, unsigned(IDC_MIDI)}) {
         messages.Clear();
         trigger(nId);
         EXPECT_TRUE(messages.ShowedOnly(164, MB_ICONINFORMATION)) << nId;
     }
     EXPECT_EQ(FindMenuItem(pMenu, IDC_MIDI)->text(), "Record to &Midi File");
+    messages.Clear();
+    EndModalDialog(false);
+    trigger(ID_SETTINGS_MIDI);
+    EXPECT_TRUE(messages.Boxes().empty());
+    EndModalDialog(true);
+    trigger(ID_SETTINGS_MIDI);
+    EXPECT_TRUE(messages.ShowedOnly(164, MB_ICONINFORMATION));
+}
+
+TEST(TunerDlg, SettingsDialogsChangeTheAnalysisAndTheSpectrum) {
+    CMessageRecorder messages;
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    w.dlg->m_dlgFft.m_nFftSizeIndex = 0;
+    EndModalDialog(true);
+    FindMenuItem(w.dlg->m_pMenu, ID_SETTINGS_FFT)->trigger();
+    EXPECT_EQ(w.dlg->GetAnalyser().m_nFftSize.load(), 4096u);
+    EXPECT_EQ(w.dlg->GetAnalyser().m_fBinWidth.load(), 16000.0f / 4096);
+
+    w.dlg->m_dlgSpectrum.m_nDynamicIndex = 7;
+    EndModalDialog(false);  // cancelled: nothing changes
+    FindMenuItem(w.dlg->m_pMenu, ID_SETTINGS_SPECTRUM)->trigger();
+    EXPECT_EQ(w.dlg->m_nDynamicRange, 45u);
+    EndModalDialog(true);
+    FindMenuItem(w.dlg->m_pMenu, ID_SETTINGS_SPECTRUM)->trigger();
+    EXPECT_EQ(w.dlg->m_nDynamicRange, 80u);
+    EXPECT_EQ(w.dlg->m_pSpectrumArea->GetColumns()->m_nDynamicRange.load(), 80);
+    EXPECT_TRUE(messages.Boxes().empty());
 }
 
 TEST(TunerDlg, RefreshRateDecidesAfterWhichBlocksTheViewsRepaint) {
