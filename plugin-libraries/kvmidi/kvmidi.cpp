@@ -335,8 +335,10 @@ void PutConductor(CTrack& track, const Settings& s) {
         {static_cast<uint8_t>(static_cast<int8_t>(nSharpsFlats)), static_cast<uint8_t>(s.nMinor)});
 }
 
-// Makes the notes of the entries; returns how many note-ons there are.
-int PutNotes(CTrack& track, const std::vector<Entry>& entries, const Settings& s) {
+// Makes the notes of the entries; returns how many note-ons there are, and
+// in nEndTick the time of the last entry, where the tracks end.
+int PutNotes(CTrack& track, const std::vector<Entry>& entries, const Settings& s,
+             uint64_t& nEndTick) {
     constexpr uint8_t NOTE_ON = 0x90, CONTROL = 0xB0, PROGRAM = 0xC0, BEND = 0xE0;
     track.Channel(0, PROGRAM, static_cast<uint8_t>(s.nProgram));
     if (s.bKeepPitch) {
@@ -391,6 +393,7 @@ int PutNotes(CTrack& track, const std::vector<Entry>& entries, const Settings& s
         ++nNotes;
     }
     if (bSounding) track.Channel(nTick, NOTE_ON, static_cast<uint8_t>(nKey), 0);
+    nEndTick = nTick;
     return nNotes;
 }
 
@@ -401,13 +404,11 @@ bool BuildFile(const std::vector<Entry>& entries, std::vector<uint8_t>& file, in
     conductor.TrackName("Kalvo");
     PutConductor(conductor, s);
     CTrack& noteTrack = s.bFormat0 ? conductor : notes;
-    nNotes = PutNotes(noteTrack, entries, s);
-    if (s.bFormat0) {
-        conductor.End(conductor.LastTick());
-    } else {
-        conductor.End(0);
-        notes.End(notes.LastTick());
-    }
+    uint64_t nEndTick = 0;
+    nNotes = PutNotes(noteTrack, entries, s, nEndTick);
+    // Both tracks last as long as the recording, silence at the end included.
+    conductor.End(nEndTick);
+    if (!s.bFormat0) notes.End(nEndTick);
     if (conductor.m_bytes.size() > 0x7FFFFFFF || notes.m_bytes.size() > 0x7FFFFFFF) return false;
 
     file.clear();
