@@ -177,10 +177,10 @@ TEST_F(MidiPlugin, PitchChangeLevelAndLowestNoteDecideTheNotes) {
     EXPECT_EQ(smf.notes[0].nOff, Tick(200, 100));
 
     // An INFO line ends the note: silence between two notes of the same pitch.
-    smf = RecordAndRead({ReadingEntry(0, A5, 0, -5), InfoEntry(100, INFO_NO_SIGNAL),
-                         ReadingEntry(200, A5, 0, -5), InfoEntry(250, INFO_NO_SIGNAL),
-                         InfoEntry(300, INFO_END_OF_LOGFILE)},
-                        2);
+    smf = RecordAndRead(
+        {ReadingEntry(0, A5, 0, -5), InfoEntry(100, INFO_NO_SIGNAL), ReadingEntry(200, A5, 0, -5),
+         InfoEntry(250, INFO_NO_SIGNAL), InfoEntry(300, INFO_END_OF_LOGFILE)},
+        2);
     EXPECT_EQ(smf.notes[0].nOff, Tick(100, 100));
     EXPECT_EQ(smf.notes[1].nOff, Tick(250, 100));
     // The file lasts until the end line, also after a silence.
