@@ -343,6 +343,7 @@ TEST(TunerDlg, EveryExitRouteIsRefusedWithMessage158WhileRecording) {
 
 TEST(TunerDlg, ClosingWhileTheCaptureThreadWaitsForARepaintNeverHangs) {
     CWatchdog watchdog("closing 200 windows", std::chrono::seconds(240));
+    int nClosedMidBlock = 0;
     for (int i = 0; i < 200; ++i) {
         CWindowFixture w;
         ASSERT_TRUE(w.Open());
@@ -353,6 +354,9 @@ TEST(TunerDlg, ClosingWhileTheCaptureThreadWaitsForARepaintNeverHangs) {
         w.FeedBlock();
         w.FeedBlock();
         std::this_thread::sleep_for(std::chrono::milliseconds(i % 4 == 0 ? 20 : 2));
+        // A block taken whose RefreshViews has not returned: mid-block.
+        if (w.dlg->GetCaptureEngine()->GetWakeUpsWithData() > w.dlg->GetRefreshCalls())
+            ++nClosedMidBlock;
         w.dlg->OnCancel();
         EXPECT_FALSE(w.dlg->GetCaptureEngine()->IsThreadRunning());
         EXPECT_FALSE(w.dlg->isVisible());
@@ -362,6 +366,8 @@ TEST(TunerDlg, ClosingWhileTheCaptureThreadWaitsForARepaintNeverHangs) {
         QCoreApplication::processEvents();
         EXPECT_EQ(w.dlg->GetCaptureEngine()->GetBlocksTaken(), nTaken);
     }
+    // The loop did close windows whose capture thread was inside a block.
+    EXPECT_GT(nClosedMidBlock, 0);
 }
 
 // The device dialog, driven while OnInitDialog waits in it.
