@@ -153,6 +153,7 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
     pAnalyser->SetControlState(&control);
     pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
     pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
+    pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
     CLivePrinter printer(*pAnalyser, options, pOut);
     pAnalyser->SetHost(&printer);
 
