@@ -157,10 +157,9 @@ bool WaitFor(const std::function<bool()>& fnDone) {
 }
 }  // namespace
 
-// The FFT dialog applied to the running window's analysis, fed by the
-// WAVE-file device: after size 4096 and the Blackman window a 440 Hz tone
-// still reads A5.
-TEST(WindowSettings, SmallFftWithBlackmanStillReadsA5InTheRunningWindow) {
+// Settings -> FFT Parameters in the running window, fed by the WAVE-file
+// device: after size 4096 and the Blackman window a 440 Hz tone still reads A5.
+TEST(WindowSettings, SmallFftWithBlackmanStillReadsA5ThroughTheWindow) {
     QTemporaryDir dir;
     MessageRecorder messages;
     CAllowingPlatform platform;
@@ -172,14 +171,18 @@ TEST(WindowSettings, SmallFftWithBlackmanStillReadsA5InTheRunningWindow) {
     dlg.show();
     ASSERT_TRUE(WaitFor([&] { return dlg.GetRepaintCount() >= 2; }));
 
-    CFftParamsDlg fft(&dlg);
-    ModalRun run = RunModal(fft, [&] {
-        ChooseRow(fft.GetSizeList(), 0);
-        ChooseRow(fft.GetWindowList(), WINDOW_BLACKMAN);
-        PressOk(fft);
+    // Settings -> FFT Parameters, answered as a user would.
+    bool bDriven = false;
+    QTimer::singleShot(0, &dlg, [&] {
+        auto* pFft = qobject_cast<CFftParamsDlg*>(QApplication::activeModalWidget());
+        if (!pFft) return;
+        bDriven = true;
+        ChooseRow(pFft->GetSizeList(), 0);
+        ChooseRow(pFft->GetWindowList(), WINDOW_BLACKMAN);
+        PressOk(*pFft);
     });
-    ASSERT_EQ(run.nResult, QDialog::Accepted);
-    fft.Apply(dlg.GetAnalyser());
+    dlg.OnCommand(ID_SETTINGS_FFT);
+    ASSERT_TRUE(bDriven);
     EXPECT_EQ(dlg.GetAnalyser().m_nFftSize.load(), 4096u);
     EXPECT_EQ(dlg.GetAnalyser().m_nWindowType.load(), WINDOW_BLACKMAN);
 
