@@ -1,5 +1,7 @@
 #include "plugins/PluginBinding.h"
 
+#include <cstdio>
+
 #include "plugins/PluginMessages.h"
 
 #ifndef KALVO_PLUGIN_INSTALL_DIR
@@ -70,6 +72,38 @@ std::vector<std::string> PluginFolders() {
 PluginStatus ClassifyWrongNumber(unsigned nNumber, unsigned nExpected) {
     return (nNumber >> 16) > (nExpected >> 16) ? PluginStatus::NewerNumber
                                                : PluginStatus::WrongNumber;
+}
+
+std::string PluginLoadMessageText(const PluginLoadResult& result) {
+    const char* pszFormat = nullptr;
+    switch (result.nMessageId) {
+        case IDS_PLUGIN_REPORT_ERROR:
+            pszFormat = PLUGIN_MSG_REPORT_ERROR;
+            break;
+        case IDS_PLUGIN_REPORT_ERROR_MIDI:
+            pszFormat = PLUGIN_MSG_REPORT_ERROR_MIDI;
+            break;
+        case IDS_PLUGIN_REPORT_ERROR_DISPLAY:
+            pszFormat = PLUGIN_MSG_REPORT_ERROR_DISPLAY;
+            break;
+        case IDS_PLUGIN_MIDI_NEWER:
+            pszFormat = PLUGIN_MSG_MIDI_NEWER;
+            break;
+        case IDS_PLUGIN_MIDI_CORRUPT:
+            pszFormat = PLUGIN_MSG_MIDI_CORRUPT;
+            break;
+        case IDS_PLUGIN_DISPLAY_NEWER:
+            pszFormat = PLUGIN_MSG_DISPLAY_NEWER;
+            break;
+        case IDS_PLUGIN_DISPLAY_CORRUPT:
+            pszFormat = PLUGIN_MSG_DISPLAY_CORRUPT;
+            break;
+        default:
+            return std::string();
+    }
+    char text[256];
+    std::snprintf(text, sizeof text, pszFormat, result.nError);
+    return text;
 }
 
 namespace {

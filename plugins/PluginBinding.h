@@ -71,6 +71,10 @@ const char* const* DisplayExportNames();
 // the program's own folder, then the installation's plug-in folder.
 std::vector<std::string> PluginFolders();
 
+// The text of the message a load result calls for, with the error number put
+// in; empty when there is none. For front ends without the string table.
+std::string PluginLoadMessageText(const PluginLoadResult& result);
+
 // Classifies an interface number that is not the expected one.
 PluginStatus ClassifyWrongNumber(unsigned nNumber, unsigned nExpected);
 

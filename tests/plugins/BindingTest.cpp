@@ -139,6 +139,14 @@ TEST_P(PluginLoading, GivesItsMessageAndLeavesNothingLoaded) {
         EXPECT_EQ(result.nError, c.nError);
     }
     EXPECT_EQ(result.nNumber, c.nNumber);
+    // The text carries the error number where the message prints one.
+    const std::string strText = PluginLoadMessageText(result);
+    EXPECT_EQ(strText.empty(), c.nMessageId == 0);
+    if (c.nError > 0 && c.nMessageId != 0) {
+        EXPECT_NE(strText.find("error number " + std::to_string(c.nError) + " during"),
+                  std::string::npos)
+            << strText;
+    }
     // A library that failed a check is freed at once.
     const std::string strPath =
         Variant(c.pszFolder) + "/" + (c.bMidi ? MIDI_PLUGIN_FILE : DISPLAY_PLUGIN_FILE);
