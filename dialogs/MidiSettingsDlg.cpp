@@ -171,7 +171,7 @@ void AddLabel(QWidget* pParent, const char* pszText, int l, int t, int w,
     pLabel->setGeometry(MapDialogRect(QRect(l, t, w, 8)));
 }
 
-// Keeps the stored index unless the row is a real one.
+// An index that is no row of the list selects nothing.
 void SelectRow(QComboBox* pList, int nRow) {
     pList->setCurrentIndex(nRow >= 0 && nRow < pList->count() ? nRow : -1);
 }
