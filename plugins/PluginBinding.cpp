@@ -45,6 +45,9 @@ const char* const DISPLAY_EXPORTS_ITANIUM[DISPLAY_EXPORT_COUNT] = {
 const char* const DISPLAY_EXPORTS_WINDOWS[DISPLAY_EXPORT_COUNT] = {
     "?GetNumber@@YAIXZ", "?SetRange@@YAXMMPAIPAMPAN@Z", "?Zoom@@YAXIMPAM00PAN@Z"};
 
+// The names follow the compiler's C++ ABI, not the system: a plug-in built
+// with Microsoft's compiler has the Windows names, one built with GCC or
+// Clang (MinGW included) the Itanium ones.
 const char* const* MidiExportNames() {
 #ifdef _MSC_VER
     return MIDI_EXPORTS_WINDOWS;
