@@ -6,6 +6,11 @@
 // settings as they are at that moment, so one file follows one set of
 // settings even when the dialog is confirmed in the middle of a recording.
 //
+// A note's key comes from the note column (the closest note after the A5
+// reference and the transposition, as the tuner showed it; the system's A5 is
+// MIDI key 69) and its pitch from that and the cents column. The frequency
+// column is checked but not used; "--" in the note column is no note.
+//
 // How the settings steer the notes:
 //   m_nTempo       tempo of the file (20 ... 255 bpm, else 100); the time
 //                  prefixes are converted to ticks at that tempo, so the
