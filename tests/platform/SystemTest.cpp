@@ -20,13 +20,6 @@ TEST(AutoResetEvent, SignalsMergeAndOneWaitTakesThem) {
     EXPECT_FALSE(event.TryTake());
 }
 
-TEST(AutoResetEvent, ASetFromAnotherThreadWakesAWait) {
-    CAutoResetEvent event;
-    std::thread t([&] { event.Set(); });
-    EXPECT_TRUE(event.Wait(60000));
-    t.join();
-}
-
 TEST(MsgWait, TheEventWinsAndMessagesStayQueuedInOrder) {
     CAutoResetEvent event;
     CThreadMessageQueue queue;
