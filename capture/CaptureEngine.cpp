@@ -194,6 +194,12 @@ void CCaptureEngine::ReleaseDirectSoundCapture() {
 
 void CCaptureEngine::Close(const std::function<void()>& fnPumpEvents, uint32_t nTimeLimitMs) {
     m_bClosing = true;
+    // From a call the capture thread makes, it can only be told to end: it
+    // cannot wait for itself, and what it is using must stay until it has.
+    if (std::this_thread::get_id() == m_captureThreadId.load()) {
+        m_threadQueue.PostQuitMessage(0);
+        return;
+    }
     Stop();
     if (m_thread.joinable()) {
         m_threadQueue.PostQuitMessage(0);
@@ -271,6 +277,7 @@ void CCaptureEngine::ProcessCaptureNotification() {
 }
 
 unsigned CCaptureEngine::CaptureThreadProc(CCaptureEngine* pEngine) {
+    pEngine->m_captureThreadId = std::this_thread::get_id();
     bool bEnd = false;
     while (!bEnd) {
         switch (MsgWaitForEventOrMessage(pEngine->m_hNotifyEvent, pEngine->m_threadQueue)) {

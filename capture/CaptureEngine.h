@@ -94,7 +94,9 @@ public:
     // capture thread to quit and waits until it has ended, calling
     // fnPumpEvents meanwhile (so that a call the thread makes into the
     // user-interface thread can finish) for at most nTimeLimitMs, then joins
-    // it and releases the device. Safe to call more than once.
+    // it and releases the device. Safe to call more than once. Called on the
+    // capture thread itself, it only asks the thread to end; the owner closes
+    // again from its own thread.
     void Close(const std::function<void()>& fnPumpEvents = {}, uint32_t nTimeLimitMs = 5000);
 
     // One wake-up's work; normally on the capture thread.
@@ -144,6 +146,7 @@ private:
     CThreadMessageQueue m_threadQueue;
     std::thread m_thread;
     std::atomic<bool> m_bThreadRunning{false};
+    std::atomic<std::thread::id> m_captureThreadId{};  // set by the thread itself
     std::atomic<bool> m_bClosing{false};
     std::mutex m_endMutex;
     std::condition_variable m_endCondition;

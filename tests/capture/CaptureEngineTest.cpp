@@ -310,6 +310,17 @@ TEST_F(ScriptedEngineTest, ClosingWhileTheThreadWaitsForTheUserInterfaceDoesNotD
     EXPECT_EQ(host.Done(), 1);
 }
 
+TEST_F(ScriptedEngineTest, CloseCalledOnTheCaptureThreadEndsItWithoutWaitingForItself) {
+    engine->SetThreadMessageHandler([&](const ThreadMessage&) { engine->Close(); });
+    ASSERT_TRUE(engine->StartUp().bOk);
+    engine->GetThreadQueue().PostMessage(TM_USER);
+    for (int i = 0; i < 1000 && engine->IsThreadRunning(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(engine->IsThreadRunning());
+    engine->Close();
+    EXPECT_TRUE(system.GetBuffer()->bReleased.load());
+}
+
 TEST_F(ScriptedEngineTest, ARefusedFftSizeEndsTheThread) {
     analyser.m_nFftSize = 1000;
     ASSERT_TRUE(engine->StartUp().bOk);
