@@ -228,12 +228,7 @@ void CTunerDlg::StartCapture() {
         if (m_bClosing) return;
         // The toggle runs where the WAVE button's would; the capture thread
         // waits for it, and the close pumps events while it waits.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!m_bClosing && m_pControlPanel) m_pControlPanel->ToggleWaveRecording();
-            },
-            Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(this, "SwitchWaveRecordingOff", Qt::BlockingQueuedConnection);
     });
     const CaptureStartUp s = m_pEngine->StartUp();
     if (s.bOk) return;
@@ -281,8 +276,7 @@ void CTunerDlg::RefreshViews() {
         if (QThread::currentThread() == thread())
             RepaintViews();
         else
-            QMetaObject::invokeMethod(
-                this, [this] { RepaintViews(); }, Qt::BlockingQueuedConnection);
+            QMetaObject::invokeMethod(this, "RepaintViews", Qt::BlockingQueuedConnection);
     }
     m_nRefreshCalls.fetch_add(1);
 }
@@ -293,6 +287,12 @@ void CTunerDlg::RepaintViews() {
     for (QWidget* pView : apViews)
         if (pView) pView->repaint();
     m_nRepaints.fetch_add(1);
+}
+
+void CTunerDlg::SwitchWaveRecordingOff() {
+    if (m_bClosing || !m_pControlPanel) return;
+    if (m_pControlPanel->m_state.m_nRecordFlags.load() & REC_WAVE)
+        m_pControlPanel->ToggleWaveRecording();
 }
 
 void CTunerDlg::OnFftSizeRefused() {

@@ -106,6 +106,12 @@ public:
     bool IsClosing() const { return m_bClosing.load(); }
     int GetQuitCode() const { return m_nQuitCode; }
 
+    // Run on the user-interface thread for the capture thread, which waits.
+    // Called by name, so nothing the two threads share is made or freed
+    // outside Qt's own hand-over.
+    Q_INVOKABLE void RepaintViews();
+    Q_INVOKABLE void SwitchWaveRecordingOff();
+
 public slots:
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
@@ -120,7 +126,6 @@ private:
     void BuildMenu();
     void CreateViews();
     void StartCapture();
-    void RepaintViews();
     void ApplyBackground();
     void ApplySizeLimits();
     void OnColorCommand(unsigned nId);
