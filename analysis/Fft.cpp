@@ -5,6 +5,7 @@
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
+#include "analysis/Vectorise.h"
 
 const char* WindowTypeText(int nType) {
     static const char* const kTexts[WINDOW_TYPE_COUNT] = {
@@ -113,9 +114,9 @@ const TwiddleTable& Twiddles() {
 // the table; everything else is exactly the textbook step.
 // Cloned for AVX2 where the processor has it: four doubles a lane, the same
 // IEEE operations (no contraction), so the same bits.
-__attribute__((target_clones("avx2", "default"))) void ButterflyStage(unsigned n, unsigned blockEnd, const double* __restrict wr,
-                           const double* __restrict wi, float* __restrict re,
-                           float* __restrict im) {
+KALVO_AVX2_CLONES void ButterflyStage(unsigned n, unsigned blockEnd, const double* __restrict wr,
+                                      const double* __restrict wi, float* __restrict re,
+                                      float* __restrict im) {
     const unsigned blockSize = blockEnd * 2;
     for (unsigned i = 0; i < n; i += blockSize) {
         float* __restrict rj = re + i;
@@ -160,12 +161,21 @@ void SmallButterflyStage(unsigned n, const double* wr, const double* wi, float* 
     }
 }
 
-void Stage(unsigned n, unsigned blockEnd, const double* wr, const double* wi, float* re, float* im) {
+void Stage(unsigned n, unsigned blockEnd, const double* wr, const double* wi, float* re,
+           float* im) {
     switch (blockEnd) {
-        case 1: SmallButterflyStage<1>(n, wr, wi, re, im); break;
-        case 2: SmallButterflyStage<2>(n, wr, wi, re, im); break;
-        case 4: SmallButterflyStage<4>(n, wr, wi, re, im); break;
-        default: ButterflyStage(n, blockEnd, wr, wi, re, im); break;
+        case 1:
+            SmallButterflyStage<1>(n, wr, wi, re, im);
+            break;
+        case 2:
+            SmallButterflyStage<2>(n, wr, wi, re, im);
+            break;
+        case 4:
+            SmallButterflyStage<4>(n, wr, wi, re, im);
+            break;
+        default:
+            ButterflyStage(n, blockEnd, wr, wi, re, im);
+            break;
     }
 }
 
@@ -178,8 +188,8 @@ bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, 
     return ComputeFftPadded(n, reIn, imIn, used, reOut, imOut);
 }
 
-bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned used,
-                      float* reOut, float* imOut) {
+bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned used, float* reOut,
+                      float* imOut) {
     if (!IsValidFftSize(n)) return false;
     if (used > n) used = n;
     unsigned bits = 0;
@@ -221,7 +231,8 @@ bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned
         imOut[j] = imIn ? imIn[i] : 0.0f;
     }
     std::vector<double> wr, wi;
-    for (unsigned blockSize = 2, blockEnd = 1; blockSize <= n; blockEnd = blockSize, blockSize <<= 1) {
+    for (unsigned blockSize = 2, blockEnd = 1; blockSize <= n;
+         blockEnd = blockSize, blockSize <<= 1) {
         wr.resize(blockEnd);
         wi.resize(blockEnd);
         TwiddleTable::Stage(blockSize, wr.data(), wi.data());

@@ -36,4 +36,6 @@ bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned
                       float* reOut, float* imOut);
 
 // The size check on its own.
-inline bool IsValidFftSize(unsigned n) { return n > 0 && (n & (n - 1)) == 0; }
+inline bool IsValidFftSize(unsigned n) {
+    return n > 0 && (n & (n - 1)) == 0;
+}

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "analysis/Vectorise.h"
+
 namespace {
 
 // Squared differences of x against itself shifted by every lag, eight lags at
@@ -11,9 +13,7 @@ namespace {
 // in order, so the result does not depend on the vector width).
 typedef float Lanes8 __attribute__((vector_size(32)));
 
-__attribute__((target_clones("avx2", "default"))) void DifferenceFunction(const float* x,
-                                                                          unsigned W, int maxLag,
-                                                                          double* d) {
+KALVO_AVX2_CLONES void DifferenceFunction(const float* x, unsigned W, int maxLag, double* d) {
     // Four groups of eight lags share each pass over the signal, so that four
     // independent chains of additions keep the processor busy.
     for (int lag0 = 1; lag0 <= maxLag; lag0 += 32) {
@@ -95,7 +95,8 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
         if (m_adNormalised[deepest] >= WEAK_THRESHOLD) return 0;
         best = deepest;
     }
-    if (best <= MIN_LAG || best >= MAX_LAG) return 0;  // at the edge of the lags: not a period in range
+    if (best <= MIN_LAG || best >= MAX_LAG)
+        return 0;  // at the edge of the lags: not a period in range
 
     // A tone whose odd partials are faint (a weak fundamental under a strong
     // second harmonic, as on bassoon, voice or some organ stops) repeats
@@ -116,8 +117,8 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
             m_dLongerPeriod = t2 + ParabolaOffset(m_adNormalised[t2 - 1], m_adNormalised[t2],
                                                   m_adNormalised[t2 + 1]);
     }
-    return best + ParabolaOffset(m_adNormalised[best - 1], m_adNormalised[best],
-                                 m_adNormalised[best + 1]);
+    return best +
+           ParabolaOffset(m_adNormalised[best - 1], m_adNormalised[best], m_adNormalised[best + 1]);
 }
 
 bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, double w) {
@@ -157,8 +158,8 @@ double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigne
             if (M[i] > M[k]) k = i;
         // Only a true local maximum inside the window is a partial.
         if (k == lo || k == hi || !(M[k] > 0) || !(M[k - 1] > 0) || !(M[k + 1] > 0)) continue;
-        const double offset =
-            ParabolaOffset(std::log(double(M[k - 1])), std::log(double(M[k])), std::log(double(M[k + 1])));
+        const double offset = ParabolaOffset(std::log(double(M[k - 1])), std::log(double(M[k])),
+                                             std::log(double(M[k + 1])));
         peaks[nPeaks++] = {(k + offset) * w / h, double(M[k]), double(h)};
         loudest = std::max(loudest, double(M[k]));
     }

@@ -29,8 +29,8 @@ std::array<float, NOTE_COUNT> BuildNoteTable() {
 }
 
 std::array<std::array<char, 5>, NOTE_COUNT> BuildNoteNames() {
-    static const char* const kLetters[12] = {"C", "C#", "D", "D#", "E", "F",
-                                             "F#", "G", "G#", "A", "A#", "B"};
+    static const char* const kLetters[12] = {"C",  "C#", "D",  "D#", "E",  "F",
+                                             "F#", "G",  "G#", "A",  "A#", "B"};
     std::array<std::array<char, 5>, NOTE_COUNT> names{};
     for (int i = 0; i < NOTE_COUNT; ++i) {
         const char* l = kLetters[i % 12];
@@ -59,30 +59,39 @@ float TranspositionFactor(int nRow) {
     const double q4 = q * q * q * q;
     const double q6 = q4 * q * q;
     switch (nRow) {
-        case 0: return 1.0f;
-        case 1: return 2.0f;
-        case 2: return 0.5f;
-        case 3: return static_cast<float>(q4);
-        case 4: return static_cast<float>(2.0 * q4);
-        case 5: return static_cast<float>(0.5 * q4);
-        case 6: return static_cast<float>(1.0 / q6);
-        case 7: return static_cast<float>(2.0 / q6);
-        case 8: return static_cast<float>(0.5 / q6);
-        default: return 1.0f;
+        case 0:
+            return 1.0f;
+        case 1:
+            return 2.0f;
+        case 2:
+            return 0.5f;
+        case 3:
+            return static_cast<float>(q4);
+        case 4:
+            return static_cast<float>(2.0 * q4);
+        case 5:
+            return static_cast<float>(0.5 * q4);
+        case 6:
+            return static_cast<float>(1.0 / q6);
+        case 7:
+            return static_cast<float>(2.0 / q6);
+        case 8:
+            return static_cast<float>(0.5 / q6);
+        default:
+            return 1.0f;
     }
 }
 
 const char* TranspositionText(int nRow) {
-    static const char* const kTexts[TRANSPOSITION_COUNT] = {
-        "None",
-        "+1 Octave",
-        "-1 Octave",
-        "B flat instr.",
-        "B flat instr. +1 octave",
-        "B flat instr. -1 octave",
-        "E flat instr.",
-        "E flat instr. +1 octave",
-        "E flat instr. -1 octave"};
+    static const char* const kTexts[TRANSPOSITION_COUNT] = {"None",
+                                                            "+1 Octave",
+                                                            "-1 Octave",
+                                                            "B flat instr.",
+                                                            "B flat instr. +1 octave",
+                                                            "B flat instr. -1 octave",
+                                                            "E flat instr.",
+                                                            "E flat instr. +1 octave",
+                                                            "E flat instr. -1 octave"};
     return nRow >= 0 && nRow < TRANSPOSITION_COUNT ? kTexts[nRow] : "";
 }
 
@@ -100,4 +109,6 @@ const char* TranspositionDescription(int nRow) {
     return nRow >= 0 && nRow < TRANSPOSITION_COUNT ? kDescriptions[nRow] : "";
 }
 
-float A5Factor(int nA5) { return static_cast<float>(440.0 / static_cast<double>(nA5)); }
+float A5Factor(int nA5) {
+    return static_cast<float>(440.0 / static_cast<double>(nA5));
+}

@@ -8,10 +8,10 @@ constexpr int NOTE_COUNT = 85;
 constexpr int NOTE_A5 = 45;
 
 extern const double TWO_PI;
-extern const double QUARTER_TONE_RATIO;    // 2^(1/24): split point between notes
-extern const double SEMITONE_RATIO;        // QUARTER_TONE_RATIO squared, for peak search widths
-extern const float SEMITONE_RATIO_FLOAT;   // float(2^(1/12)), step of the note table
-extern const double CENT_RATIO;            // 2^(1/1200)
+extern const double QUARTER_TONE_RATIO;   // 2^(1/24): split point between notes
+extern const double SEMITONE_RATIO;       // QUARTER_TONE_RATIO squared, for peak search widths
+extern const float SEMITONE_RATIO_FLOAT;  // float(2^(1/12)), step of the note table
+extern const double CENT_RATIO;           // 2^(1/1200)
 
 // Frequencies in single precision, built once at start-up.
 extern const std::array<float, NOTE_COUNT> NoteTable;

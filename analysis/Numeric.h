@@ -14,4 +14,6 @@ inline int TruncToInt(double x, int fallback = 0) {
 }
 
 // Rounds toward minus infinity, with the same guards.
-inline int FloorToInt(double x, int fallback = 0) { return TruncToInt(std::floor(x), fallback); }
+inline int FloorToInt(double x, int fallback = 0) {
+    return TruncToInt(std::floor(x), fallback);
+}

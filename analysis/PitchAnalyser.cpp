@@ -20,15 +20,15 @@ constexpr size_t WindowOffset(unsigned N) {
 }
 }  // namespace
 
-CPitchAnalyser::CPitchAnalyser()
-    : m_windowCache(WindowOffset(S + 1)), m_windowCached(S + 1, 0) {}
+CPitchAnalyser::CPitchAnalyser() : m_windowCache(WindowOffset(S + 1)), m_windowCached(S + 1, 0) {}
 
 const float* CPitchAnalyser::WindowFor(int nType, float fAlpha, int N) {
     if (N < MIN_SEGMENT || N > static_cast<int>(S)) {  // not a trimmed length
         ComputeWindowCoefficients(nType, fAlpha, N, m_afWindow.data());
         return m_afWindow.data();
     }
-    if (nType != m_nWindowCacheType || (nType == WINDOW_GAUSSIAN && fAlpha != m_fWindowCacheAlpha)) {
+    if (nType != m_nWindowCacheType ||
+        (nType == WINDOW_GAUSSIAN && fAlpha != m_fWindowCacheAlpha)) {
         std::fill(m_windowCached.begin(), m_windowCached.end(), 0);
         m_nWindowCacheType = nType;
         m_fWindowCacheAlpha = fAlpha;
@@ -155,11 +155,9 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     // it is the same as averaging with a copy, which vectorises.
     float* const old = m_afScratch.data();
     for (int pass = 0; pass < 3; ++pass) {
-        for (unsigned k = 0; k + 1 < H; ++k)
-            M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
+        for (unsigned k = 0; k + 1 < H; ++k) M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
         std::copy(M, M + H, old);
-        for (unsigned k = 1; k < H; ++k)
-            M[k] = static_cast<float>(0.5 * old[k] + 0.5 * old[k - 1]);
+        for (unsigned k = 1; k < H; ++k) M[k] = static_cast<float>(0.5 * old[k] + 0.5 * old[k - 1]);
     }
 
     // 8. Floor, so that every magnitude has a logarithm.
@@ -223,7 +221,8 @@ DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
             centre = k0;
             // The first local maximum of the five-bin running sum from k0 up.
             for (int k = k0; k < p; ++k) {
-                const double A = static_cast<double>(M[k]) + M[k + 1] + M[k + 2] + M[k + 3] + M[k + 4];
+                const double A =
+                    static_cast<double>(M[k]) + M[k + 1] + M[k + 2] + M[k + 3] + M[k + 4];
                 const double B =
                     static_cast<double>(M[k + 1]) + M[k + 2] + M[k + 3] + M[k + 4] + M[k + 5];
                 if (B < A) {
@@ -276,7 +275,8 @@ void CPitchAnalyser::SetFrequencyResult(double dFrequency, int nPeakBin) {
     m_nPeakBin = nPeakBin;
     m_fDominantFrequency = static_cast<float>(m_dDominantFrequency);
     m_bFrequencyChanged =
-        std::fabs(static_cast<double>(m_fDominantFrequency) - m_fPrevDominantFrequency) > 0.1 ? 1 : 0;
+        std::fabs(static_cast<double>(m_fDominantFrequency) - m_fPrevDominantFrequency) > 0.1 ? 1
+                                                                                              : 0;
     m_fPrevDominantFrequency = m_fDominantFrequency;
 }
 
@@ -310,7 +310,8 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
 
     // 7. Level of the peak bin; a block without a positive sample has none.
     const double level = 20 * std::log10(static_cast<double>(M[m_nPeakBin]));
-    m_nLevelDb = std::isfinite(level) ? std::max(TruncToInt(level), SILENT_LEVEL_DB) : SILENT_LEVEL_DB;
+    m_nLevelDb =
+        std::isfinite(level) ? std::max(TruncToInt(level), SILENT_LEVEL_DB) : SILENT_LEVEL_DB;
 
     m_reading.dFrequency = m_dDominantFrequency;
     m_reading.fFrequency = m_fDominantFrequency;

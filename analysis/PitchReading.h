@@ -2,14 +2,14 @@
 
 // The result of one analysed block.
 struct PitchReading {
-    double dFrequency = 0.0;           // dominant frequency as measured; 1.0 below 40 Hz
-    float fFrequency = -1.0f;          // published: the same, or NO_FREQUENCY out of 40 ... 4000 Hz
-    int bFrequencyChanged = 0;         // moved by more than 0.1 Hz since the previous block
-    int nPeakBin = 0;                  // bin of the dominant frequency
-    int nPeakColumn = -1;              // spectrum column of it, -1 when out of range
-    float fTransposedFrequency = 0.0f; // after A5 correction and transposition
-    int nNoteIndex = 0;                // closest note of the transposed frequency, 0 ... 85
-    int nShownCents = 0;               // the cent meter's damped value
-    int bShownChanged = 0;             // the shown value changed with this block
-    int nLevelDb = 0;                  // level of the peak bin, whole dB, 0 or negative
+    double dFrequency = 0.0;    // dominant frequency as measured; 1.0 below 40 Hz
+    float fFrequency = -1.0f;   // published: the same, or NO_FREQUENCY out of 40 ... 4000 Hz
+    int bFrequencyChanged = 0;  // moved by more than 0.1 Hz since the previous block
+    int nPeakBin = 0;           // bin of the dominant frequency
+    int nPeakColumn = -1;       // spectrum column of it, -1 when out of range
+    float fTransposedFrequency = 0.0f;  // after A5 correction and transposition
+    int nNoteIndex = 0;                 // closest note of the transposed frequency, 0 ... 85
+    int nShownCents = 0;                // the cent meter's damped value
+    int bShownChanged = 0;              // the shown value changed with this block
+    int nLevelDb = 0;                   // level of the peak bin, whole dB, 0 or negative
 };

@@ -52,12 +52,19 @@ std::string FormatTimePrefix(uint32_t e) {
 
 std::string LogHeaderLine(int nLine, const std::string& strVersion) {
     switch (nLine) {
-        case 0: return "    Kalvo version " + strVersion + " session file";
-        case 1: return "";
-        case 2: return "---------------------------------------------------";
-        case 3: return "    time    |  dominant | closest |  cents   |  dB ";
-        case 4: return "            | frequency |  note   | mismatch |     ";
-        case 5: return "------------+-----------+---------+----------+-----";
-        default: return "";
+        case 0:
+            return "    Kalvo version " + strVersion + " session file";
+        case 1:
+            return "";
+        case 2:
+            return "---------------------------------------------------";
+        case 3:
+            return "    time    |  dominant | closest |  cents   |  dB ";
+        case 4:
+            return "            | frequency |  note   | mismatch |     ";
+        case 5:
+            return "------------+-----------+---------+----------+-----";
+        default:
+            return "";
     }
 }

@@ -6,9 +6,9 @@
 struct PitchReading;
 
 // Entry texts of the session log; the MIDI plug-in reads the same lines.
-extern const char* const INFO_START_OF_LOGFILE;    // "  INFO> start of logfile"
-extern const char* const INFO_END_OF_LOGFILE;      // "  INFO> end of logfile"
-extern const char* const INFO_NO_SIGNAL;           // "  INFO> no input signal or out of range"
+extern const char* const INFO_START_OF_LOGFILE;  // "  INFO> start of logfile"
+extern const char* const INFO_END_OF_LOGFILE;    // "  INFO> end of logfile"
+extern const char* const INFO_NO_SIGNAL;         // "  INFO> no input signal or out of range"
 
 // "  INFO> A5 value set to %3d Hz"
 std::string FormatA5Entry(int nA5);

@@ -27,8 +27,8 @@ public:
 
     // Fills the columns from the normalised magnitudes of bins 0 ... nBins - 1
     // (nBins = FFT size / 2 + 1) and returns the column of frequency.
-    int PrepareColumns(const float* afMagnitudes, unsigned nBins, float fBinWidth,
-                       double frequency, const Settings& settings);
+    int PrepareColumns(const float* afMagnitudes, unsigned nBins, float fBinWidth, double frequency,
+                       const Settings& settings);
     int PrepareColumns(const float* afMagnitudes, unsigned nBins, float fBinWidth,
                        double frequency) {
         return PrepareColumns(afMagnitudes, nBins, fBinWidth, frequency, GetSettings());

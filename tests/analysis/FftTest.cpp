@@ -5,9 +5,9 @@
 #include <random>
 #include <vector>
 
+#include "ReferenceFft.h"
 #include "analysis/Fft.h"
 #include "analysis/NoteTable.h"
-#include "ReferenceFft.h"
 
 namespace {
 

@@ -10,19 +10,23 @@
 namespace {
 
 // A tone of given partial amplitudes (partial 1 is the fundamental).
-std::vector<int16_t> HarmonicBlock(double f0, const std::vector<double>& partials, long firstFrame) {
+std::vector<int16_t> HarmonicBlock(double f0, const std::vector<double>& partials,
+                                   long firstFrame) {
     std::vector<int16_t> block(BLOCK_VALUES);
     for (unsigned i = 0; i < BLOCK_FRAMES; ++i) {
         const double t = double(firstFrame + i) / SAMPLE_RATE;
         double v = 0;
         for (size_t h = 0; h < partials.size(); ++h)
-            if ((h + 1) * f0 < 7900) v += partials[h] * std::sin(2 * M_PI * f0 * (h + 1) * t + 0.7 * h);
+            if ((h + 1) * f0 < 7900)
+                v += partials[h] * std::sin(2 * M_PI * f0 * (h + 1) * t + 0.7 * h);
         block[2 * i] = block[2 * i + 1] = static_cast<int16_t>(std::lround(v));
     }
     return block;
 }
 
-double Cents(double f, double ref) { return 1200 * std::log2(f / ref); }
+double Cents(double f, double ref) {
+    return 1200 * std::log2(f / ref);
+}
 
 struct Fundamental : ::testing::Test {
     CPitchAnalyser analyser;
@@ -60,7 +64,8 @@ TEST_F(Fundamental, NamesTheFundamentalWhenAHarmonicIsLouder) {
             CPitchAnalyser designed;  // the classic reading follows the loudest partial
             const PitchReading r = Feed(f0, partials);
             EXPECT_NEAR(Cents(r.dFrequency, f0), 0.0, 3.0) << f0;
-            EXPECT_EQ(r.nNoteIndex, static_cast<int>(std::lround(12 * std::log2(f0 / 440.0))) + 45) << f0;
+            EXPECT_EQ(r.nNoteIndex, static_cast<int>(std::lround(12 * std::log2(f0 / 440.0))) + 45)
+                << f0;
         }
     }
     // The dominant method, on the same tone, names the loud harmonic.

@@ -24,8 +24,12 @@ void* operator new(std::size_t n) {
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace {
 
@@ -64,7 +68,9 @@ struct Analyser : ::testing::Test {
         return analyser.GetReading();
     }
     void Record(int flags) { analyser.GetControlState().m_nRecordFlags = flags; }
-    void Transpose(int row) { analyser.GetControlState().m_fTransposition = TranspositionFactor(row); }
+    void Transpose(int row) {
+        analyser.GetControlState().m_fTransposition = TranspositionFactor(row);
+    }
     void SetA5(int a5) { analyser.GetControlState().m_fA5Factor = A5Factor(a5); }
 };
 
@@ -117,7 +123,8 @@ TEST_F(Analyser, TranspositionAndReferenceRenameButKeepTheFrequency) {
     EXPECT_EQ(r.nNoteIndex, 57);
     EXPECT_NEAR(r.fTransposedFrequency, 880.0f, 0.6f);
     ASSERT_FALSE(host.lines.empty());
-    EXPECT_NE(host.lines.back().find("440.0 Hz |    A6   |"), std::string::npos) << host.lines.back();
+    EXPECT_NE(host.lines.back().find("440.0 Hz |    A6   |"), std::string::npos)
+        << host.lines.back();
 
     Transpose(3);  // B flat: A5# sounding is written C6
     r = Tone(466.16, 8000, 12);
@@ -275,7 +282,8 @@ TEST_F(Analyser, BlocksWithoutAPositiveSampleNeverGiveNaN) {
             ASSERT_TRUE(analyser.AnalyseBlock(b.data()));
             r = analyser.GetReading();
             EXPECT_TRUE(std::isfinite(r.dFrequency));
-            EXPECT_TRUE(r.fFrequency == NO_FREQUENCY || (r.fFrequency >= 40 && r.fFrequency <= 4000));
+            EXPECT_TRUE(r.fFrequency == NO_FREQUENCY ||
+                        (r.fFrequency >= 40 && r.fFrequency <= 4000));
             EXPECT_GE(r.nPeakBin, 0);
             EXPECT_LE(r.nPeakBin, 4096);
             EXPECT_EQ(host.lines.back().find("nan"), std::string::npos);

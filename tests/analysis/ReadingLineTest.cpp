@@ -28,7 +28,8 @@ TEST(ReadingLine, OutOfRangeGivesTheNoSignalText) {
     EXPECT_NE(FormatReadingLine(40.0, 40.0f, 3, 0, -3), INFO_NO_SIGNAL);
     EXPECT_NE(FormatReadingLine(4000.0, 4000.0f, 83, 0, -3), INFO_NO_SIGNAL);
     // A transposed note past the table still gives a line with a blank name.
-    EXPECT_EQ(FormatReadingLine(3000.0, 3000.0f, 85, 0, -3), " 3000.0 Hz |    --   |   +00    |  -3");
+    EXPECT_EQ(FormatReadingLine(3000.0, 3000.0f, 85, 0, -3),
+              " 3000.0 Hz |    --   |   +00    |  -3");
     PitchReading r;
     r.dFrequency = 440.0;
     r.fFrequency = 440.0f;

@@ -27,7 +27,8 @@ int BandOf(float x) {
 }  // namespace
 
 TEST(NoteSearch, FindsTheQuarterToneBandOverTheWholeRange) {
-    for (float x = 39.0f; x < 4500.0f; x *= 1.0003f) ASSERT_EQ(CNoteSearch::FindNote(x), BandOf(x)) << x;
+    for (float x = 39.0f; x < 4500.0f; x *= 1.0003f)
+        ASSERT_EQ(CNoteSearch::FindNote(x), BandOf(x)) << x;
     // Exactly on every split point, and one float above it.
     for (int i = 3; i < NOTE_COUNT; ++i) {
         const float s = float(double(NoteTable[i]) * QUARTER_TONE_RATIO);
@@ -254,7 +255,8 @@ TEST(SpectrumColumns, SameHeightsAsLevelByLevel) {
         }
         view.PrepareColumns(mag.data(), kBins, kBinWidth, 440.0, st);
         const auto expected = LiteralColumns(mag, kBinWidth, st);
-        for (int c = 0; c < st.nPlotWidth; ++c) ASSERT_EQ(view.GetColumn(c), expected[c]) << round << " " << c;
+        for (int c = 0; c < st.nPlotWidth; ++c)
+            ASSERT_EQ(view.GetColumn(c), expected[c]) << round << " " << c;
     }
 }
 
@@ -280,5 +282,6 @@ TEST(SpectrumColumns, DegenerateGeometryAndFrequenciesAreHarmless) {
     EXPECT_EQ(view.PrepareColumns(zeros.data(), kBins, kBinWidth, std::nan(""), s), -1);
     s.bLogarithmic = 1;
     EXPECT_LT(view.PrepareColumns(zeros.data(), kBins, kBinWidth, 1.0, s), 0);  // below the axis
-    EXPECT_EQ(view.PrepareColumns(zeros.data(), kBins, kBinWidth, -1.0, s), -1);  // log10 of a negative
+    EXPECT_EQ(view.PrepareColumns(zeros.data(), kBins, kBinWidth, -1.0, s),
+              -1);  // log10 of a negative
 }

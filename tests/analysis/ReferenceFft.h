@@ -9,7 +9,8 @@
 // toward positive angles, so it yields the conjugate of the forward transform;
 // ours must give the same real parts and magnitudes bit for bit and exactly
 // negated imaginary parts.
-inline void ReferenceFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut) {
+inline void ReferenceFft(unsigned n, const float* reIn, const float* imIn, float* reOut,
+                         float* imOut) {
     unsigned bits = 0;
     while ((1u << bits) < n) ++bits;
     for (unsigned i = 0; i < n; ++i) {
@@ -45,4 +46,3 @@ inline void ReferenceFft(unsigned n, const float* reIn, const float* imIn, float
         blockEnd = blockSize;
     }
 }
-

@@ -51,7 +51,8 @@ ReferenceResult ReferenceBlock(const int16_t* block, unsigned n, int type, float
     std::vector<float> re(n), im(n, 0.0f), ro(n), io(n);
     for (unsigned j = 0; j < n; ++j) re[j] = x(j);
     ReferenceFft(n, re.data(), im.data(), ro.data(), io.data());
-    for (unsigned k = 1; k < H; ++k) spec[k] = float(std::sqrt(double(ro[k]) * ro[k] + double(io[k]) * io[k]));
+    for (unsigned k = 1; k < H; ++k)
+        spec[k] = float(std::sqrt(double(ro[k]) * ro[k] + double(io[k]) * io[k]));
     float* M = spec.data();
     for (int pass = 0; pass < 3; ++pass) {
         for (unsigned k = 0; k <= H - 2; ++k) M[k] = float(0.5 * M[k] + 0.5 * M[k + 1]);
@@ -174,7 +175,8 @@ TEST(ReferencePipeline, SwitchingSizeAndWindowBetweenBlocksLeavesNothingBehind) 
             const ReferenceResult ref =
                 ReferenceBlock(blocks[i].data(), sizeIndex ? 8192 : 4096, type, -0.8f);
             ASSERT_EQ(analyser.GetReading().dFrequency, ref.dFrequency) << round << " " << i;
-            ASSERT_EQ(0, std::memcmp(analyser.GetSpectrum(), ref.M.data(), ref.M.size() * sizeof(float)))
+            ASSERT_EQ(
+                0, std::memcmp(analyser.GetSpectrum(), ref.M.data(), ref.M.size() * sizeof(float)))
                 << round << " " << i;
         }
     }
