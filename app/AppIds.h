@@ -67,3 +67,8 @@ constexpr unsigned ID_SNAPSHOT_FILE = 32791;
 constexpr unsigned ID_ACKNOWLEDGEMENTS = 32792;
 constexpr unsigned ID_CONVERT_TO_MIDI = 32793;
 constexpr unsigned ID_SETTINGS_MIDI = 32794;
+
+// Commands of our own, numbered apart from the designed ones: Settings ->
+// Pitch Method.
+constexpr unsigned ID_PITCH_DOMINANT = 33000;
+constexpr unsigned ID_PITCH_FUNDAMENTAL = 33001;

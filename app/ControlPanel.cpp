@@ -10,15 +10,20 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QWindow>
 #include <cstdio>
 
 #include "analysis/NoteTable.h"
+#include "analysis/ReadingLine.h"
 #include "app/AppIds.h"
 #include "app/TunerApp.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
+#include "recording/MidiRecorder.h"
+#include "recording/SessionLog.h"
+#include "recording/WaveRecorder.h"
 #include "resources/AppResources.h"
 #include "resources/Resource.h"
 #include "resources/StringTable.h"
@@ -44,7 +49,10 @@ struct CControlPanel::RecordToggle {
     QPixmap CTunerApp::*pIconOn;
     QPixmap CTunerApp::*pIconOff;
     bool (CControlPanel::*pfnStart)();
-    bool (CControlPanel::*pfnStop)();
+    bool (CControlPanel::*pfnStop)(bool bForce);
+    // The file is written only by the stop (MIDI): a failed stop loses the
+    // recording, and the user hears of it even after a write failure.
+    bool bStopWritesFile;
 };
 
 CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent) : QWidget(pParent), m_pApp(pApp) {
@@ -130,7 +138,18 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent) : QWidget(pParen
     });
 }
 
-CControlPanel::~CControlPanel() = default;
+CControlPanel::~CControlPanel() {
+    // The capture thread has ended by now (the main window closes the engine
+    // first). Recordings still on are closed, so their files are complete.
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    if (m_pEngine) m_pEngine->SetWaveSink(nullptr);
+    if (m_pSessionLog) m_pSessionLog->Close();
+    if (m_pWaveRecorder) m_pWaveRecorder->Close();
+    if (m_pMidiRecorder) m_pMidiRecorder->Stop();
+    m_pSessionLog.reset();
+    m_pWaveRecorder.reset();
+    m_pMidiRecorder.reset();
+}
 
 QPushButton* CControlPanel::AddButton(unsigned nId, const char* pszText, int l, int t, int w,
                                       int h) {
@@ -207,12 +226,8 @@ void CControlPanel::OnA5Changed() {
     m_nA5 = m_pA5List->itemData(nRow).toUInt();
     m_state.m_fA5Factor.store(A5Factor(static_cast<int>(m_nA5)), std::memory_order_relaxed);
     if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) & REC_LOG) {
-        char szEntry[64];
-        std::snprintf(szEntry, sizeof szEntry, "  INFO> A5 value set to %3d Hz", nRow + MIN_A5);
-        if (!AddLogEntry(szEntry)) {
-            ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION);
-            ToggleLogRecording();
-        }
+        uint64_t nSerial = 0;
+        if (!AddLogEntry(FormatA5Entry(nRow + MIN_A5), nSerial)) OnLogEntryFailed(nSerial);
     }
 }
 
@@ -220,50 +235,234 @@ void CControlPanel::OnTranspositionChanged() {
     const int nRow = m_pTranspositionList->currentIndex();
     m_state.m_fTransposition.store(TranspositionFactor(nRow), std::memory_order_relaxed);
     if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) & REC_LOG) {
-        const std::string entry =
-            std::string("  INFO> transposition changed ") + TranspositionDescription(nRow);
-        if (!AddLogEntry(entry)) {
+        uint64_t nSerial = 0;
+        if (!AddLogEntry(FormatTranspositionEntry(nRow), nSerial)) OnLogEntryFailed(nSerial);
+    }
+}
+
+void CControlPanel::OnLogEntryFailed(uint64_t nSerial) {
+    ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION);
+    // By serial: while the box was up, the capture thread may already have
+    // switched this log off after a failure of its own.
+    SwitchOffRecording(REC_LOG, nSerial);
+}
+
+CRecordingSystem& CControlPanel::RecordingSystem() {
+    return m_pRecordingSystem ? *m_pRecordingSystem : CRecordingSystem::Default();
+}
+
+uint64_t& CControlPanel::SerialOf(int nFlag) {
+    return nFlag == REC_LOG ? m_nLogSerial : nFlag == REC_WAVE ? m_nWaveSerial : m_nMidiSerial;
+}
+
+// Each pair makes and starts, or stops and deletes, one writer. A new writer
+// is started before the capture thread can see it; it is published, used,
+// stopped and deleted under m_recorderMutex only.
+bool CControlPanel::StartSessionLog() {
+    auto pLog = std::make_unique<CSessionLog>(
+        RecordingSystem(), m_pApp ? m_pApp->m_strVersion : CSessionLog::DefaultVersion());
+    if (!pLog->Create()) return false;
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    m_pSessionLog = std::move(pLog);
+    ++m_nLogSerial;
+    return true;
+}
+
+bool CControlPanel::StopSessionLog(bool bForce) {
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    if (m_pSessionLog && !m_pSessionLog->Close() && !bForce) return false;
+    m_pSessionLog.reset();
+    return true;
+}
+
+bool CControlPanel::StartWaveRecorder() {
+    auto pWave = std::make_unique<CWaveRecorder>(RecordingSystem());
+    if (!pWave->Create()) return false;
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    m_pWaveRecorder = std::move(pWave);
+    ++m_nWaveSerial;
+    if (m_pEngine) m_pEngine->SetWaveSink(&m_waveSink);
+    return true;
+}
+
+bool CControlPanel::StopWaveRecorder(bool bForce) {
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    if (m_pWaveRecorder && !m_pWaveRecorder->Close() && !bForce) return false;
+    if (m_pEngine) m_pEngine->SetWaveSink(nullptr);
+    m_pWaveRecorder.reset();
+    return true;
+}
+
+bool CControlPanel::StartMidiRecorder() {
+    if (!m_pApp) return false;
+    auto pMidi = std::make_unique<CMidiRecorder>(m_pApp->m_midiPlugin, RecordingSystem());
+    if (!pMidi->Start()) return false;
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    m_pMidiRecorder = std::move(pMidi);
+    ++m_nMidiSerial;
+    return true;
+}
+
+bool CControlPanel::StopMidiRecorder(bool bForce) {
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    if (m_pMidiRecorder && !m_pMidiRecorder->Stop() && !bForce) return false;
+    m_pMidiRecorder.reset();
+    return true;
+}
+
+bool CControlPanel::AddLogEntry(const std::string& entry, uint64_t& nSerial) {
+    std::lock_guard<std::mutex> lock(m_recorderMutex);
+    nSerial = m_nLogSerial;
+    return m_pSessionLog && m_pSessionLog->AddEntry(entry);
+}
+
+void CControlPanel::AddReadingLine(const std::string& line, int nRecordFlags) {
+    // Log first, then MIDI; a failed log entry still lets the MIDI event of
+    // the same block through. The messages and the switch-off come after the
+    // lock is released: the GUI thread's toggle takes it.
+    if (nRecordFlags & REC_LOG) {
+        bool bFailed = false;
+        uint64_t nSerial = 0;
+        {
+            std::lock_guard<std::mutex> lock(m_recorderMutex);
+            if (m_pSessionLog && !m_pSessionLog->AddEntry(line)) {
+                bFailed = true;
+                nSerial = m_nLogSerial;
+            }
+        }
+        if (bFailed) {
             ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION);
-            ToggleLogRecording();
+            SwitchOffAfterFailure(REC_LOG, nSerial);
+        }
+    }
+    if (nRecordFlags & REC_MIDI) {
+        bool bFailed = false;
+        uint64_t nSerial = 0;
+        {
+            std::lock_guard<std::mutex> lock(m_recorderMutex);
+            if (m_pMidiRecorder && !m_pMidiRecorder->AddEvent(line)) {
+                bFailed = true;
+                nSerial = m_nMidiSerial;
+            }
+        }
+        if (bFailed) {
+            ShowMessage(IDS_MIDI_ADD, MB_ICONEXCLAMATION);
+            SwitchOffAfterFailure(REC_MIDI, nSerial);
         }
     }
 }
 
-// The recorders join here: each pair makes/starts and stops/deletes one
-// writer under m_recorderMutex. Until the recorders are part of the build a
-// recording cannot start, and the toggle shows the designed failure message.
-bool CControlPanel::StartSessionLog() {
-    return false;
-}
-bool CControlPanel::StopSessionLog() {
-    return true;
-}
-bool CControlPanel::StartWaveRecorder() {
-    return false;
-}
-bool CControlPanel::StopWaveRecorder() {
-    return true;
-}
-bool CControlPanel::StartMidiRecorder() {
-    return false;
-}
-bool CControlPanel::StopMidiRecorder() {
-    return true;
-}
-bool CControlPanel::AddLogEntry(const std::string&) {
-    // No session log to take it.
+bool CControlPanel::CWaveSink::WriteBlock(const int16_t* pBlock, unsigned nBytes) {
+    std::lock_guard<std::mutex> lock(m_pPanel->m_recorderMutex);
+    // Stopped since the engine read the flags: nothing to write, no failure.
+    if (!m_pPanel->m_pWaveRecorder) return true;
+    if (m_pPanel->m_pWaveRecorder->WriteBlock(pBlock, nBytes)) return true;
+    m_pPanel->m_nFailedWaveSerial = m_pPanel->m_nWaveSerial;
     return false;
 }
 
-void CControlPanel::AddReadingLine(const std::string&, int) {
-    // Reaches the session log and the MIDI recorder once they exist.
+void CControlPanel::OnWaveWriteFailed() {
+    uint64_t nSerial = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_recorderMutex);
+        nSerial = m_nFailedWaveSerial;
+    }
+    ShowMessage(IDS_WAVE_WRITE, MB_ICONEXCLAMATION);
+    SwitchOffAfterFailure(REC_WAVE, nSerial);
 }
 
-void CControlPanel::ToggleRecording(const RecordToggle& t) {
+void CControlPanel::SwitchOffRecording(int nFlag, uint64_t nSerial) {
+    if (!(m_state.m_nRecordFlags.load(std::memory_order_relaxed) & nFlag)) return;
+    if (SerialOf(nFlag) != nSerial) return;
+    ToggleRecording(ToggleFor(nFlag), true);
+}
+
+void CControlPanel::SwitchOffAfterFailure(int nFlag, uint64_t nSerial) {
+    if (QThread::currentThread() == thread()) {
+        SwitchOffRecording(nFlag, nSerial);
+        return;
+    }
+    // As Qt::BlockingQueuedConnection, but the request and its completion
+    // pass through standard mutexes: Qt's own hand-over is invisible to
+    // ThreadSanitizer. The call posted by name carries no data of ours.
+    std::lock_guard<std::mutex> caller(m_switchOffCallerMutex);
+    {
+        std::lock_guard<std::mutex> lock(m_switchOffMutex);
+        m_nPendingFlag = nFlag;
+        m_nPendingSerial = nSerial;
+        m_bSwitchOffPosted = false;
+        m_bSwitchOffDone = false;
+    }
+    QMetaObject::invokeMethod(this, "RunPendingSwitchOff", Qt::QueuedConnection);
+    std::unique_lock<std::mutex> lock(m_switchOffMutex);
+    m_bSwitchOffPosted = true;
+    m_switchOffChanged.notify_all();
+    m_switchOffChanged.wait(lock, [this] { return m_bSwitchOffDone; });
+}
+
+void CControlPanel::RunPendingSwitchOff() {
+    int nFlag = 0;
+    uint64_t nSerial = 0;
+    {
+        // Until the caller is back from posting, so that all it did is
+        // ordered before this.
+        std::unique_lock<std::mutex> lock(m_switchOffMutex);
+        m_switchOffChanged.wait(lock, [this] { return m_bSwitchOffPosted; });
+        nFlag = m_nPendingFlag;
+        nSerial = m_nPendingSerial;
+    }
+    SwitchOffRecording(nFlag, nSerial);
+    std::lock_guard<std::mutex> lock(m_switchOffMutex);
+    m_bSwitchOffDone = true;
+    m_switchOffChanged.notify_all();
+}
+
+const CControlPanel::RecordToggle& CControlPanel::ToggleFor(int nFlag) {
+    static const RecordToggle log{REC_LOG,
+                                  IDC_LOG,
+                                  IDS_LOG_CREATE,
+                                  IDS_LOG_CLOSE,
+                                  "Stop Recording to Text File",
+                                  "Record to Text File",
+                                  &CTunerApp::m_hIconLogOn,
+                                  &CTunerApp::m_hIconLogOff,
+                                  &CControlPanel::StartSessionLog,
+                                  &CControlPanel::StopSessionLog,
+                                  false};
+    static const RecordToggle wave{REC_WAVE,
+                                   IDC_WAVE,
+                                   IDS_WAVE_CREATE,
+                                   IDS_WAVE_CLOSE,
+                                   "Stop Recording to Wave File",
+                                   "Record to Wave File",
+                                   &CTunerApp::m_hIconWaveOn,
+                                   &CTunerApp::m_hIconWaveOff,
+                                   &CControlPanel::StartWaveRecorder,
+                                   &CControlPanel::StopWaveRecorder,
+                                   false};
+    static const RecordToggle midi{REC_MIDI,
+                                   IDC_MIDI,
+                                   IDS_MIDI_CREATE,
+                                   IDS_MIDI_CLOSE,
+                                   "Stop Recording to Midi File",
+                                   "Record to MIDI File",
+                                   &CTunerApp::m_hIconMidiOn,
+                                   &CTunerApp::m_hIconMidiOff,
+                                   &CControlPanel::StartMidiRecorder,
+                                   &CControlPanel::StopMidiRecorder,
+                                   true};
+    return nFlag == REC_LOG ? log : nFlag == REC_WAVE ? wave : midi;
+}
+
+void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure) {
     const int nFlags = m_state.m_nRecordFlags.load(std::memory_order_relaxed);
     auto* pButton = static_cast<QPushButton*>(GetDlgItem(t.nId));
     if (nFlags & t.nFlag) {
-        if (!(this->*t.pfnStop)()) {
+        // After a failed write the recording ends in any case: kept on, every
+        // block would fail again. The log and the WAVE file keep all that was
+        // written before the failure, which the user has just been told.
+        const bool bStopped = (this->*t.pfnStop)(bAfterFailure);
+        if (!bStopped && !bAfterFailure) {
             ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION);
             return;
         }
@@ -271,6 +470,8 @@ void CControlPanel::ToggleRecording(const RecordToggle& t) {
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOff);
         const int nLeft = m_state.m_nRecordFlags.fetch_and(~t.nFlag) & ~t.nFlag;
         if (nLeft == 0) ShowIndicator(false);
+        // Last, so that a box with its own event loop finds the state done.
+        if (!bStopped && t.bStopWritesFile) ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION);
     } else {
         if (!(this->*t.pfnStart)()) {
             ShowMessage(t.nStartFailure, MB_ICONEXCLAMATION);
@@ -284,31 +485,11 @@ void CControlPanel::ToggleRecording(const RecordToggle& t) {
 }
 
 void CControlPanel::ToggleLogRecording() {
-    static const RecordToggle t{REC_LOG,
-                                IDC_LOG,
-                                IDS_LOG_CREATE,
-                                IDS_LOG_CLOSE,
-                                "Stop Recording to Text File",
-                                "Record to Text File",
-                                &CTunerApp::m_hIconLogOn,
-                                &CTunerApp::m_hIconLogOff,
-                                &CControlPanel::StartSessionLog,
-                                &CControlPanel::StopSessionLog};
-    ToggleRecording(t);
+    ToggleRecording(ToggleFor(REC_LOG));
 }
 
 void CControlPanel::ToggleWaveRecording() {
-    static const RecordToggle t{REC_WAVE,
-                                IDC_WAVE,
-                                IDS_WAVE_CREATE,
-                                IDS_WAVE_CLOSE,
-                                "Stop Recording to Wave File",
-                                "Record to Wave File",
-                                &CTunerApp::m_hIconWaveOn,
-                                &CTunerApp::m_hIconWaveOff,
-                                &CControlPanel::StartWaveRecorder,
-                                &CControlPanel::StopWaveRecorder};
-    ToggleRecording(t);
+    ToggleRecording(ToggleFor(REC_WAVE));
 }
 
 void CControlPanel::ToggleMidiRecording() {
@@ -316,17 +497,7 @@ void CControlPanel::ToggleMidiRecording() {
         ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
         return;
     }
-    static const RecordToggle t{REC_MIDI,
-                                IDC_MIDI,
-                                IDS_MIDI_CREATE,
-                                IDS_MIDI_CLOSE,
-                                "Stop Recording to Midi File",
-                                "Record to MIDI File",
-                                &CTunerApp::m_hIconMidiOn,
-                                &CTunerApp::m_hIconMidiOff,
-                                &CControlPanel::StartMidiRecorder,
-                                &CControlPanel::StopMidiRecorder};
-    ToggleRecording(t);
+    ToggleRecording(ToggleFor(REC_MIDI));
 }
 
 void CControlPanel::ShowIndicator(bool bRecording) {

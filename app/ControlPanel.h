@@ -3,14 +3,23 @@
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+#include <condition_variable>
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
 #include "analysis/PitchAnalyser.h"
+#include "capture/CaptureEngine.h"
 #include "platform/ui/Gdi.h"
 
+class CCaptureEngine;
+class CMidiRecorder;
+class CRecordingSystem;
+class CSessionLog;
 class CTunerApp;
+class CWaveRecorder;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -45,6 +54,15 @@ public:
 
     // The capture thread's reading line for the recordings that are on.
     void AddReadingLine(const std::string& line, int nRecordFlags);
+    // The engine whose WAVE sink follows the WAVE recording; set once the
+    // engine exists.
+    void SetCaptureEngine(CCaptureEngine* pEngine) { m_pEngine = pEngine; }
+    // Capture thread, after the engine's WAVE write failed: message 161, then
+    // the WAVE recording is switched off on the GUI thread while this waits.
+    void OnWaveWriteFailed();
+    // Clock and file creation of the recorders made from now on; null for
+    // the real ones. For tests.
+    void SetRecordingSystem(CRecordingSystem* pSystem) { m_pRecordingSystem = pSystem; }
 
     // The background colour command of the main window.
     void SetBackgroundColor(COLORREF cr);
@@ -64,17 +82,41 @@ protected:
 
 private:
     struct RecordToggle;
-    void ToggleRecording(const RecordToggle& toggle);
+    static const RecordToggle& ToggleFor(int nFlag);
+    // bAfterFailure: the switch-off after a failed write; the recording ends
+    // even when its writer cannot be closed cleanly.
+    void ToggleRecording(const RecordToggle& toggle, bool bAfterFailure = false);
     // The one place per recording where its writer is made and started, and
     // where it is stopped and deleted. False: the designed failure message
-    // follows.
+    // follows. bForce deletes the writer even when its stop failed.
     bool StartSessionLog();
-    bool StopSessionLog();
+    bool StopSessionLog(bool bForce);
     bool StartWaveRecorder();
-    bool StopWaveRecorder();
+    bool StopWaveRecorder(bool bForce);
     bool StartMidiRecorder();
-    bool StopMidiRecorder();
-    bool AddLogEntry(const std::string& entry);
+    bool StopMidiRecorder(bool bForce);
+    // GUI thread: an INFO entry; on failure nSerial names the log that failed.
+    bool AddLogEntry(const std::string& entry, uint64_t& nSerial);
+    void OnLogEntryFailed(uint64_t nSerial);
+    CRecordingSystem& RecordingSystem();
+    uint64_t& SerialOf(int nFlag);
+
+    // Switches recording nFlag off after a failed write, unless it is off
+    // already or a newer recording has started since (nSerial tells). From
+    // the capture thread it waits until the GUI thread has done it.
+    void SwitchOffAfterFailure(int nFlag, uint64_t nSerial);
+    void SwitchOffRecording(int nFlag, uint64_t nSerial);
+    Q_INVOKABLE void RunPendingSwitchOff();
+
+    // Hands the engine's blocks to the WAVE recorder under the panel's lock.
+    class CWaveSink : public IWaveSink {
+    public:
+        explicit CWaveSink(CControlPanel* pPanel) : m_pPanel(pPanel) {}
+        bool WriteBlock(const int16_t* pBlock, unsigned nBytes) override;
+
+    private:
+        CControlPanel* m_pPanel;
+    };
     void ShowIndicator(bool bRecording);
     void ApplyColors();
     QPushButton* AddButton(unsigned nId, const char* pszText, int l, int t, int w, int h);
@@ -91,6 +133,33 @@ private:
     QPushButton* m_pSnapshotButton = nullptr;
     QPushButton* m_pFocusButton = nullptr;
     // Held around every use of a recorder, and around its stop and delete,
-    // so that the capture thread never uses one that is being closed.
+    // so that the capture thread never uses one that is being closed. Never
+    // held while waiting for the other thread.
     std::mutex m_recorderMutex;
+    // Non-null exactly while that recording is on; created by the GUI
+    // thread, used by both under m_recorderMutex.
+    std::unique_ptr<CMidiRecorder> m_pMidiRecorder;
+    std::unique_ptr<CSessionLog> m_pSessionLog;
+    std::unique_ptr<CWaveRecorder> m_pWaveRecorder;
+    // Counts the starts of each recording (written under m_recorderMutex by
+    // the GUI thread), so that a late switch-off after a failure never ends
+    // a newer recording.
+    uint64_t m_nLogSerial = 0;
+    uint64_t m_nWaveSerial = 0;
+    uint64_t m_nMidiSerial = 0;
+    uint64_t m_nFailedWaveSerial = 0;  // capture thread, under m_recorderMutex
+    CWaveSink m_waveSink{this};
+    CCaptureEngine* m_pEngine = nullptr;
+    CRecordingSystem* m_pRecordingSystem = nullptr;
+
+    // The capture thread's switch-off request, handed over to the GUI thread
+    // on standard mutexes (as the message boxes do), so that ThreadSanitizer
+    // sees the hand-over: one request at a time.
+    std::mutex m_switchOffCallerMutex;
+    std::mutex m_switchOffMutex;
+    std::condition_variable m_switchOffChanged;
+    int m_nPendingFlag = 0;
+    uint64_t m_nPendingSerial = 0;
+    bool m_bSwitchOffPosted = false;
+    bool m_bSwitchOffDone = false;
 };

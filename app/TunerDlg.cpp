@@ -1,6 +1,7 @@
 #include "app/TunerDlg.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -159,6 +160,16 @@ void CTunerDlg::BuildMenu() {
     QMenu* pSnapshot = pSettings->addMenu(QStringLiteral("Snapshot"));
     AppendMenuItem(pSnapshot, ID_SNAPSHOT_CLIPBOARD, QStringLiteral("to Clipboard"));
     AppendMenuItem(pSnapshot, ID_SNAPSHOT_FILE, QStringLiteral("to File"))->setEnabled(false);
+    // Beyond the designed menu: the player's choice of pitch method, the
+    // dominant frequency by default.
+    QMenu* pMethod = pSettings->addMenu(QStringLiteral("Pitch &Method"));
+    auto* pMethodGroup = new QActionGroup(pMethod);
+    pMethodGroup->addAction(
+        AppendMenuItem(pMethod, ID_PITCH_DOMINANT, QStringLiteral("&Dominant Frequency")));
+    pMethodGroup->addAction(AppendMenuItem(pMethod, ID_PITCH_FUNDAMENTAL,
+                                           QStringLiteral("Fundamental (&Harmonic Instruments)")));
+    CheckMenuItem(pMethod, ID_PITCH_DOMINANT, true);
+    CheckMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, false);
 
     QMenu* pView = m_pMenu->addMenu(QStringLiteral("&View"));
     AppendMenuItem(pView, ID_VIEW_DAMPING, QStringLiteral("Cent Meter &Damping"));
@@ -223,13 +234,12 @@ void CTunerDlg::CreateViews() {
 void CTunerDlg::StartCapture() {
     m_pEngine = std::make_unique<CCaptureEngine>(m_system, *m_pAnalyser);
     m_pEngine->SetCaptureDevice(m_strSource);
-    m_pEngine->SetWaveWriteFailedHandler([this] {
-        ShowMessage(IDS_WAVE_WRITE, MB_ICONEXCLAMATION);
-        if (m_bClosing) return;
-        // The toggle runs where the WAVE button's would; the capture thread
-        // waits for it, and the close pumps events while it waits.
-        QMetaObject::invokeMethod(this, "SwitchWaveRecordingOff", Qt::BlockingQueuedConnection);
-    });
+    // The panel owns the WAVE recorder: it is the engine's sink while the
+    // recording is on, and after a failed write it shows 161 and has the
+    // recording switched off on this thread while the capture thread waits
+    // (the close pumps events meanwhile).
+    m_pControlPanel->SetCaptureEngine(m_pEngine.get());
+    m_pEngine->SetWaveWriteFailedHandler([this] { m_pControlPanel->OnWaveWriteFailed(); });
     const CaptureStartUp s = m_pEngine->StartUp();
     if (s.bOk) return;
     if (s.nMessage) ShowMessage(static_cast<unsigned>(s.nMessage), MB_ICONEXCLAMATION);
@@ -287,12 +297,6 @@ void CTunerDlg::RepaintViews() {
     for (QWidget* pView : apViews)
         if (pView) pView->repaint();
     m_nRepaints.fetch_add(1);
-}
-
-void CTunerDlg::SwitchWaveRecordingOff() {
-    if (m_bClosing || !m_pControlPanel) return;
-    if (m_pControlPanel->m_state.m_nRecordFlags.load() & REC_WAVE)
-        m_pControlPanel->ToggleWaveRecording();
 }
 
 void CTunerDlg::OnFftSizeRefused() {
@@ -452,6 +456,17 @@ void CTunerDlg::OnCommand(unsigned nId) {
         case ID_SNAPSHOT_CLIPBOARD:
             m_pControlPanel->m_bSnapshotToClipboard = 1;
             break;
+        case ID_PITCH_DOMINANT:
+        case ID_PITCH_FUNDAMENTAL: {
+            // Read in the snapshot at the start of each block: the next block
+            // uses it.
+            const int nMethod =
+                nId == ID_PITCH_FUNDAMENTAL ? PITCH_METHOD_FUNDAMENTAL : PITCH_METHOD_DOMINANT;
+            m_pAnalyser->m_nPitchMethod.store(nMethod, std::memory_order_relaxed);
+            CheckMenuItem(m_pMenu, ID_PITCH_DOMINANT, nMethod == PITCH_METHOD_DOMINANT);
+            CheckMenuItem(m_pMenu, ID_PITCH_FUNDAMENTAL, nMethod == PITCH_METHOD_FUNDAMENTAL);
+            break;
+        }
         case ID_VIEW_DAMPING: {
             std::atomic<int>& bDamping = m_pAnalyser->m_centCounter.m_bDamping;
             const int bNew = bDamping.load() ? 0 : 1;

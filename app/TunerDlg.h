@@ -110,7 +110,6 @@ public:
     // Called by name, so nothing the two threads share is made or freed
     // outside Qt's own hand-over.
     Q_INVOKABLE void RepaintViews();
-    Q_INVOKABLE void SwitchWaveRecordingOff();
 
 public slots:
     void accept() override { OnOK(); }

@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <cerrno>
 
 #include "analysis/NoteTable.h"
 #include "app/AboutDlg.h"
 #include "app/AppIds.h"
 #include "platform/ui/Menu.h"
+#include "recording/RecordingFileName.h"
 #include "resources/AppResources.h"
 #include "tests/app/WindowFixture.h"
 
@@ -61,11 +63,23 @@ TEST(ControlPanel, ListsAndTheFactorsTheAnalysisReads) {
     EXPECT_EQ(w.dlg->GetAnalyser().m_noteSearch.GetNoteIndex(), 46);
 }
 
+// A file system on which no recording file can be created.
+class CNoFilesSystem : public CRecordingSystem {
+public:
+    FILE* CreateFile(const char*, const char*, std::string& strName) override {
+        strName.clear();
+        errno = EACCES;
+        return nullptr;
+    }
+};
+
 TEST(ControlPanel, RecordTogglesReportThatTheRecordingCannotStart) {
     CMessageRecorder messages;
     CWindowFixture w;
     ASSERT_TRUE(w.Open());
     CControlPanel& panel = w.Panel();
+    CNoFilesSystem noFiles;
+    panel.SetRecordingSystem(&noFiles);
     QWidget* pOff = panel.GetDlgItem(IDC_RECORDING_OFF);
     QWidget* pOn = panel.GetDlgItem(IDC_RECORDING_ON);
     EXPECT_TRUE(pOff->isVisible());

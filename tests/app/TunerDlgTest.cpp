@@ -136,6 +136,8 @@ TEST(TunerDlg, MenuHasEveryItemWithItsTextIdAndState) {
         {"&Settings > &Spectrum", 32779, false, true},
         {"&Settings > Snapshot > to Clipboard", 32790, false, true},
         {"&Settings > Snapshot > to File", 32791, false, false},
+        {"&Settings > Pitch &Method > &Dominant Frequency", 33000, true, true},
+        {"&Settings > Pitch &Method > Fundamental (&Harmonic Instruments)", 33001, false, true},
         {"&View > Cent Meter &Damping", 32783, true, true},
         {"&View > &Refresh Rate > High", 32786, true, true},
         {"&View > &Refresh Rate > Normal", 32785, false, true},
