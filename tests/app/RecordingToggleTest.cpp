@@ -418,7 +418,8 @@ TEST(RecordingToggles, A5AndTranspositionEntriesGoToTheLogOnlyAndReadingsToBoth)
     // The prefixes follow each recording's own start.
     EXPECT_NE(FakeMidiPlugin::Events().front().substr(0, 13), lines[7].substr(0, 13));
     ASSERT_EQ(FakeMidiPlugin::Stops().size(), 1u);
-    EXPECT_TRUE(std::regex_match(FakeMidiPlugin::Stops()[0], std::regex(R"(kalvo_\d{8}_\d{6}.*\.mid)")));
+    EXPECT_TRUE(
+        std::regex_match(FakeMidiPlugin::Stops()[0], std::regex(R"(kalvo_\d{8}_\d{6}.*\.mid)")));
 }
 
 TEST(RecordingToggles, AWriteFailureShowsItsMessageOnceAndSwitchesThatRecordingOff) {
@@ -441,8 +442,8 @@ TEST(RecordingToggles, AWriteFailureShowsItsMessageOnceAndSwitchesThatRecordingO
         r.Click(c.nButton);
         ASSERT_EQ(r.Flags(), c.nFlag);
         for (int i = 0; i < 3; ++i) ASSERT_TRUE(r.Feed(i % 2 ? 440.0 : 523.2511));
-        const std::vector<std::string> files = c.pszExtension ? r.dir.Files(c.pszExtension)
-                                                              : std::vector<std::string>{};
+        const std::vector<std::string> files =
+            c.pszExtension ? r.dir.Files(c.pszExtension) : std::vector<std::string>{};
         const std::string before = files.empty() ? "" : ReadFile(files[0]);
 
         if (c.pszExtension)
@@ -460,8 +461,8 @@ TEST(RecordingToggles, AWriteFailureShowsItsMessageOnceAndSwitchesThatRecordingO
         if (c.pszExtension) {
             EXPECT_EQ(r.dir.Files(c.pszExtension), files);
             const std::string after = ReadFile(files[0]);
-            EXPECT_TRUE(after == before) << before.size() << " bytes before, " << after.size()
-                                         << " after";
+            EXPECT_TRUE(after == before)
+                << before.size() << " bytes before, " << after.size() << " after";
             if (c.nFlag == REC_WAVE) {
                 ExpectValidWave(after);
                 EXPECT_EQ(after.size(), 44u + 3 * BLOCK_BYTES);
