@@ -67,7 +67,14 @@ const char* const* DisplayExportNames() {
 std::vector<std::string> PluginFolders() {
     std::vector<std::string> folders;
     const std::string strOwn = ExecutableDirectory();
-    if (!strOwn.empty()) folders.push_back(strOwn);
+    if (!strOwn.empty()) {
+        folders.push_back(strOwn);
+        // An installation moved as a whole (bin/ and lib/kalvo/ side by side)
+        // still finds its plug-ins.
+        const std::string strParent = strOwn.substr(0, strOwn.rfind('/'));
+        const std::string strRelative = strParent + "/" + KALVO_PLUGIN_INSTALL_SUBDIR;
+        if (strRelative != KALVO_PLUGIN_INSTALL_DIR) folders.push_back(strRelative);
+    }
     folders.push_back(KALVO_PLUGIN_INSTALL_DIR);
     return folders;
 }

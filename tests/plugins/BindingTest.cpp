@@ -92,15 +92,17 @@ TEST(PluginNames, MessagesMatchTheStringTable) {
 }
 #endif
 
-TEST(PluginFolders, OwnFolderFirstThenTheInstallation) {
+TEST(PluginFolders, OwnFolderFirstThenBesideItThenTheInstallation) {
     const std::vector<std::string> folders = PluginFolders();
-    ASSERT_EQ(folders.size(), 2u);
+    ASSERT_EQ(folders.size(), 3u);
     char buffer[4096];
     const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     ASSERT_GT(n, 0);
     const std::string strExe(buffer, static_cast<size_t>(n));
-    EXPECT_EQ(folders[0], strExe.substr(0, strExe.rfind('/')));
-    EXPECT_NE(folders[1].find("/lib/kalvo"), std::string::npos);
+    const std::string strOwn = strExe.substr(0, strExe.rfind('/'));
+    EXPECT_EQ(folders[0], strOwn);
+    EXPECT_EQ(folders[1], strOwn.substr(0, strOwn.rfind('/')) + "/lib/kalvo");
+    EXPECT_EQ(folders[2], KALVO_PLUGIN_INSTALL_DIR_FOR_TEST);
 }
 
 // Every way loading can end, for each plug-in: what the program is told.
