@@ -270,9 +270,10 @@ bool CControlPanel::StartSessionLog() {
 
 bool CControlPanel::StopSessionLog(bool bForce) {
     std::lock_guard<std::mutex> lock(m_recorderMutex);
-    if (m_pSessionLog && !m_pSessionLog->Close() && !bForce) return false;
+    const bool bStopped = !m_pSessionLog || m_pSessionLog->Close();
+    if (!bStopped && !bForce) return false;
     m_pSessionLog.reset();
-    return true;
+    return bStopped;
 }
 
 bool CControlPanel::StartWaveRecorder() {
@@ -287,10 +288,11 @@ bool CControlPanel::StartWaveRecorder() {
 
 bool CControlPanel::StopWaveRecorder(bool bForce) {
     std::lock_guard<std::mutex> lock(m_recorderMutex);
-    if (m_pWaveRecorder && !m_pWaveRecorder->Close() && !bForce) return false;
+    const bool bStopped = !m_pWaveRecorder || m_pWaveRecorder->Close();
+    if (!bStopped && !bForce) return false;
     if (m_pEngine) m_pEngine->SetWaveSink(nullptr);
     m_pWaveRecorder.reset();
-    return true;
+    return bStopped;
 }
 
 bool CControlPanel::StartMidiRecorder() {
@@ -305,9 +307,10 @@ bool CControlPanel::StartMidiRecorder() {
 
 bool CControlPanel::StopMidiRecorder(bool bForce) {
     std::lock_guard<std::mutex> lock(m_recorderMutex);
-    if (m_pMidiRecorder && !m_pMidiRecorder->Stop() && !bForce) return false;
+    const bool bStopped = !m_pMidiRecorder || m_pMidiRecorder->Stop();
+    if (!bStopped && !bForce) return false;
     m_pMidiRecorder.reset();
-    return true;
+    return bStopped;
 }
 
 bool CControlPanel::AddLogEntry(const std::string& entry, uint64_t& nSerial) {

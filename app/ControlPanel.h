@@ -88,7 +88,8 @@ private:
     void ToggleRecording(const RecordToggle& toggle, bool bAfterFailure = false);
     // The one place per recording where its writer is made and started, and
     // where it is stopped and deleted. False: the designed failure message
-    // follows. bForce deletes the writer even when its stop failed.
+    // follows. bForce deletes the writer even when its stop failed (and
+    // still returns how the stop went).
     bool StartSessionLog();
     bool StopSessionLog(bool bForce);
     bool StartWaveRecorder();

@@ -546,6 +546,30 @@ TEST(RecordingToggles, AFailedStopKeepsTheRecordingOnAndTheNextPressTriesAgain) 
               2);
 }
 
+TEST(RecordingToggles, AfterARefusedEventAFailedStopStillEndsTheMidiRecording) {
+    CMessageRecorder messages;
+    CRecordingWindow r;
+    FakeMidiPlugin::Install(r.w.app);
+    ASSERT_TRUE(r.Open());
+    r.Click(IDC_MIDI);
+    ASSERT_TRUE(r.Feed(440.0));
+    FakeMidiPlugin::nEventResult = -1;
+    FakeMidiPlugin::nStopResult = -1;
+    ASSERT_TRUE(r.Feed(523.2511));
+    // Kept on, every block would fail again: the recording ends, and the
+    // user learns that its file was not written.
+    const auto boxes = messages.Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, QString::fromUtf8(LoadResString(168)));
+    EXPECT_EQ(boxes[1].text, QString::fromUtf8(LoadResString(167)));
+    EXPECT_EQ(r.Flags(), 0);
+    EXPECT_EQ(r.MenuText(IDC_MIDI), "Record to MIDI File");
+    EXPECT_FALSE(r.IndicatorOn());
+    ASSERT_TRUE(r.Feed(659.2551));
+    EXPECT_EQ(messages.Boxes().size(), 2u);
+    EXPECT_EQ(FakeMidiPlugin::Stops().size(), 1u);
+}
+
 TEST(RecordingToggles, ClosingIsRefusedWhileARecordingIsOnAndTheFilesEndWhole) {
     CMessageRecorder messages;
     CRecordingWindow r;
