@@ -92,12 +92,13 @@ void MessageBeep(unsigned nType) {
 }
 
 int ShowMessageText(const QString& text, unsigned nIcon) {
+    // Every message also goes to standard error, so that it reaches a
+    // terminal or the session's journal (and a batch run without a window
+    // system still tells the user).
+    std::fprintf(stderr, "Kalvo: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app) {
-        // No window system (a batch run): the text still reaches the user.
-        std::fprintf(stderr, "Kalvo: %s\n", text.toLocal8Bit().constData());
-        return IDOK;
-    }
+    if (!app) return IDOK;
     if (QThread::currentThread() == app->thread()) {
         ShowOnGuiThread(text, nIcon);
         return IDOK;
