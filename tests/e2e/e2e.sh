@@ -16,6 +16,8 @@ for tool in xvfb-run xdotool xwd paplay python3; do
 done
 [ -n "${KALVO_PULSE_SINK:-}" ] || { echo "e2e: run me under scripts/pulse-test-server.sh" >&2; exit 1; }
 
+# The test suite runs Qt offscreen; this test needs the real X display.
+export QT_QPA_PLATFORM=xcb
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/kalvo-e2e.XXXXXX")
 echo "e2e: working in $WORK"
 python3 "$HERE/e2e_check.py" melody "$WORK/melody.wav"
@@ -28,7 +30,7 @@ cd "$WORK"
 "$KALVO" --source "$KALVO_PULSE_SINK.monitor" >kalvo.out 2>kalvo.err &
 KPID=$!
 WID=$(timeout 20 xdotool search --sync --name "^Kalvo - version" | head -1)
-[ -n "$WID" ] || { echo "e2e: no window"; exit 1; }
+[ -n "$WID" ] || { echo "e2e: no window"; cat kalvo.err; kill $KPID 2>/dev/null; exit 1; }
 # Without a window manager the window has no frame: its height is the menu
 # bar plus the 330-pixel client area.
 eval "$(xdotool getwindowgeometry --shell "$WID")"
