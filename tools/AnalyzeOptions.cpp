@@ -158,6 +158,14 @@ const std::vector<OptionSpec>& Options() {
              o.strLiveInput = v;
              return true;
          }},
+        {"demo", ValueKind::None, nullptr,
+         "capture from a built-in phrase of plucked notes, some slightly out of\n"
+         "                      tune, played in real time over and over (implies --live)",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bLive = true;
+             o.bDemo = true;
+             return true;
+         }},
         {"seconds", ValueKind::Required, "N", "stop capturing after N seconds",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              double x = 0;
@@ -252,6 +260,10 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
         strError = "capturing takes no audio file; use --input " + Quoted(inputs[0]);
         return false;
     }
+    if (options.bDemo && (!options.strSource.empty() || !options.strLiveInput.empty())) {
+        strError = "--demo plays its own phrase: it takes no source and no --input";
+        return false;
+    }
     if (options.bLive) return true;
     if (inputs.empty()) {
         strError = "no audio file given (see --help)";
@@ -269,7 +281,8 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
 std::string AnalyzeUsage() {
     std::string text =
         "Usage: kalvo-analyze [OPTION]... FILE\n"
-        "  or:  kalvo-analyze [OPTION]... --live [SOURCE] | --input FILE | --list-sources\n"
+        "  or:  kalvo-analyze [OPTION]... --live [SOURCE] | --input FILE | --demo\n"
+        "  or:  kalvo-analyze --list-sources\n"
         "Analyse an audio file (any format libsndfile reads, any rate and channel count) as\n"
         "the tuner analyses its capture device: converted to 16000 Hz 16-bit stereo, cut into\n"
         "blocks of 1333 frames (a last partial block is padded with silence), one reading per\n"
@@ -303,6 +316,6 @@ std::string AnalyzeUsage() {
         "\n"
         "Exit status: 0 when the file was analysed, 1 when the output could not be written,\n"
         "2 for a bad option or value or a file that cannot be read as audio, 3 when capturing\n"
-        "(--live, --input, --list-sources) cannot start or the sound server goes away.\n";
+        "(--live, --input, --demo, --list-sources) cannot start or the sound server goes away.\n";
     return text;
 }

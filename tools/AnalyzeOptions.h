@@ -32,6 +32,7 @@ struct CAnalyzeOptions {
     bool bLive = false;
     std::string strSource;     // empty: the server's default source
     std::string strLiveInput;  // a file played as if it were a sound card
+    bool bDemo = false;        // --demo: the built-in phrase, over and over
     bool bListSources = false;
     double dSeconds = 0.0;  // 0: until Ctrl-C (or the end of --input)
 };

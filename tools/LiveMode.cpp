@@ -16,6 +16,7 @@
 #include "capture/CaptureDevices.h"
 #include "capture/CaptureEngine.h"
 #include "capture/CaptureMessages.h"
+#include "platform/sound/DemoPhrase.h"
 #include "platform/sound/PulseCapture.h"
 #include "platform/sound/WaveFileCapture.h"
 #include "platform/system/Clock.h"
@@ -136,7 +137,11 @@ int ListCaptureSources(std::FILE* pOut, std::FILE* pErr) {
 int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr) {
     std::unique_ptr<ICaptureSystem> pSystem;
     CWaveFileCaptureSystem* pFileSystem = nullptr;
-    if (!options.strLiveInput.empty()) {
+    if (options.bDemo) {
+        // Loops, so like a sound card it runs until Ctrl-C or --seconds.
+        pSystem = std::make_unique<CWaveFileCaptureSystem>(DEMO_DEVICE_NAME, SynthesiseDemoPhrase(),
+                                                           true);
+    } else if (!options.strLiveInput.empty()) {
         auto p = std::make_unique<CWaveFileCaptureSystem>(options.strLiveInput);
         pFileSystem = p.get();
         pSystem = std::move(p);

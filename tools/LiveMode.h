@@ -12,10 +12,11 @@ constexpr int EXIT_ANALYZE_CAPTURE_FAILED = 3;
 // offers come first. Returns an exit status.
 int ListCaptureSources(std::FILE* pOut, std::FILE* pErr);
 
-// --live [SOURCE] / --input FILE: captures through the tuner's capture engine
-// from the server's default source, the named source or the file played in
-// real time, and prints the session log lines as the readings change (every
-// block with --all, a table with --tsv). Stops after --seconds, at the end of
-// the file (--input without --seconds) or on Ctrl-C. A failure to capture
-// prints the tuner's messages on pErr and returns EXIT_ANALYZE_CAPTURE_FAILED.
+// --live [SOURCE] / --input FILE / --demo: captures through the tuner's
+// capture engine from the server's default source, the named source, the file
+// played in real time or the built-in phrase, and prints the session log lines
+// as the readings change (every block with --all, a table with --tsv). Stops
+// after --seconds, at the end of the file (--input without --seconds) or on
+// Ctrl-C. A failure to capture prints the tuner's messages on pErr and returns
+// EXIT_ANALYZE_CAPTURE_FAILED.
 int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr);

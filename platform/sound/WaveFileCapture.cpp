@@ -95,7 +95,8 @@ private:
                 // writes over data in one go.
                 uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(
                     nDue - nWritten, m_ring.GetSize() / 4 / FRAME_BYTES * FRAME_BYTES));
-                const uint64_t nPlayed = m_pState->nBytesPlayed.load(std::memory_order_relaxed);
+                uint64_t nPlayed = m_pState->nBytesPlayed.load(std::memory_order_relaxed);
+                if (m_pState->bLoop && nFileBytes > 0 && nPlayed >= nFileBytes) nPlayed = 0;
                 if (nPlayed < nFileBytes) {
                     n = static_cast<uint32_t>(std::min<uint64_t>(n, nFileBytes - nPlayed));
                     m_ring.Write(pFile + nPlayed, n);
@@ -143,6 +144,10 @@ private:
 CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strPath)
     : m_strPath(std::move(strPath)) {}
 
+CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strName, std::vector<int16_t> samples,
+                                               bool bLoop)
+    : m_strPath(std::move(strName)), m_bInMemory(true), m_bLoop(bLoop), m_samples(std::move(samples)) {}
+
 HRESULT CWaveFileCaptureSystem::CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) {
     if (!pCallback(nullptr, "Primary Sound Capture Driver", "file", pContext)) return DS_OK;
     pCallback(&m_strPath, m_strPath.c_str(), "file", pContext);
@@ -152,8 +157,12 @@ HRESULT CWaveFileCaptureSystem::CaptureEnumerate(CaptureEnumCallback pCallback, 
 HRESULT CWaveFileCaptureSystem::CaptureCreate(const std::string& /*strId*/,
                                               std::unique_ptr<ICapture>& pCapture) {
     auto pState = std::make_shared<WaveFileState>();
+    pState->bLoop = m_bLoop;
     std::string strError;
-    if (!ReadAudioFile16kStereo(m_strPath, pState->samples, strError)) {
+    // Each capture plays from the start, as a file read anew would.
+    if (m_bInMemory) {
+        pState->samples = m_samples;
+    } else if (!ReadAudioFile16kStereo(m_strPath, pState->samples, strError)) {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_strLastError = strError.empty() ? "Cannot read " + m_strPath : strError;
         return DSERR_INVALIDPARAM;

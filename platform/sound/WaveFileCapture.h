@@ -14,6 +14,9 @@
 struct WaveFileState {
     std::vector<int16_t> samples;           // the whole file, 16 kHz interleaved stereo
     std::atomic<uint64_t> nBytesPlayed{0};  // of the file, not counting the silence after it
+    // Played again from the start at its end instead of silence (the demo
+    // phrase); nBytesPlayed then counts the current pass.
+    bool bLoop = false;
     uint64_t GetFileBytes() const { return samples.size() * sizeof(int16_t); }
     bool IsPlayedOut() const {
         return nBytesPlayed.load(std::memory_order_relaxed) >= GetFileBytes();
@@ -25,6 +28,9 @@ struct WaveFileState {
 class CWaveFileCaptureSystem : public ICaptureSystem {
 public:
     explicit CWaveFileCaptureSystem(std::string strPath);
+    // Plays samples already in memory (16 kHz interleaved stereo) instead of
+    // a file, listed under strName; bLoop repeats them instead of silence.
+    CWaveFileCaptureSystem(std::string strName, std::vector<int16_t> samples, bool bLoop);
 
     HRESULT CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) override;
     // The file is read here; a file that cannot be read fails with
@@ -36,7 +42,10 @@ public:
     std::shared_ptr<const WaveFileState> GetState() const;
 
 private:
-    std::string m_strPath;
+    std::string m_strPath;  // or the name of the samples in memory
+    bool m_bInMemory = false;
+    bool m_bLoop = false;
+    std::vector<int16_t> m_samples;
     mutable std::mutex m_mutex;
     std::string m_strLastError;
     std::shared_ptr<WaveFileState> m_pState;
