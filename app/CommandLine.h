@@ -13,7 +13,7 @@ struct CommandLine {
     std::string strError;  // for Error
 };
 
-// kalvo [--input FILE] [--source NAME] [--help] [--version]. Arguments that
+// kalvo [--input FILE] [--source NAME] [--demo] [--help] [--version]. Arguments that
 // Qt itself takes (-platform ...) are gone before this is called.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 const char* UsageText();

@@ -7,6 +7,7 @@
 #include "app/AppIds.h"
 #include "app/StartUpChecks.h"
 #include "app/TunerDlg.h"
+#include "platform/sound/DemoPhrase.h"
 #include "platform/sound/PulseCapture.h"
 #include "platform/sound/WaveFileCapture.h"
 #include "platform/system/ProgramVersion.h"
@@ -114,7 +115,10 @@ void CTunerApp::LoadIcons() {
 
 int CTunerApp::RunMainWindow() {
     std::unique_ptr<ICaptureSystem> pSystem;
-    if (!m_options.strInput.empty())
+    if (m_options.bDemo)
+        pSystem = std::make_unique<CWaveFileCaptureSystem>(DEMO_DEVICE_NAME, SynthesiseDemoPhrase(),
+                                                           true);
+    else if (!m_options.strInput.empty())
         pSystem = std::make_unique<CWaveFileCaptureSystem>(m_options.strInput);
     else
         pSystem = std::make_unique<CPulseCaptureSystem>();

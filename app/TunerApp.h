@@ -10,10 +10,12 @@ class IStartUpPlatform;
 class ICaptureSystem;
 
 // How the program was started: the WAVE file to play instead of the sound
-// server, or the PulseAudio source to open without asking.
+// server, the built-in demo phrase, or the PulseAudio source to open without
+// asking.
 struct CAppOptions {
     std::string strInput;
     std::string strSource;
+    bool bDemo = false;
 };
 
 // The application object: start-up checks, the plug-ins, the single

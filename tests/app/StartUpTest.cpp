@@ -192,4 +192,18 @@ TEST(CommandLine, InputSourceHelpVersion) {
               CommandLineAction::Error);
 }
 
+TEST(CommandLine, DemoStandsAlone) {
+    EXPECT_FALSE(ParseCommandLine({}).options.bDemo);
+    CommandLine cl = ParseCommandLine({"--demo"});
+    EXPECT_EQ(cl.action, CommandLineAction::Run);
+    EXPECT_TRUE(cl.options.bDemo);
+    EXPECT_TRUE(cl.options.strInput.empty());
+    cl = ParseCommandLine({"--demo", "--input", "a.wav"});
+    EXPECT_EQ(cl.action, CommandLineAction::Error);
+    EXPECT_NE(cl.strError.find("--demo"), std::string::npos) << cl.strError;
+    EXPECT_EQ(ParseCommandLine({"--source=x", "--demo"}).action, CommandLineAction::Error);
+    EXPECT_EQ(ParseCommandLine({"--demo", "--version"}).action, CommandLineAction::Version);
+    EXPECT_NE(std::string(UsageText()).find("--demo"), std::string::npos);
+}
+
 }  // namespace
