@@ -113,15 +113,16 @@ void CTunerApp::LoadIcons() {
     m_hIconSnapshot = LoadIconResource(IDI_SNAPSHOT);
 }
 
+std::unique_ptr<ICaptureSystem> CTunerApp::CreateCaptureSystem(const CAppOptions& options) {
+    if (options.bDemo)
+        return std::make_unique<CWaveFileCaptureSystem>(DEMO_DEVICE_NAME, SynthesiseDemoPhrase(),
+                                                        true);
+    if (!options.strInput.empty()) return std::make_unique<CWaveFileCaptureSystem>(options.strInput);
+    return std::make_unique<CPulseCaptureSystem>();
+}
+
 int CTunerApp::RunMainWindow() {
-    std::unique_ptr<ICaptureSystem> pSystem;
-    if (m_options.bDemo)
-        pSystem = std::make_unique<CWaveFileCaptureSystem>(DEMO_DEVICE_NAME, SynthesiseDemoPhrase(),
-                                                           true);
-    else if (!m_options.strInput.empty())
-        pSystem = std::make_unique<CWaveFileCaptureSystem>(m_options.strInput);
-    else
-        pSystem = std::make_unique<CPulseCaptureSystem>();
+    std::unique_ptr<ICaptureSystem> pSystem = CreateCaptureSystem(m_options);
     CTunerDlg dlg(this, *pSystem);
     if (!m_options.strSource.empty()) dlg.SetCaptureSource(m_options.strSource);
     return dlg.Run();

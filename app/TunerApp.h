@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <memory>
 #include <string>
 
 #include "plugins/PluginBinding.h"
@@ -35,6 +36,9 @@ public:
 
     // The caption of the main window for a version text ("Kalvo" without one).
     static std::string MainWindowCaption(const std::string& strVersion);
+    // The capture device the options ask for: the demo phrase, the file, or
+    // the sound server.
+    static std::unique_ptr<ICaptureSystem> CreateCaptureSystem(const CAppOptions& options);
 
     const CAppOptions& GetOptions() const { return m_options; }
 

@@ -5,6 +5,9 @@
 
 #include "app/CommandLine.h"
 #include "app/TunerApp.h"
+#include "capture/CaptureDevices.h"
+#include "platform/sound/DemoPhrase.h"
+#include "platform/sound/WaveFileCapture.h"
 #include "platform/system/ProgramVersion.h"
 #include "tests/app/AppTestSupport.h"
 
@@ -204,6 +207,33 @@ TEST(CommandLine, DemoStandsAlone) {
     EXPECT_EQ(ParseCommandLine({"--source=x", "--demo"}).action, CommandLineAction::Error);
     EXPECT_EQ(ParseCommandLine({"--demo", "--version"}).action, CommandLineAction::Version);
     EXPECT_NE(std::string(UsageText()).find("--demo"), std::string::npos);
+}
+
+// --demo opens the WAVE-file device on the synthesised phrase, looping.
+TEST(CommandLine, DemoCapturesTheBuiltInPhrase) {
+    CAppOptions options;
+    options.bDemo = true;
+    std::unique_ptr<ICaptureSystem> pSystem = CTunerApp::CreateCaptureSystem(options);
+    auto* pFile = dynamic_cast<CWaveFileCaptureSystem*>(pSystem.get());
+    ASSERT_NE(pFile, nullptr);
+    CCaptureDeviceList list;
+    ASSERT_EQ(EnumerateCaptureDevices(*pSystem, list), DS_OK);
+    ASSERT_EQ(list.m_nCaptureDevices, 1);
+    EXPECT_EQ(list.m_astrCaptureDeviceNames[0], DEMO_DEVICE_NAME);
+    std::unique_ptr<ICapture> pCapture;
+    ASSERT_EQ(pSystem->CaptureCreate(list.m_astrCaptureDeviceIds[0], pCapture), DS_OK);
+    ASSERT_NE(pFile->GetState(), nullptr);
+    EXPECT_EQ(pFile->GetState()->samples, SynthesiseDemoPhrase());
+    EXPECT_TRUE(pFile->GetState()->bLoop);
+
+    options.bDemo = false;
+    options.strInput = "a.wav";
+    pSystem = CTunerApp::CreateCaptureSystem(options);
+    pFile = dynamic_cast<CWaveFileCaptureSystem*>(pSystem.get());
+    ASSERT_NE(pFile, nullptr);
+    list = CCaptureDeviceList();
+    ASSERT_EQ(EnumerateCaptureDevices(*pSystem, list), DS_OK);
+    EXPECT_EQ(list.m_astrCaptureDeviceNames[0], "a.wav");
 }
 
 }  // namespace
