@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
@@ -21,6 +24,7 @@
 #include "platform/system/ProgramVersion.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
+#include "recording/LogToMidi.h"
 #include "resources/AppResources.h"
 #include "resources/Resource.h"
 #include "views/CentMeter.h"
@@ -412,6 +416,76 @@ void CTunerDlg::OnColorCommand(unsigned nId) {
     }
 }
 
+namespace {
+// The conversion's windows and the capture, for ConvertLogToMidi.
+class CTunerLogToMidiHost : public CLogToMidiHost {
+public:
+    CTunerLogToMidiHost(CCaptureEngine* pEngine, QWidget* pClient,
+                        std::function<bool(std::string&)> fnChoose)
+        : m_pEngine(pEngine), m_pClient(pClient), m_fnChoose(std::move(fnChoose)) {}
+    ~CTunerLogToMidiHost() override { HideNotice(); }
+
+    bool StopCapture() override { return m_pEngine && SUCCEEDED(m_pEngine->Stop()); }
+    bool ChooseLogFile(std::string& strPath) override { return m_fnChoose(strPath); }
+    bool StartCapture() override { return m_pEngine && SUCCEEDED(m_pEngine->Start()); }
+    void ShowNotice() override {
+        auto* pNotice = new QLabel(QString::fromUtf8(LOG_TO_MIDI_NOTICE), m_pClient);
+        pNotice->setObjectName(QStringLiteral("ConvertToMidiNotice"));
+        pNotice->setAlignment(Qt::AlignCenter);
+        pNotice->setFrameStyle(QFrame::Box | QFrame::Plain);
+        pNotice->setLineWidth(1);
+        pNotice->setAutoFillBackground(true);
+        pNotice->setGeometry((m_pClient->width() - LOG_TO_MIDI_NOTICE_WIDTH) / 2,
+                             (m_pClient->height() - LOG_TO_MIDI_NOTICE_HEIGHT) / 2,
+                             LOG_TO_MIDI_NOTICE_WIDTH, LOG_TO_MIDI_NOTICE_HEIGHT);
+        pNotice->show();
+        pNotice->raise();
+        // The plug-in blocks this thread: paint now, or the notice would
+        // only appear after it has gone.
+        m_pClient->window()->repaint();
+        m_pNotice = pNotice;
+    }
+    void HideNotice() override {
+        delete m_pNotice;
+        m_pNotice = nullptr;
+    }
+
+private:
+    CCaptureEngine* m_pEngine;
+    QWidget* m_pClient;
+    std::function<bool(std::string&)> m_fnChoose;
+    QLabel* m_pNotice = nullptr;
+};
+}  // namespace
+
+bool CTunerDlg::ChooseLogFile(std::string& strPath) {
+    if (m_fnChooseLogFile) return m_fnChooseLogFile(strPath);
+    // Any name may be chosen; the conversion checks only that it can be read.
+    QFileDialog dlg(this);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setDirectory(QDir::currentPath());
+    dlg.setNameFilter(QString::fromUtf8(LOG_TO_MIDI_INITIAL_NAME));
+    dlg.setDefaultSuffix(QString::fromUtf8(LOG_TO_MIDI_DEFAULT_EXTENSION));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    strPath = dlg.selectedFiles().first().toStdString();
+    return true;
+}
+
+void CTunerDlg::OnConvertToMidi() {
+    if (!m_pApp || m_pApp->m_bMidiUnavailable || !m_pApp->m_midiPlugin.m_pfnLogToMidi) {
+        ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
+        return;
+    }
+    CTunerLogToMidiHost host(m_pEngine.get(), m_pClient,
+                             [this](std::string& strPath) { return ChooseLogFile(strPath); });
+    const LogToMidiOutcome outcome = ConvertLogToMidi(m_pApp->m_midiPlugin, host);
+    if (outcome.bPluginMissing) ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
+    for (unsigned nMessage : outcome.messages)
+        ShowMessage(nMessage, nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP
+                                                                          : MB_ICONEXCLAMATION);
+}
+
 void CTunerDlg::OnCommand(unsigned nId) {
     if (m_bClosing) return;
     switch (nId) {
@@ -431,10 +505,7 @@ void CTunerDlg::OnCommand(unsigned nId) {
             OnCancel();
             break;
         case ID_CONVERT_TO_MIDI:
-            // The conversion needs the MIDI plug-in; without it, it only says
-            // so. (The conversion itself comes with the recording work.)
-            if (!m_pApp || m_pApp->m_bMidiUnavailable)
-                ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
+            OnConvertToMidi();
             break;
         case ID_SETTINGS_MIDI:
             if (m_dlgMidi.exec() != QDialog::Accepted) break;

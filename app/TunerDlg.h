@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -94,6 +95,10 @@ public:
     CSpectrumSettingsDlg m_dlgSpectrum{this};
     CMidiSettingsDlg m_dlgMidi{this};
     QMenu* m_pMenu = nullptr;
+    // File -> Convert Text File to MIDI asks this for the log to convert
+    // (false: cancelled); unset, it shows the file-open dialog. Tests answer
+    // in its place.
+    std::function<bool(std::string& strPath)> m_fnChooseLogFile;
 
     QWidget* GetClient() const { return m_pClient; }
     QMenuBar* GetMenuBar() const { return m_pMenuBar; }
@@ -128,6 +133,8 @@ private:
     void ApplyBackground();
     void ApplySizeLimits();
     void OnColorCommand(unsigned nId);
+    void OnConvertToMidi();
+    bool ChooseLogFile(std::string& strPath);
     void SetRefreshRate(int nRate);
 
     ICaptureSystem& m_system;

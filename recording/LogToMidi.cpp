@@ -21,6 +21,10 @@ LogToMidiOutcome ConvertLogToMidi(CMidiPlugin& app, CLogToMidiHost& host) {
         outcome.bCancelled = true;
     } else if (FILE* pFile = std::fopen(outcome.strPath.c_str(), "rb"); !pFile) {
         outcome.messages.push_back(IDS_LOG_TO_MIDI_CANNOT_OPEN);
+    } else if (std::fgetc(pFile), std::ferror(pFile)) {
+        // Opening succeeds for a folder here; only reading it fails.
+        std::fclose(pFile);
+        outcome.messages.push_back(IDS_LOG_TO_MIDI_CANNOT_OPEN);
     } else {
         std::fclose(pFile);
         host.ShowNotice();
