@@ -54,6 +54,16 @@ std::string WindowNameList() {
     return list;
 }
 
+bool SetOutputFile(std::string& strTarget, const char* pszOption, const std::string& strValue,
+                   std::string& strError) {
+    if (strValue.empty()) {
+        strError = std::string(pszOption) + " needs a file name";
+        return false;
+    }
+    strTarget = strValue;
+    return true;
+}
+
 const std::vector<OptionSpec>& Options() {
     static const std::vector<OptionSpec> table = {
         {"all", ValueKind::None, nullptr,
@@ -176,6 +186,28 @@ const std::vector<OptionSpec>& Options() {
              err = "--seconds: " + Quoted(v) + " is not a number of seconds above 0";
              return false;
          }},
+        {"log", ValueKind::Required, "OUT",
+         "write the session log of FILE to OUT, as the tuner records it\n"
+         "                      (nothing is printed then)",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             return SetOutputFile(o.strLogFile, "--log", v, err);
+         }},
+        {"wav", ValueKind::Required, "OUT",
+         "write FILE as the tuner's WAVE recording (16000 Hz, 16-bit stereo) to OUT",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             return SetOutputFile(o.strWaveFile, "--wav", v, err);
+         }},
+        {"midi", ValueKind::Required, "OUT",
+         "write the tuner's MIDI recording of FILE to OUT (needs the kvmidi plug-in)",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             return SetOutputFile(o.strMidiFile, "--midi", v, err);
+         }},
+        {"log-to-midi", ValueKind::Required, "LOG",
+         "convert a session log to a MIDI file next to it, named as the log\n"
+         "                      with .mid (needs the kvmidi plug-in); no audio file",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             return SetOutputFile(o.strLogToMidi, "--log-to-midi", v, err);
+         }},
         {"list-sources", ValueKind::None, nullptr,
          "list the sound server's capture sources and exit",
          [](CAnalyzeOptions& o, const std::string&, std::string&) {
@@ -264,7 +296,18 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
         strError = "--demo plays its own phrase: it takes no source and no --input";
         return false;
     }
+    if (options.bLive && (options.HasRecordings() || !options.strLogToMidi.empty())) {
+        strError = "--log, --wav, --midi and --log-to-midi work on files, not while capturing";
+        return false;
+    }
     if (options.bLive) return true;
+    if (!options.strLogToMidi.empty()) {
+        if (!inputs.empty() || options.HasRecordings()) {
+            strError = "--log-to-midi converts a log on its own: no audio file, --log, --wav or --midi";
+            return false;
+        }
+        return true;
+    }
     if (inputs.empty()) {
         strError = "no audio file given (see --help)";
         return false;
@@ -283,6 +326,7 @@ std::string AnalyzeUsage() {
         "Usage: kalvo-analyze [OPTION]... FILE\n"
         "  or:  kalvo-analyze [OPTION]... --live [SOURCE] | --input FILE | --demo\n"
         "  or:  kalvo-analyze --list-sources\n"
+        "  or:  kalvo-analyze --log-to-midi LOG\n"
         "Analyse an audio file (any format libsndfile reads, any rate and channel count) as\n"
         "the tuner analyses its capture device: converted to 16000 Hz 16-bit stereo, cut into\n"
         "blocks of 1333 frames (a last partial block is padded with silence), one reading per\n"
@@ -315,7 +359,8 @@ std::string AnalyzeUsage() {
     text +=
         "\n"
         "Exit status: 0 when the file was analysed, 1 when the output could not be written,\n"
-        "2 for a bad option or value or a file that cannot be read as audio, 3 when capturing\n"
+        "2 for a bad option or value, a file that cannot be read as audio (or as a session\n"
+        "log for --log-to-midi) or a missing MIDI plug-in, 3 when capturing\n"
         "(--live, --input, --demo, --list-sources) cannot start or the sound server goes away.\n";
     return text;
 }

@@ -35,6 +35,15 @@ struct CAnalyzeOptions {
     bool bDemo = false;        // --demo: the built-in phrase, over and over
     bool bListSources = false;
     double dSeconds = 0.0;  // 0: until Ctrl-C (or the end of --input)
+    // Recordings of the audio file (tools/FileRecordings.h): --log FILE,
+    // --wav FILE, --midi FILE; and --log-to-midi LOG.
+    std::string strLogFile;
+    std::string strWaveFile;
+    std::string strMidiFile;
+    std::string strLogToMidi;
+    bool HasRecordings() const {
+        return !strLogFile.empty() || !strWaveFile.empty() || !strMidiFile.empty();
+    }
 };
 
 // Parses argv[1 ...]. Options may be written "--name VALUE" or "--name=VALUE".

@@ -7,6 +7,7 @@
 #include "platform/system/ProgramVersion.h"
 #include "tools/AnalyzeOptions.h"
 #include "tools/FileAnalysis.h"
+#include "tools/FileRecordings.h"
 #include "tools/LiveMode.h"
 
 namespace {
@@ -31,7 +32,10 @@ int main(int argc, char** argv) {
     }
     if (options.bListSources) return ListCaptureSources(stdout, stderr);
     if (options.bLive) return RunLiveMode(options, stdout, stderr);
-    const int status = AnalyseAudioFile(options, stdout, error);
+    const int status = !options.strLogToMidi.empty()
+                           ? ConvertLogFileToMidi(options.strLogToMidi, error)
+                       : options.HasRecordings() ? RecordAudioFile(options, error)
+                                                 : AnalyseAudioFile(options, stdout, error);
     if (status != EXIT_ANALYZE_OK) return Fail(status, error);
     return EXIT_ANALYZE_OK;
 }
