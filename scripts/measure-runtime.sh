@@ -35,7 +35,13 @@ for prog in "$KALVO" "$ANALYZE"; do
 done
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/kalvo-measure.XXXXXX")
-cleanup() { [ "${KALVO_MEASURE_KEEP:-0}" = 1 ] && echo "measure-runtime: kept $WORK" >&2 || rm -rf "$WORK"; }
+cleanup() {
+    if [ "${KALVO_MEASURE_KEEP:-0}" = 1 ]; then
+        echo "measure-runtime: kept $WORK" >&2
+    else
+        rm -rf "$WORK"
+    fi
+}
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
