@@ -27,7 +27,7 @@ struct CAnalyzeOptions {
     int nPitchMethod = PITCH_METHOD_DOMINANT;
     bool bHelp = false;
     bool bVersion = false;
-    // Capturing (tools/LiveMode.h): --live [SOURCE], --input FILE,
+    // Capturing (tools/LiveMode.h): --live [SOURCE], --input FILE, --demo,
     // --list-sources, --seconds N.
     bool bLive = false;
     std::string strSource;     // empty: the server's default source
