@@ -4,7 +4,10 @@
 // capture stopped around it and running again afterwards.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <atomic>
 #include <cstdlib>
@@ -150,6 +153,44 @@ TEST(ConvertToMidi, ALogBecomesAMidiFileNextToItAndTheCaptureRunsAgain) {
     // The notes follow the log's times: each later than the one before.
     for (size_t i = 1; i < smf.notes.size(); ++i)
         EXPECT_GT(smf.notes[i].nOn, smf.notes[i - 1].nOn);
+}
+
+TEST(ConvertToMidi, TheFileDialogOpensOnLogsInTheWorkingDirectory) {
+    CMessageRecorder messages;
+    CConvertWindow c;
+    ASSERT_TRUE(c.Open());
+    c.w.dlg->m_fnChooseLogFile = nullptr;  // the real dialog
+    // A dialog the timer does not find would wait for a user.
+    CWatchdog watchdog("the file dialog", std::chrono::seconds(60));
+    const std::string strLog = WriteScaleLog(c.folder);
+    const fs::path old = fs::current_path();
+    fs::current_path(c.folder);
+    QString dir, suffix;
+    QStringList filters;
+    bool bFound = false;
+    // Looks at the dialog once it runs, then picks the log in it.
+    QTimer::singleShot(0, [&] {
+        auto* pDlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!pDlg) return;
+        bFound = true;
+        dir = pDlg->directory().absolutePath();
+        filters = pDlg->nameFilters();
+        suffix = pDlg->defaultSuffix();
+        pDlg->selectFile(QString::fromStdString(strLog));
+        static_cast<QDialog*>(pDlg)->accept();  // QFileDialog's own accept
+    });
+    Convert(c.w);
+    fs::current_path(old);
+
+    ASSERT_TRUE(bFound);
+    EXPECT_EQ(fs::path(dir.toStdString()), fs::canonical(c.folder));
+    EXPECT_EQ(filters, QStringList{"*.log"});
+    EXPECT_EQ(suffix, "log");
+    EXPECT_TRUE(messages.Boxes().empty());
+    SmfFile smf;
+    std::string strError;
+    EXPECT_TRUE(ReadSmfFile(MidiNextTo(strLog), smf, strError)) << strError;
+    EXPECT_TRUE(Capturing(c.w));
 }
 
 TEST(ConvertToMidi, AFileThatCannotBeReadGives163AndTheCaptureResumes) {
