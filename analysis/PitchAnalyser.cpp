@@ -83,7 +83,7 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
         return false;
     }
     const unsigned H = n / 2;
-    float* const spec = m_afSpectrum.data();
+    float* const area = m_afSpectrum.data();
 
     // 1. Frame: left plus right as the real part, imaginary part 0, copied to
     // the start of the work area; the rest of it is zero. (The frame's
@@ -92,8 +92,8 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     // copying the frame over its start clears the area as a whole.)
     for (unsigned v = 0; v < BLOCK_VALUES; v += 2)
         m_afFrame[v] = static_cast<float>(int(pBlock[v]) + int(pBlock[v + 1]));
-    std::copy(m_afFrame.begin(), m_afFrame.end(), spec);
-    auto x = [spec](unsigned s) -> float& { return spec[2 * s]; };
+    std::copy(m_afFrame.begin(), m_afFrame.end(), area);
+    auto x = [area](unsigned s) -> float& { return area[2 * s]; };
 
     // 2. Level reference: the block's positive peak relative to full scale of
     // the two-channel sum.
@@ -141,9 +141,9 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     // keeps the windowed first sample, bin H what the area held there.
     for (unsigned k = 1; k < H; ++k) {
         const double re = m_afReOut[k], im = m_afImOut[k];
-        spec[k] = static_cast<float>(std::sqrt(re * re + im * im));
+        area[k] = static_cast<float>(std::sqrt(re * re + im * im));
     }
-    float* const M = spec;
+    float* const M = area;
     const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
     if (fundamental) {
         std::copy(M, M + H + 1, m_afRawMagnitudes.begin());

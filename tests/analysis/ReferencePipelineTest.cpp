@@ -25,10 +25,10 @@ struct ReferenceResult {
 ReferenceResult ReferenceBlock(const int16_t* block, unsigned n, int type, float alpha) {
     const unsigned S = 1333, H = n / 2;
     const double w = 16000.0 / n;
-    std::vector<float> frame(5332, 0.0f), spec(16384, 0.0f), win(8192, 0.0f);
+    std::vector<float> frame(5332, 0.0f), area(16384, 0.0f), win(8192, 0.0f);
     for (unsigned v = 0; v < 2666; v += 2) frame[v] = float(block[v] + block[v + 1]);
-    for (unsigned i = 0; i < 5332; ++i) spec[i] = frame[i];
-    auto x = [&](unsigned s) -> float& { return spec[2 * s]; };
+    for (unsigned i = 0; i < 5332; ++i) area[i] = frame[i];
+    auto x = [&](unsigned s) -> float& { return area[2 * s]; };
     float P0 = 0;
     for (unsigned s = 0; s < S; ++s)
         if (x(s) > 0 && x(s) > P0) P0 = x(s);
@@ -52,8 +52,8 @@ ReferenceResult ReferenceBlock(const int16_t* block, unsigned n, int type, float
     for (unsigned j = 0; j < n; ++j) re[j] = x(j);
     ReferenceFft(n, re.data(), im.data(), ro.data(), io.data());
     for (unsigned k = 1; k < H; ++k)
-        spec[k] = float(std::sqrt(double(ro[k]) * ro[k] + double(io[k]) * io[k]));
-    float* M = spec.data();
+        area[k] = float(std::sqrt(double(ro[k]) * ro[k] + double(io[k]) * io[k]));
+    float* M = area.data();
     for (int pass = 0; pass < 3; ++pass) {
         for (unsigned k = 0; k <= H - 2; ++k) M[k] = float(0.5 * M[k] + 0.5 * M[k + 1]);
         for (unsigned k = H - 1; k >= 1; --k) M[k] = float(0.5 * M[k] + 0.5 * M[k - 1]);
