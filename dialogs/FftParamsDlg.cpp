@@ -8,6 +8,7 @@
 
 #include "analysis/Fft.h"
 #include "analysis/PitchAnalyser.h"
+#include "dialogs/DialogTemplate.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageBox.h"
@@ -15,12 +16,6 @@
 const char* const FFT_ALPHA_PROMPT = "Please enter a number between 0.0 and 1.0.";
 
 namespace {
-QGroupBox* AddGroup(QWidget* pParent, const char* pszText, int l, int t, int w, int h) {
-    auto* pGroup = new QGroupBox(QString::fromLatin1(pszText), pParent);
-    pGroup->setGeometry(MapDialogRect(QRect(l, t, w, h)));
-    return pGroup;
-}
-
 QComboBox* AddDropDownList(QWidget* pParent, unsigned nId, int l, int t, int w) {
     auto* pList = new QComboBox(pParent);
     pList->setObjectName(QString::number(nId));
@@ -30,21 +25,14 @@ QComboBox* AddDropDownList(QWidget* pParent, unsigned nId, int l, int t, int w) 
 }  // namespace
 
 CFftParamsDlg::CFftParamsDlg(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("FFT Parameters"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
-    setFont(font);
-    setFixedSize(DialogUnitsToPixelsX(TEMPLATE_WIDTH), DialogUnitsToPixelsY(TEMPLATE_HEIGHT));
+    SetUpTemplateDialog(this, "FFT Parameters", TEMPLATE_WIDTH, TEMPLATE_HEIGHT);
 
-    AddGroup(this, "FFT size", 7, 5, 54, 32);
+    AddTemplateGroup(this, "FFT size", 7, 5, 54, 32);
     m_pSizeList = AddDropDownList(this, IDC_FFT_SIZE_LIST, 13, 17, 42);
     m_pSizeList->addItem(QStringLiteral("  4096"));
     m_pSizeList->addItem(QStringLiteral("  8192"));
 
-    AddGroup(this, "Windowing function", 66, 5, 80, 32)
+    AddTemplateGroup(this, "Windowing function", 66, 5, 80, 32)
         ->setObjectName(QString::number(IDC_WINDOW_GROUP));
     m_pWindowList = AddDropDownList(this, IDC_WINDOW_LIST, 73, 17, 66);
     // A sorted list: the texts are in alphabetical order, which is the
@@ -53,7 +41,7 @@ CFftParamsDlg::CFftParamsDlg(QWidget* pParent) : QDialog(pParent) {
         m_pWindowList->addItem(QString::fromLatin1(WindowTypeText(i)));
     m_pWindowList->setMaxVisibleItems(WINDOW_TYPE_COUNT);
 
-    m_pAlphaGroup = AddGroup(this, "Gaussian alpha", 151, 5, 58, 32);
+    m_pAlphaGroup = AddTemplateGroup(this, "Gaussian alpha", 151, 5, 58, 32);
     m_pAlphaGroup->setObjectName(QString::number(IDC_ALPHA_GROUP));
     m_pAlpha = new QLineEdit(this);
     m_pAlpha->setObjectName(QString::number(IDC_ALPHA));

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "analysis/NoteTable.h"
+#include "dialogs/DialogTemplate.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageBox.h"
@@ -159,11 +160,6 @@ constexpr const char* MIN_DB_TEXTS[] = {"-10 dB", "-20 dB", "-30 dB", "-40 dB", 
 constexpr int LOWEST_NOTE_FIRST = 12;
 constexpr int LOWEST_NOTE_COUNT = 37;
 
-void AddGroup(QWidget* pParent, const char* pszText, int l, int t, int w, int h) {
-    auto* pGroup = new QGroupBox(QString::fromLatin1(pszText), pParent);
-    pGroup->setGeometry(MapDialogRect(QRect(l, t, w, h)));
-}
-
 void AddLabel(QWidget* pParent, const char* pszText, int l, int t, int w,
               Qt::Alignment align = Qt::AlignLeft) {
     auto* pLabel = new QLabel(QString::fromLatin1(pszText), pParent);
@@ -196,16 +192,9 @@ QRadioButton* CMidiSettingsDlg::AddRadio(unsigned nId, const char* pszText, int 
 }
 
 CMidiSettingsDlg::CMidiSettingsDlg(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Settings for MIDI Generation"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
-    setFont(font);
-    setFixedSize(DialogUnitsToPixelsX(TEMPLATE_WIDTH), DialogUnitsToPixelsY(TEMPLATE_HEIGHT));
+    SetUpTemplateDialog(this, "Settings for MIDI Generation", TEMPLATE_WIDTH, TEMPLATE_HEIGHT);
 
-    AddGroup(this, "Settings for MIDI Sequence", 7, 4, 248, 56);
+    AddTemplateGroup(this, "Settings for MIDI Sequence", 7, 4, 248, 56);
     AddLabel(this, "Accidentals", 12, 18, 44, Qt::AlignRight);
     m_pAccidentals = AddList(IDC_ACCIDENTALS_LIST, 60, 16, 32);
     for (int i = 0; i <= 7; ++i) m_pAccidentals->addItem(QString::number(i));
@@ -220,7 +209,7 @@ CMidiSettingsDlg::CMidiSettingsDlg(QWidget* pParent) : QDialog(pParent) {
     AddLabel(this, "Tempo", 174, 42, 30, Qt::AlignRight);
     m_pTempo = AddList(IDC_TEMPO_LIST, 208, 40, 40);
 
-    AddGroup(this, "Note On MIDI Event Generation", 7, 64, 248, 40);
+    AddTemplateGroup(this, "Note On MIDI Event Generation", 7, 64, 248, 40);
     AddLabel(this, "Only for Notes Above", 14, 75, 82);
     m_pLowestNote = AddList(IDC_LOWEST_NOTE_LIST, 14, 85, 56);
     for (int i = 0; i < LOWEST_NOTE_COUNT; ++i)
@@ -233,7 +222,7 @@ CMidiSettingsDlg::CMidiSettingsDlg(QWidget* pParent) : QDialog(pParent) {
     m_pMinDb = AddList(IDC_MIN_DB_LIST, 182, 85, 56);
     for (const char* pszText : MIN_DB_TEXTS) m_pMinDb->addItem(QString::fromLatin1(pszText));
 
-    AddGroup(this, "Note Pitch", 7, 108, 248, 28);
+    AddTemplateGroup(this, "Note Pitch", 7, 108, 248, 28);
     m_pKeepPitch = AddRadio(IDC_KEEP_PITCH, "Keep original note pitch", 14, 120, 112);
     m_pRoundPitch = AddRadio(IDC_ROUND_PITCH, "Round pitch to closest note", 132, 120, 118);
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/DialogTemplate.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageBox.h"
@@ -22,11 +23,6 @@ constexpr const char* DYNAMIC_TEXTS[] = {"  30dB", "  35db", "  40dB", "  45dB",
                                          "  50dB", "  60dB", "  70dB", "  80dB"};
 constexpr int DYNAMIC_COUNT = 8;
 
-void AddGroup(QWidget* pParent, const char* pszText, int l, int t, int w, int h) {
-    auto* pGroup = new QGroupBox(QString::fromLatin1(pszText), pParent);
-    pGroup->setGeometry(MapDialogRect(QRect(l, t, w, h)));
-}
-
 QLineEdit* AddRangeField(QWidget* pParent, unsigned nId, const char* pszLabel, int l, int t) {
     auto* pLabel = new QLabel(QString::fromLatin1(pszLabel), pParent);
     pLabel->setGeometry(MapDialogRect(QRect(l, t + 2, 20, 8)));
@@ -39,16 +35,9 @@ QLineEdit* AddRangeField(QWidget* pParent, unsigned nId, const char* pszLabel, i
 }  // namespace
 
 CSpectrumSettingsDlg::CSpectrumSettingsDlg(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Spectrum View Settings"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
-    setFont(font);
-    setFixedSize(DialogUnitsToPixelsX(TEMPLATE_WIDTH), DialogUnitsToPixelsY(TEMPLATE_HEIGHT));
+    SetUpTemplateDialog(this, "Spectrum View Settings", TEMPLATE_WIDTH, TEMPLATE_HEIGHT);
 
-    AddGroup(this, "Horizontal view", 7, 5, 80, 44);
+    AddTemplateGroup(this, "Horizontal view", 7, 5, 80, 44);
     m_pLinear = new QRadioButton(QStringLiteral("Linear"), this);
     m_pLinear->setObjectName(QString::number(IDC_LINEAR));
     m_pLinear->setGeometry(MapDialogRect(QRect(15, 17, 64, 10)));
@@ -59,14 +48,14 @@ CSpectrumSettingsDlg::CSpectrumSettingsDlg(QWidget* pParent) : QDialog(pParent) 
     pScale->addButton(m_pLinear, 0);
     pScale->addButton(m_pLogarithmic, 1);
 
-    AddGroup(this, "Dynamic", 94, 5, 80, 44);
+    AddTemplateGroup(this, "Dynamic", 94, 5, 80, 44);
     m_pDynamicList = new QComboBox(this);
     m_pDynamicList->setObjectName(QString::number(IDC_DYNAMIC_LIST));
     m_pDynamicList->setGeometry(MapDialogRect(QRect(102, 20, 64, 13)));
     // Sorted by their texts, which is also the order of the dB values.
     for (const char* pszText : DYNAMIC_TEXTS) m_pDynamicList->addItem(QString::fromLatin1(pszText));
 
-    AddGroup(this, "Displayed Range [Hz]", 7, 54, 167, 32);
+    AddTemplateGroup(this, "Displayed Range [Hz]", 7, 54, 167, 32);
     m_pFrom = AddRangeField(this, IDC_FROM, "From", 15, 67);
     m_pTo = AddRangeField(this, IDC_TO, "To", 96, 67);
 

@@ -1,0 +1,25 @@
+#include "dialogs/DialogTemplate.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QGroupBox>
+
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/Gdi.h"
+
+void SetUpTemplateDialog(QDialog* pDialog, const char* pszTitle, int nWidthDu, int nHeightDu) {
+    pDialog->setWindowTitle(QString::fromLatin1(pszTitle));
+    pDialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint);
+    QFont font;
+    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
+    font.setPixelSize(DIALOG_FONT_PIXELS);
+    pDialog->setFont(font);
+    pDialog->setFixedSize(DialogUnitsToPixelsX(nWidthDu), DialogUnitsToPixelsY(nHeightDu));
+}
+
+QGroupBox* AddTemplateGroup(QWidget* pParent, const char* pszText, int l, int t, int w, int h) {
+    auto* pGroup = new QGroupBox(QString::fromLatin1(pszText), pParent);
+    pGroup->setGeometry(MapDialogRect(QRect(l, t, w, h)));
+    return pGroup;
+}
