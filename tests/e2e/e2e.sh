@@ -108,5 +108,11 @@ SESSION
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c 'sh "$WORK/session.sh" && sh "$WORK/noserver.sh"'
 python3 "$HERE/e2e_check.py" recordings "$WORK" "$ANALYZE"
 python3 "$HERE/e2e_check.py" noserver "$WORK/noserver"
+# Keep what the run produced where a person can look at it.
+if [ -n "${KALVO_E2E_ARTEFACTS:-}" ]; then
+    rm -rf "$KALVO_E2E_ARTEFACTS"
+    mkdir -p "$KALVO_E2E_ARTEFACTS"
+    cp "$WORK"/kalvo_* "$WORK"/window.png "$WORK"/kalvo.err "$KALVO_E2E_ARTEFACTS"/ 2>/dev/null || true
+fi
 rm -rf "$WORK"
 echo "e2e: ok"

@@ -231,7 +231,7 @@ def main():
         check_log(one(os.path.join(work, "kalvo_*.log")))
         check_wave(one(os.path.join(work, "kalvo_*.wav")), times, analyze)
         check_midi(one(os.path.join(work, "kalvo_*.mid")))
-        shot = os.environ.get("KALVO_E2E_SCREENSHOT", os.path.join(work, "window.png"))
+        shot = os.path.join(work, "window.png")
         xwd_to_png(os.path.join(work, "window.xwd"), shot)
     elif mode == "noserver":
         work = sys.argv[2]
