@@ -6,7 +6,8 @@ PACKAGES="cmake ninja-build g++ pkg-config git
   qt6-base-dev libgl-dev libpulse-dev pulseaudio pulseaudio-utils
   libsndfile1-dev libsamplerate0-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-apps fonts-dejavu-core"
+  xvfb xauth xdotool x11-apps fonts-dejavu-core
+  clang libclang-rt-14-dev"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
