@@ -29,6 +29,7 @@ set -eu
 cd "$WORK"
 "$KALVO" --source "$KALVO_PULSE_SINK.monitor" >kalvo.out 2>kalvo.err &
 KPID=$!
+trap 'kill $KPID 2>/dev/null || true' EXIT   # never leave the program behind
 WID=$(timeout 20 xdotool search --sync --name "^Kalvo - version" | head -1)
 [ -n "$WID" ] || { echo "e2e: no window"; cat kalvo.err; kill $KPID 2>/dev/null; exit 1; }
 # Without a window manager the window has no frame: its height is the menu
@@ -72,6 +73,7 @@ set -eu
 cd "$WORK/noserver"
 PULSE_SERVER="unix:$WORK/no-such-socket" "$KALVO" >kalvo.out 2>kalvo.err &
 KPID=$!
+trap 'kill $KPID 2>/dev/null || true' EXIT
 # The capture messages come while the window is being set up: dismiss each
 # box (titled "Kalvo") until the main window appears.
 WID=""
@@ -103,9 +105,10 @@ for i in 1 2 3; do
 done
 timeout 20 sh -c "while kill -0 $KPID 2>/dev/null; do sleep 0.2; done" || { kill $KPID; echo "e2e: did not close"; cat kalvo.err; exit 1; }
 SESSION
-# One X server for both runs: a second xvfb-run right after the first can race
-# the first server's shutdown for the display number.
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c 'sh "$WORK/session.sh" && sh "$WORK/noserver.sh"'
+# One X server for both runs (a second xvfb-run right after the first can race
+# the first server's shutdown for the display number), and no server reset
+# when the first run's last client leaves (connections fail while it resets).
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" sh -c 'sh "$WORK/session.sh" && sh "$WORK/noserver.sh"'
 python3 "$HERE/e2e_check.py" recordings "$WORK" "$ANALYZE"
 python3 "$HERE/e2e_check.py" noserver "$WORK/noserver"
 # Keep what the run produced where a person can look at it.
