@@ -210,9 +210,10 @@ TEST(SpectrumArea, DbGridAndLabelsForEachDynamicRange) {
             const bool bLine = PixelAt(image, 21, y) == BLACK && PixelAt(image, 24, y) == WHITE &&
                                PixelAt(image, 27, y) == BLACK;
             nLines += bLine;
-            if (bLine)
+            if (bLine) {
                 EXPECT_TRUE(std::find(c.grid.begin(), c.grid.end(), H - 20 - y) != c.grid.end())
                     << c.range << " dB, line at " << y;
+            }
         }
         EXPECT_EQ(nLines, static_cast<int>(c.grid.size())) << c.range;
         ExpectText(image, 2, H - P - 25, QStringLiteral("   0"), 18);
