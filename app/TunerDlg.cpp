@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QMetaObject>
 #include <QThread>
 #include <cstdio>
@@ -245,10 +246,25 @@ void CTunerDlg::StartCapture() {
     m_pControlPanel->SetCaptureEngine(m_pEngine.get());
     m_pEngine->SetWaveWriteFailedHandler([this] { m_pControlPanel->OnWaveWriteFailed(); });
     const CaptureStartUp s = m_pEngine->StartUp();
-    if (s.bOk) return;
+    if (s.bOk) {
+        // The device reports a lost server only when asked: ask twice a second.
+        m_pCaptureWatch = new QTimer(this);
+        connect(m_pCaptureWatch, &QTimer::timeout, this, [this] { CheckCaptureStatus(); });
+        m_pCaptureWatch->start(500);
+        return;
+    }
     if (s.nMessage) ShowMessage(static_cast<unsigned>(s.nMessage), MB_ICONEXCLAMATION);
     if (s.nDetailMessage) ShowMessage(static_cast<unsigned>(s.nDetailMessage), MB_ICONSTOP);
     if (!s.strPlatformError.empty()) std::fprintf(stderr, "kalvo: %s\n", s.strPlatformError.c_str());
+}
+
+void CTunerDlg::CheckCaptureStatus() {
+    if (m_bClosing || !m_pEngine) return;
+    uint32_t dwStatus = 0;
+    if (SUCCEEDED(m_pEngine->GetCaptureStatus(&dwStatus))) return;
+    // Once: the timer stops before the (modal) message is shown.
+    m_pCaptureWatch->stop();
+    ShowMessage(IDS_CAPTURE_LOST, MB_ICONEXCLAMATION);
 }
 
 void CTunerDlg::ApplyBackground() {

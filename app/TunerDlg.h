@@ -16,6 +16,7 @@
 class CTunerApp;
 class CControlPanel;
 class CCaptureEngine;
+class QTimer;
 class CNoteArea;
 class CCentMeter;
 class CFrequencyDisplay;
@@ -130,6 +131,10 @@ private:
     void BuildMenu();
     void CreateViews();
     void StartCapture();
+    // Polls the capture device while running; tells the user once when the
+    // sound server has gone away.
+    void CheckCaptureStatus();
+    QTimer* m_pCaptureWatch = nullptr;
     void ApplyBackground();
     void ApplySizeLimits();
     void OnColorCommand(unsigned nId);

@@ -65,6 +65,8 @@ constexpr unsigned IDS_MIDI_ADD = 168;
 constexpr unsigned IDS_DISPLAY_PLUGIN_MISSING = 173;
 constexpr unsigned IDS_RANGE_VALUE = 176;
 constexpr unsigned IDS_RANGE_TOO_SMALL = 177;
+// Beyond the designed messages: the sound server went away while running.
+constexpr unsigned IDS_CAPTURE_LOST = 180;
 
 // Formats.
 constexpr unsigned IDS_FIRST_FORMAT = 256;

@@ -80,6 +80,9 @@ constexpr Entry STRINGS[] = {
     {175, "Not enough memory to complete the operation"},
     {176, "Error in \"From\" or \"To\" range value"},
     {177, "Cannot display a spectrum range less than 500Hz"},
+    {180,
+     "Sound capture has stopped: the sound server went away. No more sound is analysed or "
+     "recorded; recordings that are on keep what was captured and can be stopped as usual"},
     {256, "%3d"},
     {257, "%3d"},
     {258, "%3d"},

@@ -30,6 +30,7 @@ public:
     }
     HRESULT GetStatus(uint32_t* pdwStatus) override {
         if (!pdwStatus) return DSERR_INVALIDPARAM;
+        if (FAILED(m_pState->hrStatus.load())) return m_pState->hrStatus.load();
         *pdwStatus = m_pState->ring.IsRunning() ? DSCBSTATUS_CAPTURING | DSCBSTATUS_LOOPING : 0;
         return DS_OK;
     }

@@ -23,6 +23,7 @@ struct ScriptedBufferState {
     std::atomic<int> nLocks{0};
     std::atomic<bool> bReleased{false};
     HRESULT hrStart = DS_OK;
+    std::atomic<HRESULT> hrStatus{DS_OK};  // a failure here: the device was lost
     bool bNoNotify = false;  // the buffer offers no notification interface
 };
 
