@@ -2,8 +2,9 @@
 # The tuner used as a person uses it: the real program in a real X display
 # (Xvfb), listening to a private PulseAudio server's null sink into which paplay
 # plays a short melody; the LOG, WAVE and MIDI buttons are clicked where they
-# are on screen, and clicked again after the melody. Then the three recordings
-# and a screenshot are checked. A second run without any sound server checks
+# are on screen; after the melody the server is killed while all three
+# record, and the buttons are clicked again. Then the three recordings, the
+# message and a screenshot are checked. A second run without any sound server checks
 # the messages and that the window still works.
 #   scripts/pulse-test-server.sh tests/e2e/e2e.sh BUILD_DIR
 set -eu
@@ -55,9 +56,21 @@ sleep 3                      # the third note: the screenshot shows a reading
 xwd -id "$WID" -silent >window.xwd
 wait $PLAYER
 sleep 0.5
+# The sound server goes away while all three record: the window says so once,
+# and the recordings still stop as usual and end whole.
+echo "wave_off $(now)" >>times
+kill -9 "$KALVO_PULSE_PID"
+BOX=""
+for i in $(seq 1 40); do
+    BOX=$(xdotool search --onlyvisible --name "^Kalvo$" 2>/dev/null | head -1 || true)
+    [ -n "$BOX" ] && break
+    sleep 0.25
+done
+[ -n "$BOX" ] || { echo "e2e: no message when the server went away"; exit 1; }
+xdotool windowfocus --sync "$BOX" key Return
+sleep 0.5
 click 160 45 25 25; sleep 0.3                        # MIDI off
-click 189 45 25 25; echo "wave_off $(now)" >>times  # WAVE off
-sleep 0.3
+click 189 45 25 25; sleep 0.3                        # WAVE off
 click 219 45 25 25; sleep 0.3                        # LOG off
 xdotool windowfocus --sync "$WID" key Escape
 timeout 20 sh -c "while kill -0 $KPID 2>/dev/null; do sleep 0.2; done" || { kill $KPID; echo "e2e: did not close"; exit 1; }
