@@ -21,10 +21,7 @@ QRect Units(int l, int t, int w, int h) {
 }
 
 void SetDialogFont(QWidget* pWidget) {
-    QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
-    pWidget->setFont(font);
+    pWidget->setFont(DialogWidgetFont());
 }
 
 QLabel* AddText(QWidget* pParent, const QString& text, const QRect& units) {

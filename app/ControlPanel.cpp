@@ -57,10 +57,7 @@ struct CControlPanel::RecordToggle {
 
 CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent) : QWidget(pParent), m_pApp(pApp) {
     resize(DialogUnitsToPixelsX(TEMPLATE_WIDTH), DialogUnitsToPixelsY(TEMPLATE_HEIGHT));
-    QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
-    setFont(font);
+    setFont(DialogWidgetFont());
 
     // Template order, which is also the tab order.
     m_pA5List = new QComboBox(this);

@@ -11,10 +11,7 @@ CCaptureDeviceDlg::CCaptureDeviceDlg(QWidget* pParent) : QDialog(pParent) {
     setWindowTitle(QStringLiteral("Select Capture Device"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
-    setFont(font);
+    setFont(DialogWidgetFont());
     setFixedSize(DialogUnitsToPixelsX(186), DialogUnitsToPixelsY(66));
 
     m_pList = new QComboBox(this);

@@ -1,7 +1,6 @@
 #include "dialogs/DialogTemplate.h"
 
 #include <QDialog>
-#include <QFont>
 #include <QGroupBox>
 
 #include "platform/ui/DialogUnits.h"
@@ -11,10 +10,7 @@ void SetUpTemplateDialog(QDialog* pDialog, const char* pszTitle, int nWidthDu, i
     pDialog->setWindowTitle(QString::fromLatin1(pszTitle));
     pDialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint);
-    QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
-    pDialog->setFont(font);
+    pDialog->setFont(DialogWidgetFont());
     pDialog->setFixedSize(DialogUnitsToPixelsX(nWidthDu), DialogUnitsToPixelsY(nHeightDu));
 }
 

@@ -38,6 +38,13 @@ bool CPen::CreatePen(int nStyle, int nWidth, COLORREF crColor) {
     return true;
 }
 
+QFont DialogWidgetFont() {
+    QFont font;
+    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
+    font.setPixelSize(DIALOG_FONT_PIXELS);
+    return font;
+}
+
 bool CFont::CreateFont(const QString& family, int nPixelHeight) {
     if (nPixelHeight <= 0) return false;
     m_font = QFont(family);

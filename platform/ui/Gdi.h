@@ -51,6 +51,9 @@ constexpr int OPAQUE = 2;
 // Pixel sizes of the dialog font ("MS Sans Serif" 8 points on the design's
 // platform), which stands as DejaVu Sans 11 px here.
 constexpr int DIALOG_FONT_PIXELS = 11;
+// The template font as a widget font, for the windows and dialogs built from
+// templates.
+QFont DialogWidgetFont();
 extern const char* const DIALOG_FONT_FAMILY;
 
 // Pens are drawn one pixel wide whatever the width, the only width the
