@@ -184,8 +184,18 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
     // The octave below counts only when its partial is really there.
     if (m_dLongerPeriod > 0 && HasPartial(SAMPLE_RATE / m_dLongerPeriod, M, nBins, w))
         period = m_dLongerPeriod;
+    // A waveform can repeat only after a multiple of the played note's
+    // period: an organ mixture sounds a rank a fifth above the key, and key
+    // and fifth meet again only an octave below the key, where nothing sounds.
+    // Measured on that longer period, the key's partials are the even
+    // harmonics and the fifth's are the third, ninth ...: the first, fifth
+    // and seventh are all missing. A weak fundamental (low piano or bassoon
+    // notes) still has its fifth and seventh harmonics.
+    double f0 = SAMPLE_RATE / period;
+    if (!HasPartial(f0, M, nBins, w) && !HasPartial(5 * f0, M, nBins, w) &&
+        !HasPartial(7 * f0, M, nBins, w) && HasPartial(2 * f0, M, nBins, w))
+        f0 *= 2;
     // A long period is measured finely on the sample grid itself; a short one
     // spans only a few samples, and the partials of the spectrum pin it down.
-    const double f0 = SAMPLE_RATE / period;
     return f0 < PERIOD_PRECISE_BELOW ? f0 : RefineOnHarmonics(f0, M, nBins, w);
 }

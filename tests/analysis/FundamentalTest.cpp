@@ -68,6 +68,15 @@ TEST_F(Fundamental, NamesTheFundamentalWhenAHarmonicIsLouder) {
                 << f0;
         }
     }
+    // An organ mixture: the key with a rank a fifth above it. The waveform
+    // repeats only an octave below the key; the key is the note. A low note
+    // with a faint fundamental (-40 dB) keeps its octave.
+    for (double key : {261.63, 523.25, 1046.5, 2093.0}) {
+        const PitchReading r = Feed(key / 2, {0, 5000, 4000, 2000, 0, 1500, 0, 700, 500});
+        EXPECT_NEAR(Cents(r.dFrequency, key), 0.0, 3.0) << key;
+    }
+    const PitchReading low = Feed(82.41, {40, 3000, 4000, 2500, 2000, 1500, 1000, 600});
+    EXPECT_NEAR(Cents(low.dFrequency, 82.41), 0.0, 3.0);
     // The dominant method, on the same tone, names the loud harmonic.
     CPitchAnalyser designed;
     const auto b = HarmonicBlock(110.0, spectra[1], 0);
