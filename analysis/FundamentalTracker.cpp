@@ -142,7 +142,7 @@ double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigne
     const double spacing = f0 / w;  // bins between harmonics
     double weighted = 0, weights = 0, loudest = 0;
     struct Peak {
-        double f, level, h;
+        double f, level;
     } peaks[8];
     int nPeaks = 0;
     for (int h = 1; h <= 8; ++h) {
@@ -160,14 +160,16 @@ double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigne
         if (k == lo || k == hi || !(M[k] > 0) || !(M[k - 1] > 0) || !(M[k + 1] > 0)) continue;
         const double offset = ParabolaOffset(std::log(double(M[k - 1])), std::log(double(M[k])),
                                              std::log(double(M[k + 1])));
-        peaks[nPeaks++] = {(k + offset) * w / h, double(M[k]), double(h)};
+        peaks[nPeaks++] = {(k + offset) * w / h, double(M[k])};
         loudest = std::max(loudest, double(M[k]));
     }
-    // Each partial weighs by its strength and its order (the h-th harmonic
-    // pins the fundamental h times finer); faint ones are left out.
+    // Each partial weighs by its strength; faint ones are left out. (Weighing
+    // by order too would pin a harmonic tone finer, but the upper partials of
+    // stiff strings and of voices lie above the harmonic series and would
+    // pull the reading sharp.)
     for (int i = 0; i < nPeaks; ++i) {
         if (peaks[i].level < 0.1 * loudest) continue;
-        const double weight = peaks[i].level * peaks[i].h;
+        const double weight = peaks[i].level;
         weighted += weight * peaks[i].f;
         weights += weight;
     }
