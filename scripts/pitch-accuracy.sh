@@ -5,7 +5,7 @@
 #   scripts/pitch-accuracy.sh [BUILD_DIR]     (default build/)
 #
 # Needs a built kalvo-analyze in BUILD_DIR/tools and the Debian packages
-# fluidsynth fluid-soundfont-gm aubio-tools sox python3. Installs nothing.
+# fluidsynth fluid-soundfont-gm aubio-tools sox python3-numpy. Installs nothing.
 # Environment: KALVO_ACCURACY_OUTPUT (another report file), KALVO_ACCURACY_KEEP=1
 # (keep the rendered audio in the temporary directory).
 set -eu
@@ -20,7 +20,10 @@ command -v fluidsynth >/dev/null 2>&1 || missing="$missing fluidsynth"
 [ -r "$SOUNDFONT" ] || missing="$missing fluid-soundfont-gm"
 command -v aubiopitch >/dev/null 2>&1 || missing="$missing aubio-tools"
 command -v sox >/dev/null 2>&1 || missing="$missing sox"
-command -v python3 >/dev/null 2>&1 || missing="$missing python3"
+# Debian's own python3, where python3-numpy is installed, before any other.
+PYTHON=python3
+[ -x /usr/bin/python3 ] && PYTHON=/usr/bin/python3
+"$PYTHON" -c "import numpy" >/dev/null 2>&1 || missing="$missing python3-numpy"
 if [ -n "$missing" ]; then
     echo "pitch-accuracy: missing Debian packages:$missing" >&2
     echo "install them with: sudo apt-get install$missing" >&2
@@ -34,4 +37,4 @@ fi
 
 set -- --analyzer "$ANALYZER" --output "$OUTPUT" --command "scripts/pitch-accuracy.sh $BUILD_DIR"
 [ "${KALVO_ACCURACY_KEEP:-0}" = 1 ] && set -- "$@" --keep
-exec python3 scripts/pitch_accuracy.py "$@"
+exec "$PYTHON" scripts/pitch_accuracy.py "$@"

@@ -5,7 +5,7 @@ Renders single notes of General MIDI instruments with fluidsynth, makes pure
 and noisy sine tones, silence and noise with sox, all at 16 kHz, into a
 temporary directory; runs `kalvo-analyze --tsv --method dominant|fundamental`
 and `aubiopitch -p yin` (same rate, same hop of 1333 samples) on every file and
-writes a markdown report. Plain Python 3, no third-party modules.
+writes a markdown report. Python 3 with numpy (Debian's python3-numpy).
 
 Normally started by scripts/pitch-accuracy.sh, which checks the tools first.
 """
@@ -22,6 +22,8 @@ import subprocess
 import sys
 import tempfile
 import wave
+
+import numpy
 
 RATE = 16000
 HOP = 1333  # one kalvo block, and aubio's hop
@@ -247,6 +249,53 @@ def note_reference(mono, start, nominal):
     return sum(f * m for f, m in used) / sum(m for _, m in used)
 
 
+BLOCK_HARMONICS = 10
+BLOCK_SPAN_CENTS = 50
+
+
+def block_reference(samples, around):
+    """The pitch of the few samples one reading measured, independent of the
+    trackers: the fundamental f of the harmonic model (the first harmonics
+    below 7.8 kHz, each of free amplitude and phase) that explains most of the
+    samples' energy by least squares, the usual maximum-likelihood estimate
+    for a harmonic sound. f is searched within 50 cents of `around` (the
+    note's own pitch), on a one-cent grid and then by golden section to a
+    thousandth of a cent."""
+    x = numpy.asarray(samples, dtype=float)
+    t = numpy.arange(len(x)) / float(RATE)
+
+    def explained(c):
+        f = around * 2.0 ** (c / 1200.0)
+        h = numpy.arange(1, max(1, min(BLOCK_HARMONICS, int(7800 / f))) + 1)
+        phase = 2 * math.pi * f * numpy.outer(t, h)
+        z = numpy.hstack([numpy.cos(phase), numpy.sin(phase)])
+        coef = numpy.linalg.lstsq(z, x, rcond=None)[0]
+        fit = z @ coef
+        return float(fit @ fit)
+
+    grid = list(range(-BLOCK_SPAN_CENTS, BLOCK_SPAN_CENTS + 1))
+    scores = [explained(c) for c in grid]
+    i = max(range(len(grid)), key=lambda k: scores[k])
+    a, b = grid[max(0, i - 1)], grid[min(len(grid) - 1, i + 1)]
+    g = (math.sqrt(5) - 1) / 2
+    c1, c2 = b - g * (b - a), a + g * (b - a)
+    s1, s2 = explained(c1), explained(c2)
+    while b - a > 0.001:
+        if s1 > s2:
+            b, c2, s2 = c2, c1, s1
+            c1 = b - g * (b - a)
+            s1 = explained(c1)
+        else:
+            a, c1, s1 = c1, c2, s2
+            c2 = a + g * (b - a)
+            s2 = explained(c2)
+    return around * 2.0 ** ((a + b) / 2 / 1200.0)
+
+
+def block_reference_job(job):
+    return block_reference(*job)
+
+
 def make_sines(tmp):
     """Sine tones a little off the tempered notes (a deterministic -10 ...
     +10 cents), each judged against its own frequency; the same tones with
@@ -288,6 +337,52 @@ def make_sines(tmp):
     return sets
 
 
+# Partial amplitudes of the made harmonic tones (partial 1 is the fundamental),
+# after instruments whose strongest partial is not the fundamental.
+HARMONIC_SPECTRA = [
+    ("faint fundamental", [0.08, 1.0, 0.8, 0.6, 0.5, 0.4, 0.3, 0.2]),  # bassoon, low voice
+    ("strong second", [0.35, 1.0, 0.5, 0.3, 0.15, 0.1]),  # oboe
+    ("strong third", [0.2, 0.5, 1.0, 0.4, 0.25, 0.12, 0.06]),  # low brass
+    ("odd partials", [1.0, 0.03, 0.6, 0.03, 0.35, 0.03, 0.2, 0.02, 0.1]),  # clarinet
+]
+HARMONIC_LOW, HARMONIC_HIGH = 28, 96
+
+
+def make_harmonic_tones(tmp):
+    """Tones of several partials at known frequencies (like the sines, a
+    deterministic -10 ... +10 cents off the tempered notes), the four spectra
+    taken in turn; partials are left out above 7.8 kHz."""
+    notes = []
+    t = LEAD_S
+    on, off, lead = int(NOTE_ON_S * RATE), int(NOTE_OFF_S * RATE), int(LEAD_S * RATE)
+    chunks = [numpy.zeros(lead)]
+    ramp = int(0.005 * RATE)
+    envelope = numpy.ones(on)
+    envelope[:ramp] = numpy.linspace(0, 1, ramp)
+    envelope[-ramp:] = numpy.linspace(1, 0, ramp)
+    n = numpy.arange(on) / float(RATE)
+    for i, m in enumerate(range(HARMONIC_LOW, HARMONIC_HIGH + 1)):
+        cents = ((i * 29) % 41 - 20) / 2.0
+        f = et_frequency(m, cents)
+        partials = HARMONIC_SPECTRA[i % len(HARMONIC_SPECTRA)][1]
+        tone = numpy.zeros(on)
+        for h, a in enumerate(partials, start=1):
+            if h * f < 7800:
+                tone += a * numpy.sin(2 * math.pi * h * f * n + 0.7 * h)
+        chunks.append(SINE_AMPLITUDE * tone / numpy.max(numpy.abs(tone)) * envelope)
+        chunks.append(numpy.zeros(off))
+        notes.append((m, f, t))
+        t += NOTE_ON_S + NOTE_OFF_S
+    samples = numpy.round(numpy.concatenate(chunks) * 32767).astype("<i2")
+    path = os.path.join(tmp, "harmonic.wav")
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(samples.tobytes())
+    return {"set": "Harmonic tones", "kind": "tone", "file": path, "notes": notes}
+
+
 def make_no_note_files(tmp):
     """Files that must give no note at all."""
     files = []
@@ -312,7 +407,8 @@ def make_no_note_files(tmp):
 
 
 def kalvo(analyzer, method, path):
-    """(first sample, last sample + 1, Hz or 0) of every block."""
+    """(first sample, last sample + 1, Hz or 0, the samples it measured as
+    (first, last + 1)) of every block."""
     out = run([analyzer, "--tsv", "--method", method, path]).stdout.decode()
     lines = out.splitlines()
     head = lines[0].split("\t")
@@ -321,12 +417,14 @@ def kalvo(analyzer, method, path):
     for line in lines[1:]:
         cols = line.split("\t")
         b, f = int(cols[ib]), float(cols[ip])
-        readings.append((b * HOP, (b + 1) * HOP, f if f > 0 else 0.0))
+        readings.append((b * HOP, (b + 1) * HOP, f if f > 0 else 0.0, (b * HOP, (b + 1) * HOP)))
     return readings
 
 
 def aubio(path):
-    """Reading k covers the 2048 samples that end with hop k."""
+    """Reading k covers the 2048 samples that end with hop k+1. Its yin
+    compares the first half of them with the same length one period later, so
+    the samples it measures are the first half and one period."""
     out = run(["aubiopitch", "-i", path, "-r", str(RATE), "-H", str(HOP), "-B", str(AUBIO_BUF),
                "-p", "yin", "-u", "freq"]).stdout.decode()
     readings = []
@@ -336,7 +434,9 @@ def aubio(path):
             continue
         f = float(cols[1])
         end = (k + 1) * HOP
-        readings.append((end - AUBIO_BUF, end, f if f > 0 else 0.0))
+        period = int(round(RATE / f)) if f > 0 else 0
+        measured = (end - AUBIO_BUF, min(end, end - AUBIO_BUF // 2 + period))
+        readings.append((end - AUBIO_BUF, end, f if f > 0 else 0.0, measured))
     return readings
 
 
@@ -351,14 +451,22 @@ def run_trackers(analyzer, path):
 # ---------------------------------------------------------------- scoring
 
 
-def judge_note(readings, midi, ref, start, own):
+def steady_readings(readings, start):
+    """The readings that lie wholly in the steady part of the note that
+    starts at start."""
+    a = int(round((start + SKIP_ATTACK_S) * RATE))
+    b = int(round((start + NOTE_ON_S - SKIP_RELEASE_S) * RATE))
+    return [r for r in readings if r[0] >= a and r[1] <= b]
+
+
+def judge_note(readings, midi, ref, start, own, block_pitch):
     """The note's verdict from the readings that lie wholly in its steady
     part: the note most blocks name (no reading counts as a vote for no
     note; a tie with no note is no note, a tie between notes goes to the lower
-    one), and the cent errors of the blocks that name the right note."""
-    a = int(round((start + SKIP_ATTACK_S) * RATE))
-    b = int(round((start + NOTE_ON_S - SKIP_RELEASE_S) * RATE))
-    freqs = [f for (s, e, f) in readings if s >= a and e <= b]
+    one), and the cent errors of the blocks that name the right note.
+    block_pitch(measured) is the pitch of the samples a reading measured."""
+    steady = steady_readings(readings, start)
+    freqs = [r[2] for r in steady]
     votes = collections.Counter(nearest_midi(f) if f > 0 else None for f in freqs)
     if not votes:
         return None
@@ -368,6 +476,8 @@ def judge_note(readings, midi, ref, start, own):
     right = [f for f in freqs if f > 0 and nearest_midi(f) == midi]
     errors = [cents_between(f, ref) for f in right]
     own_errors = [cents_between(f, own) for f in right] if own else []
+    block_errors = [cents_between(r[2], block_pitch(r[3])) for r in steady
+                    if r[2] > 0 and nearest_midi(r[2]) == midi]
     return {
         "named": named,
         "class_ok": named is not None and (named - midi) % 12 == 0,
@@ -376,6 +486,7 @@ def judge_note(readings, midi, ref, start, own):
         "blocks_ok": len(errors),
         "errors": errors,
         "own_errors": own_errors,
+        "block_errors": block_errors,
         # The note's median reading against its own pitch: what is left when
         # the readings' swing (vibrato, beating) is averaged out.
         "note_own_error": (cents_between(percentile(right, 0.5), own)
@@ -399,6 +510,7 @@ def summarise(verdicts):
     errs = [abs(e) for v in verdicts for e in v["errors"]]
     signed = [e for v in verdicts for e in v["errors"]]
     own = [abs(e) for v in verdicts for e in v["own_errors"]]
+    block = [abs(e) for v in verdicts for e in v["block_errors"]]
     blocks = sum(v["blocks"] for v in verdicts)
     return {
         "notes": n,
@@ -413,6 +525,8 @@ def summarise(verdicts):
         "note_own_median": percentile([abs(v["note_own_error"]) for v in verdicts
                                        if v["note_own_error"] is not None], 0.5),
         "own_p90": percentile(own, 0.9),
+        "block_median": percentile(block, 0.5),
+        "block_p90": percentile(block, 0.9),
     }
 
 
@@ -432,18 +546,20 @@ def table_rows(label, stats):
     rows = []
     for t in TRACKERS:
         s = stats[t]
-        rows.append("| %s | %s | %d | %s | %s | %s | %s | %s | %s | %s | %s |" % (
+        rows.append("| %s | %s | %d | %s | %s | %s | %s | %s | %s | %s | %s | %s | %s |" % (
             label, t, s["notes"], pct(s["class"], s["notes"]), pct(s["octave"], s["notes"]),
             pct(s["blocks_ok"], s["blocks"]), cents(s["median"]), cents(s["p90"]),
-            cents(s["signed"], "%+.2f"), cents(s["own_median"]), cents(s["own_p90"])))
+            cents(s["signed"], "%+.2f"), cents(s["own_median"]), cents(s["own_p90"]),
+            cents(s["block_median"]), cents(s["block_p90"])))
     return rows
 
 
 TABLE_HEAD = [
     "| set | tracker | notes | pitch class right | octave right | steady blocks right "
     "| median error (cents) | 90th percentile (cents) | median signed error (cents) "
-    "| median error, own pitch (cents) | 90th percentile, own pitch (cents) |",
-    "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|",
+    "| median error, note's own pitch (cents) | 90th percentile, note's own pitch (cents) "
+    "| median error, block's own pitch (cents) | 90th percentile, block's own pitch (cents) |",
+    "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|",
 ]
 
 
@@ -478,6 +594,11 @@ def targets(label, stats, quiet_ok):
          f["own_median"] <= 1.0),
         ("median error against the note's own pitch: better than aubio yin (%s)"
          % cents(a["own_median"]), cents(f["own_median"]), f["own_median"] < a["own_median"]),
+        ("median error against the block's own pitch at most 1 cent", cents(f["block_median"]),
+         f["block_median"] <= 1.0),
+        ("median error against the block's own pitch: better than aubio yin (%s)"
+         % cents(a["block_median"]), cents(f["block_median"]),
+         f["block_median"] < a["block_median"]),
         ("(also) a note's median reading against its own pitch, median over notes, at most "
          "1 cent", cents(f["note_own_median"]), f["note_own_median"] <= 1.0),
         ("(also) the same: better than aubio yin (%s)" % cents(a["note_own_median"]),
@@ -584,7 +705,7 @@ def main():
             jobs = [pool.submit(render_instrument, tmp, *i) for i in INSTRUMENTS]
             sines = pool.submit(make_sines, tmp)
             quiet = pool.submit(make_no_note_files, tmp)
-            sets = [j.result() for j in jobs] + sines.result()
+            sets = [j.result() for j in jobs] + sines.result() + [make_harmonic_tones(tmp)]
             no_note = quiet.result()
             print("analysing ...", file=sys.stderr)
             tracked = [pool.submit(run_trackers, args.analyzer, s["file"]) for s in sets]
@@ -604,9 +725,9 @@ def main():
                 if level < SILENT_NOTE_DB:
                     silent_notes.append((s["set"], midi, level))
                     continue
-                # A sine's own pitch is the one it was made with; the clean
-                # sines check the reference measurement itself.
-                if s["kind"] == "sine":
+                # A made tone's own pitch is the one it was made with; the
+                # clean sines check the reference measurement itself.
+                if s["kind"] != "instrument":
                     own = ref
                     if s["set"] == "Sine":
                         measured = note_reference(mono, start, et_frequency(midi))
@@ -615,13 +736,45 @@ def main():
                     own = note_reference(mono, start, ref)
                 kept.append((midi, ref, start, own))
             s["notes"] = kept
+            s["mono"] = mono
+
+        # The pitch of the samples each reading measured that names its note
+        # (the same blocks serve both kalvo methods): instruments only, a
+        # made tone's is the one it was made with. The clean made tones check
+        # that measurement itself, started from the tempered note.
+        print("measuring the blocks' own pitch ...", file=sys.stderr)
+        block_jobs = {}
+        for s in sets:
+            if s["set"] in ("Sine", "Harmonic tones"):
+                for midi, ref, start, own in s["notes"]:
+                    for r in steady_readings(s["readings"]["fundamental"], start):
+                        m = r[3]
+                        block_jobs[("check", s["file"], m, ref)] = (s["mono"][m[0]:m[1]],
+                                                                    et_frequency(midi))
+            if s["kind"] != "instrument":
+                continue
+            for midi, ref, start, own in s["notes"]:
+                for t in TRACKERS:
+                    for r in steady_readings(s["readings"][t], start):
+                        if r[2] > 0 and nearest_midi(r[2]) == midi:
+                            m = r[3]
+                            block_jobs[(s["file"], m, midi)] = (s["mono"][m[0]:m[1]], own or ref)
+        keys = list(block_jobs)
+        with concurrent.futures.ProcessPoolExecutor(args.jobs) as pool:
+            pitches = dict(zip(keys, pool.map(block_reference_job, [block_jobs[k] for k in keys],
+                                              chunksize=16)))
+        block_check = [abs(cents_between(f, k[3])) for k, f in pitches.items() if k[0] == "check"]
 
         for s in sets:
             s["verdicts"] = {}
             for t in TRACKERS:
                 vs = []
                 for midi, ref, start, own in s["notes"]:
-                    v = judge_note(s["readings"][t], midi, ref, start, own)
+                    if s["kind"] == "instrument":
+                        block_pitch = lambda m, f=s["file"], n=midi: pitches[(f, m, n)]
+                    else:
+                        block_pitch = lambda m, f=ref: f
+                    v = judge_note(s["readings"][t], midi, ref, start, own, block_pitch)
                     if v is None:
                         raise SystemExit("note %d of %s has no steady block" % (midi, s["set"]))
                     v["midi"] = midi
@@ -634,6 +787,7 @@ def main():
         instruments = [s for s in sets if s["kind"] == "instrument"]
         single = [s for s in instruments if s["set"] not in MIXTURES]
         sine_sets = [s for s in sets if s["kind"] == "sine"]
+        tone_sets = [s for s in sets if s["kind"] == "tone"]
         quiet_counts = [{t: sum(1 for x in r[t] if x[2] > 0) for t in TRACKERS}
                         for r in quiet_readings]
         fundamental_quiet_ok = all(c["fundamental"] == 0 for c in quiet_counts)
@@ -665,6 +819,7 @@ def main():
         out += table_rows("all instruments", pooled(instruments))
         out += table_rows("instruments without %s" % mixtures, pooled(single))
         out += table_rows("all sines", pooled(sine_sets))
+        out += table_rows("harmonic tones", pooled(tone_sets))
         out += table_rows("everything", pooled(sets))
         out.append("")
         out.append("## Targets of the fundamental method")
@@ -674,6 +829,7 @@ def main():
         out += targets("all instruments", pooled(instruments), fundamental_quiet_ok)
         out += targets("instruments without %s" % mixtures, pooled(single), None)
         out += targets("all sines", pooled(sine_sets), None)
+        out += targets("harmonic tones", pooled(tone_sets), None)
         out.append("")
         out.append("## Per instrument and tone set")
         out.append("")
@@ -724,6 +880,13 @@ def main():
             out.append("The own-pitch measurement, run on the clean sines, is %.3f cents off their "
                        "generated frequency in the median, %.3f cents at most." % (
                            percentile(reference_check, 0.5), max(reference_check)))
+            out.append("")
+        if block_check:
+            out.append("The block's-own-pitch measurement, run on every steady block of the clean "
+                       "sines and the harmonic tones (%d blocks) and started from the tempered "
+                       "note, is %.4f cents off their generated frequency in the median, %.4f "
+                       "cents at most." % (len(block_check), percentile(block_check, 0.5),
+                                           max(block_check)))
             out.append("")
         out += NOTES
         with open(args.output + ".tmp", "w") as f:
