@@ -121,7 +121,14 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
            ParabolaOffset(m_adNormalised[best - 1], m_adNormalised[best], m_adNormalised[best + 1]);
 }
 
-bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, double w) {
+float CFundamentalTracker::Loudest(const float* M, unsigned nBins) {
+    float loudest = 0;
+    for (unsigned i = 1; i < nBins; ++i) loudest = std::max(loudest, M[i]);
+    return loudest;
+}
+
+bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, double w,
+                                     float loudest) {
     if (!(f > 0) || !(w > 0) || nBins < 4) return false;
     const double centre = f / w;
     const double radius = std::max(2.0, 0.03 * centre);
@@ -132,8 +139,6 @@ bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, d
     for (int i = lo + 1; i <= hi; ++i)
         if (M[i] > M[k]) k = i;
     if (k == lo || k == hi || !(M[k] >= M[k - 1]) || !(M[k] >= M[k + 1])) return false;
-    float loudest = 0;
-    for (unsigned i = 1; i < nBins; ++i) loudest = std::max(loudest, M[i]);
     return M[k] >= PARTIAL_LEVEL * loudest;
 }
 
@@ -183,8 +188,10 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
                                      double w) {
     double period = FindPeriod(x, n);
     if (!(period > 0)) return 0;
+    const float loudest = Loudest(M, nBins);
+    const auto partial = [&](double f) { return HasPartial(f, M, nBins, w, loudest); };
     // The octave below counts only when its partial is really there.
-    if (m_dLongerPeriod > 0 && HasPartial(SAMPLE_RATE / m_dLongerPeriod, M, nBins, w))
+    if (m_dLongerPeriod > 0 && partial(SAMPLE_RATE / m_dLongerPeriod))
         period = m_dLongerPeriod;
     // A waveform can repeat only after a multiple of the played note's
     // period: an organ mixture sounds a rank a fifth above the key, and key
@@ -194,9 +201,7 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
     // and seventh are all missing. A weak fundamental (low piano or bassoon
     // notes) still has its fifth and seventh harmonics.
     double f0 = SAMPLE_RATE / period;
-    if (!HasPartial(f0, M, nBins, w) && !HasPartial(5 * f0, M, nBins, w) &&
-        !HasPartial(7 * f0, M, nBins, w) && HasPartial(2 * f0, M, nBins, w))
-        f0 *= 2;
+    if (!partial(f0) && !partial(5 * f0) && !partial(7 * f0) && partial(2 * f0)) f0 *= 2;
     // A long period is measured finely on the sample grid itself; a short one
     // spans only a few samples, and the partials of the spectrum pin it down.
     return f0 < PERIOD_PRECISE_BELOW ? f0 : RefineOnHarmonics(f0, M, nBins, w);

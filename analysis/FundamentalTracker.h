@@ -52,8 +52,10 @@ public:
 
     // Whether an unsmoothed magnitude spectrum M[0 ... nBins-1] with bin
     // width w has a peak within 3% of f at least PARTIAL_LEVEL of its
-    // strongest bin.
-    static bool HasPartial(double f, const float* M, unsigned nBins, double w);
+    // strongest bin, whose magnitude is `loudest` (see Loudest).
+    static bool HasPartial(double f, const float* M, unsigned nBins, double w, float loudest);
+    // The strongest bin of M[1 ... nBins-1].
+    static float Loudest(const float* M, unsigned nBins);
 
     // The frequency near f0 that the harmonics of an unsmoothed magnitude
     // spectrum M[0 ... nBins-1] with bin width w agree on; f0 itself when no
