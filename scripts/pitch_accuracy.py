@@ -164,45 +164,20 @@ def read_mono(path):
             for i in range(0, len(samples), channels)]
 
 
+def steady_span(start):
+    """First and last + 1 sample of the steady part of the note that starts
+    at start (seconds)."""
+    return (int(round((start + SKIP_ATTACK_S) * RATE)),
+            int(round((start + NOTE_ON_S - SKIP_RELEASE_S) * RATE)))
+
+
 def steady_level_db(mono, start):
-    a = int(round((start + SKIP_ATTACK_S) * RATE))
-    b = int(round((start + NOTE_ON_S - SKIP_RELEASE_S) * RATE))
+    a, b = steady_span(start)
     part = mono[a:b]
     if not part:
         return -999.0
     rms = math.sqrt(sum(v * v for v in part) / len(part))
     return 20 * math.log10(rms) if rms > 0 else -999.0
-
-
-def fft(re, im):
-    """In-place radix-2 transform of a power-of-two length."""
-    n = len(re)
-    j = 0
-    for i in range(1, n):
-        bit = n >> 1
-        while j & bit:
-            j ^= bit
-            bit >>= 1
-        j |= bit
-        if i < j:
-            re[i], re[j] = re[j], re[i]
-            im[i], im[j] = im[j], im[i]
-    size = 2
-    while size <= n:
-        half = size // 2
-        wr = [math.cos(-2 * math.pi * k / size) for k in range(half)]
-        wi = [math.sin(-2 * math.pi * k / size) for k in range(half)]
-        for start in range(0, n, size):
-            for k in range(half):
-                a = start + k
-                b = a + half
-                tr = re[b] * wr[k] - im[b] * wi[k]
-                ti = re[b] * wi[k] + im[b] * wr[k]
-                re[b] = re[a] - tr
-                im[b] = im[a] - ti
-                re[a] += tr
-                im[a] += ti
-        size *= 2
 
 
 REFERENCE_FFT = 16384
@@ -216,17 +191,14 @@ def note_reference(mono, start, nominal):
     on the log magnitude, and the harmonics' frequencies divided by their
     order averaged, weighed by magnitude (those within 20 dB of the strongest).
     None when no harmonic peak is found."""
-    a = int(round((start + SKIP_ATTACK_S) * RATE))
-    b = int(round((start + NOTE_ON_S - SKIP_RELEASE_S) * RATE))
+    a, b = steady_span(start)
     part = mono[a:b]
     n = len(part)
     if n < 2 or n > REFERENCE_FFT:
         return None
-    re = [v * (0.5 - 0.5 * math.cos(2 * math.pi * k / (n - 1))) for k, v in enumerate(part)]
-    re += [0.0] * (REFERENCE_FFT - n)
-    im = [0.0] * REFERENCE_FFT
-    fft(re, im)
-    mag = [math.hypot(re[k], im[k]) for k in range(REFERENCE_FFT // 2)]
+    hann = 0.5 - 0.5 * numpy.cos(2 * math.pi * numpy.arange(n) / (n - 1))
+    spectrum = numpy.fft.rfft(numpy.asarray(part) * hann, REFERENCE_FFT)
+    mag = numpy.abs(spectrum)[:REFERENCE_FFT // 2]
     w = float(RATE) / REFERENCE_FFT
     peaks = []
     for h in range(1, REFERENCE_HARMONICS + 1):
@@ -454,8 +426,7 @@ def run_trackers(analyzer, path):
 def steady_readings(readings, start):
     """The readings that lie wholly in the steady part of the note that
     starts at start."""
-    a = int(round((start + SKIP_ATTACK_S) * RATE))
-    b = int(round((start + NOTE_ON_S - SKIP_RELEASE_S) * RATE))
+    a, b = steady_span(start)
     return [r for r in readings if r[0] >= a and r[1] <= b]
 
 
