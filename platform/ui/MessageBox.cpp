@@ -128,3 +128,9 @@ int ShowMessageText(const QString& text, unsigned nIcon) {
 int ShowMessage(unsigned nStringId, unsigned nIcon) {
     return ShowMessageText(QString::fromUtf8(LoadResString(nStringId)), nIcon);
 }
+
+int ShowMessage(unsigned nStringId, unsigned nIcon, const QString& detail) {
+    QString text = QString::fromUtf8(LoadResString(nStringId));
+    if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
+    return ShowMessageText(text, nIcon);
+}

@@ -17,6 +17,10 @@ void MessageBeep(unsigned nType);
 // icon; the stop icon is preceded by the error beep. Callable from any thread:
 // off the user-interface thread it blocks until the box is dismissed.
 int ShowMessage(unsigned nStringId, unsigned nIcon);
+// The same with a line of detail beneath the designed text (the file or
+// source concerned, the system's reason, what to try); an empty detail
+// shows the designed text alone.
+int ShowMessage(unsigned nStringId, unsigned nIcon, const QString& detail);
 // The same for a text built by the caller (a filled-in format).
 int ShowMessageText(const QString& text, unsigned nIcon);
 
