@@ -165,6 +165,7 @@ HRESULT CWaveFileCaptureSystem::CaptureCreate(const std::string& /*strId*/,
     } else if (!ReadAudioFile16kStereo(m_strPath, pState->samples, strError)) {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_strLastError = strError.empty() ? "Cannot read " + m_strPath : strError;
+        m_strLastExplanation = "Cannot read " + (strError.empty() ? m_strPath : strError);
         return DSERR_INVALIDPARAM;
     }
     // The feeder writes whole frames only.
@@ -180,6 +181,11 @@ HRESULT CWaveFileCaptureSystem::CaptureCreate(const std::string& /*strId*/,
 std::string CWaveFileCaptureSystem::GetLastErrorText() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_strLastError;
+}
+
+std::string CWaveFileCaptureSystem::GetLastErrorExplanation() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strLastExplanation;
 }
 
 std::shared_ptr<const WaveFileState> CWaveFileCaptureSystem::GetState() const {
