@@ -4,11 +4,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -217,8 +219,11 @@ bool ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringList& bad)
 
 bool WriteSettingsFile(const QString& strPath, const CAppSettings& s) {
     if (!QDir().mkpath(QFileInfo(strPath).absolutePath())) return false;
-    QSettings file(strPath, QSettings::IniFormat);
-    file.clear();
+    // Written beside the old file and renamed over it: a damaged old file
+    // is not read back, and a failed write leaves the old one whole.
+    const QString strNew = strPath + QStringLiteral(".new");
+    QFile::remove(strNew);
+    QSettings file(strNew, QSettings::IniFormat);
     for (const TuningOption& option : TuningOptions())
         file.setValue(QStringLiteral("analysis/") + QLatin1String(option.name),
                       QString::fromStdString(option.format(s.tuning)));
@@ -257,5 +262,9 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s) {
         file.setValue("window/height", QString::number(s.nHeight));
     }
     file.sync();
-    return file.status() == QSettings::NoError;
+    if (file.status() != QSettings::NoError) {
+        QFile::remove(strNew);
+        return false;
+    }
+    return std::rename(strNew.toLocal8Bit().constData(), strPath.toLocal8Bit().constData()) == 0;
 }
