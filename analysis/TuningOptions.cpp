@@ -162,7 +162,7 @@ const std::vector<TuningOption>& TuningOptions() {
          &ParseMethod,
          [](const CTuningValues& o) {
              return std::string(o.nPitchMethod == PITCH_METHOD_FUNDAMENTAL ? "fundamental"
-                                                                            : "dominant");
+                                                                           : "dominant");
          }},
     };
     return table;

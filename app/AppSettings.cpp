@@ -3,17 +3,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -248,7 +247,8 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s) {
     file.setValue("view/spectrum", ColorText(s.crSpectrum));
     file.setValue("view/spectrum-area", ColorText(s.crSpectrumArea));
     static const char* const REFRESH[] = {"high", "normal", "low"};
-    file.setValue("view/refresh", REFRESH[s.nRefreshRate >= 0 && s.nRefreshRate < 3 ? s.nRefreshRate : 0]);
+    file.setValue("view/refresh",
+                  REFRESH[s.nRefreshRate >= 0 && s.nRefreshRate < 3 ? s.nRefreshRate : 0]);
     file.setValue("view/damping", s.bDamping ? "true" : "false");
     file.setValue("view/sharps", s.bSharps ? "true" : "false");
     file.setValue("view/snapshot", "clipboard");

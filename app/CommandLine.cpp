@@ -130,7 +130,8 @@ bool ListPulseSources(std::vector<std::string>& names) {
 std::string CheckCommandLineTargets(CAppOptions& options, SourceLister fnListSources) {
     if (!options.strInput.empty() && access(options.strInput.c_str(), R_OK) != 0)
         return "--input: cannot read " + Quoted(options.strInput) + ": " + std::strerror(errno);
-    if (!options.strInput.empty() && QFileInfo(QString::fromLocal8Bit(options.strInput.c_str())).isDir())
+    if (!options.strInput.empty() &&
+        QFileInfo(QString::fromLocal8Bit(options.strInput.c_str())).isDir())
         return "--input: " + Quoted(options.strInput) + " is a folder, not an audio file";
     if (!options.strRecordDir.empty()) {
         std::string strReason;

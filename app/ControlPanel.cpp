@@ -1,22 +1,22 @@
 #include "app/ControlPanel.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QProcess>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "analysis/NoteTable.h"
@@ -542,10 +542,11 @@ void CControlPanel::PrepareRecordingFolder() {
     const std::string strFolder = FallbackRecordingFolder();
     m_pFolderSystem->SetFolder(strFolder);
     m_bFellBack = true;
-    ShowMessageText(QStringLiteral("The working folder %1 cannot be written (%2): recordings go to %3")
-                        .arg(QDir::currentPath(), QString::fromLocal8Bit(strReason.c_str()),
-                             QString::fromLocal8Bit(strFolder.c_str())),
-                    MB_ICONINFORMATION);
+    ShowMessageText(
+        QStringLiteral("The working folder %1 cannot be written (%2): recordings go to %3")
+            .arg(QDir::currentPath(), QString::fromLocal8Bit(strReason.c_str()),
+                 QString::fromLocal8Bit(strFolder.c_str())),
+        MB_ICONINFORMATION);
 }
 
 void CControlPanel::UpdateRecordingToolTip() {
@@ -593,8 +594,8 @@ void CControlPanel::TakeSnapshot() {
     QImage image;
     const QRect frame = pMain->frameGeometry();
     if (QScreen* pScreen = pMain->screen())
-        image = pScreen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-                    .toImage();
+        image =
+            pScreen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
     if (image.isNull() || image.size() != frame.size()) image = pMain->grab().toImage();
     ++m_nSnapshots;
     m_lastSnapshot = image;

@@ -8,14 +8,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QMetaObject>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
@@ -68,7 +68,9 @@ void CTunerClient::resizeEvent(QResizeEvent* pEvent) {
 }
 
 CTunerDlg::CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent)
-    : QDialog(pParent), m_pApp(pApp), m_system(system),
+    : QDialog(pParent),
+      m_pApp(pApp),
+      m_system(system),
       m_pAnalyser(std::make_unique<CPitchAnalyser>()) {
     m_hIcon = QIcon(LoadIconResource(IDR_MAINFRAME));
     // A top-level application window with a minimise box and no maximise box.
@@ -85,8 +87,9 @@ CTunerDlg::CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent)
 CTunerDlg::~CTunerDlg() {
     m_bClosing = true;
     if (m_pEngine)
-        m_pEngine->Close([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
-                         CLOSE_TIME_LIMIT_MS);
+        m_pEngine->Close(
+            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+            CLOSE_TIME_LIMIT_MS);
     // The views point into the analyser: they go before it does.
     delete m_pClient;
     m_pClient = nullptr;
@@ -274,7 +277,8 @@ void CTunerDlg::StartCapture() {
     detail += QStringLiteral("Start with --demo to try the tuner without a sound card");
     if (s.nMessage) ShowMessage(static_cast<unsigned>(s.nMessage), MB_ICONEXCLAMATION, detail);
     if (s.nDetailMessage) ShowMessage(static_cast<unsigned>(s.nDetailMessage), MB_ICONSTOP, detail);
-    if (!s.strPlatformError.empty()) std::fprintf(stderr, "kalvo: %s\n", s.strPlatformError.c_str());
+    if (!s.strPlatformError.empty())
+        std::fprintf(stderr, "kalvo: %s\n", s.strPlatformError.c_str());
 }
 
 void CTunerDlg::CheckCaptureStatus() {
@@ -353,8 +357,9 @@ void CTunerDlg::OnCancel() {
     // The capture thread may be waiting for a repaint or a message box on
     // this thread: keep serving those until it has ended.
     if (m_pEngine)
-        m_pEngine->Close([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
-                         CLOSE_TIME_LIMIT_MS);
+        m_pEngine->Close(
+            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+            CLOSE_TIME_LIMIT_MS);
     // A run that never captured tells its caller so.
     m_nQuitCode = m_bCaptureFailed ? EXIT_CAPTURE_FAILED : 0;
     done(0);
@@ -522,8 +527,8 @@ void CTunerDlg::OnConvertToMidi() {
     const LogToMidiOutcome outcome = ConvertLogToMidi(m_pApp->m_midiPlugin, host);
     if (outcome.bPluginMissing) ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
     for (unsigned nMessage : outcome.messages)
-        ShowMessage(nMessage, nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP
-                                                                          : MB_ICONEXCLAMATION);
+        ShowMessage(nMessage,
+                    nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP : MB_ICONEXCLAMATION);
 }
 
 void CTunerDlg::OnCommand(unsigned nId) {
@@ -807,20 +812,21 @@ void CTunerDlg::OnRecordingFolder() {
     if (m_fnChooseFolder) {
         if (!m_fnChooseFolder(strFolder)) return;
     } else {
-        const QString strStart = strFolder.empty() ? QDir::currentPath()
-                                                   : QString::fromLocal8Bit(strFolder.c_str());
-        const QString strChosen = QFileDialog::getExistingDirectory(
-            this, QStringLiteral("Recording Folder"), strStart);
+        const QString strStart =
+            strFolder.empty() ? QDir::currentPath() : QString::fromLocal8Bit(strFolder.c_str());
+        const QString strChosen =
+            QFileDialog::getExistingDirectory(this, QStringLiteral("Recording Folder"), strStart);
         if (strChosen.isEmpty()) return;
         strFolder = strChosen.toLocal8Bit().toStdString();
     }
     const QFileInfo folder(QString::fromLocal8Bit(strFolder.c_str()));
     std::string strReason;
     if (!CanWriteFolder(strFolder, strReason)) {
-        ShowMessageText(QStringLiteral("Cannot write to the folder %1 (%2): recordings stay where "
-                                       "they were")
-                            .arg(folder.absoluteFilePath(), QString::fromLocal8Bit(strReason.c_str())),
-                        MB_ICONEXCLAMATION);
+        ShowMessageText(
+            QStringLiteral("Cannot write to the folder %1 (%2): recordings stay where "
+                           "they were")
+                .arg(folder.absoluteFilePath(), QString::fromLocal8Bit(strReason.c_str())),
+            MB_ICONEXCLAMATION);
         return;
     }
     m_pControlPanel->SetRecordingFolder(folder.absoluteFilePath().toLocal8Bit().toStdString());

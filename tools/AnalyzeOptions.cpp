@@ -223,7 +223,8 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
     if (options.bLive) return true;
     if (!options.strLogToMidi.empty()) {
         if (!inputs.empty() || options.HasRecordings()) {
-            strError = "--log-to-midi converts a log on its own: no audio file, --log, --wav or --midi";
+            strError =
+                "--log-to-midi converts a log on its own: no audio file, --log, --wav or --midi";
             return false;
         }
         return true;

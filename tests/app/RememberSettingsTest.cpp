@@ -70,9 +70,8 @@ TEST(RememberSettings, WhatWasSetComesBackInTheNextWindow) {
             d.findChild<QComboBox*>(QString::number(IDC_DYNAMIC_LIST))->setCurrentIndex(5);
         });
         FindMenuItem(w.dlg->m_pMenu, ID_SETTINGS_SPECTRUM)->trigger();
-        AnswerNextDialog([](QDialog& d) {
-            static_cast<QColorDialog&>(d).setCurrentColor(QColor(10, 20, 30));
-        });
+        AnswerNextDialog(
+            [](QDialog& d) { static_cast<QColorDialog&>(d).setCurrentColor(QColor(10, 20, 30)); });
         FindMenuItem(w.dlg->m_pMenu, ID_COLORS_BACKGROUND)->trigger();
         FindMenuItem(w.dlg->m_pMenu, ID_REFRESH_LOW)->trigger();
         w.dlg->m_fnChooseFolder = [&](std::string& strFolder) {
@@ -143,10 +142,11 @@ TEST(RememberSettings, BadFileStartsAtDefaultsAndDefaultsOptionIgnoresAGoodOne) 
     {
         QFile file(SettingsFilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\x01\xff garbage ]]][[\n[analysis]\na5=999\nwindow=7\nalpha=abc\n"
-                   "fft=4096, 8192\n[spectrum]\nfrom=3900\nto=4000\n[view]\nbackground=red\n"
-                   "refresh=3\n[recording]\nfolder=/no/such/folder\n[capture]\nsource=gone\n"
-                   "[midi]\ntempo=19\n[window]\nx=abc\n");
+        file.write(
+            "\x01\xff garbage ]]][[\n[analysis]\na5=999\nwindow=7\nalpha=abc\n"
+            "fft=4096, 8192\n[spectrum]\nfrom=3900\nto=4000\n[view]\nbackground=red\n"
+            "refresh=3\n[recording]\nfolder=/no/such/folder\n[capture]\nsource=gone\n"
+            "[midi]\ntempo=19\n[window]\nx=abc\n");
     }
     const auto expectDesigned = [](CWindowFixture& w) {
         EXPECT_EQ(PanelList(w, IDC_A5_LIST)->currentText().trimmed(), "440");
@@ -201,10 +201,12 @@ TEST(CommandLine, AnalysisSettingsAsKalvoAnalyzeTakesThem) {
         {{"--a5", "379"}, "--a5: '379' is not a whole number of hertz from 380 to 480"},
         {{"--a5=481"}, "--a5: '481' is not a whole number of hertz from 380 to 480"},
         {{"--transpose", "9"}, "--transpose: '9' is not a transposition from 0 to 8"},
-        {{"--method", "yin"}, "--method: 'yin' is not a pitch method (use dominant or fundamental)"},
+        {{"--method", "yin"},
+         "--method: 'yin' is not a pitch method (use dominant or fundamental)"},
         {{"--fft", "2048"}, "--fft: '2048' is not an FFT size (use 4096 or 8192)"},
         {{"--alpha", "1.5"}, "--alpha: '1.5' is not a number from 0 to 1"},
-        {{"--window", "kaiser"}, "--window: unknown window 'kaiser' (use " + WindowNameList() + ")"},
+        {{"--window", "kaiser"},
+         "--window: unknown window 'kaiser' (use " + WindowNameList() + ")"},
     };
     for (const auto& [args, strError] : bad) {
         const CommandLine c = ParseCommandLine(args);
@@ -221,7 +223,8 @@ TEST(CommandLine, AnalysisSettingsAsKalvoAnalyzeTakesThem) {
     EXPECT_EQ(strError, "--source: no capture source named 'nope' (there are: mic, line)");
     o = {};
     o.strInput = "/no/such.wav";
-    EXPECT_EQ(CheckCommandLineTargets(o), "--input: cannot read '/no/such.wav': No such file or directory");
+    EXPECT_EQ(CheckCommandLineTargets(o),
+              "--input: cannot read '/no/such.wav': No such file or directory");
 }
 
 TEST(CaptureFailure, BoxesSayTheCauseAndClosingEndsWithAStatus) {
