@@ -72,3 +72,6 @@ constexpr unsigned ID_SETTINGS_MIDI = 32794;
 // Pitch Method.
 constexpr unsigned ID_PITCH_DOMINANT = 33000;
 constexpr unsigned ID_PITCH_FUNDAMENTAL = 33001;
+// Settings -> Recording Folder... and Settings -> Remember Settings.
+constexpr unsigned ID_RECORDING_FOLDER = 33002;
+constexpr unsigned ID_REMEMBER_SETTINGS = 33003;

@@ -1,5 +1,23 @@
 #include "app/CommandLine.h"
 
+#include <unistd.h>
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+#include "analysis/TuningOptions.h"
+#include "app/AppSettings.h"
+#include "platform/sound/PulseCapture.h"
+
+namespace {
+std::string Quoted(const std::string& s) {
+    return "'" + s + "'";
+}
+}  // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine cl;
     auto error = [&cl](std::string strText) {
@@ -7,43 +25,132 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         cl.strError = std::move(strText);
         return cl;
     };
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            cl.action = CommandLineAction::Help;
-        } else if (a == "--version") {
-            if (cl.action != CommandLineAction::Help) cl.action = CommandLineAction::Version;
-        } else if (a == "--demo") {
-            cl.options.bDemo = true;
-        } else if (a == "--input" || a == "--source") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) return error(a + " needs a value");
-            (a == "--input" ? cl.options.strInput : cl.options.strSource) = args[++i];
-        } else if (a.rfind("--input=", 0) == 0) {
-            cl.options.strInput = a.substr(8);
-        } else if (a.rfind("--source=", 0) == 0) {
-            cl.options.strSource = a.substr(9);
-        } else {
-            return error("unknown argument: " + a);
-        }
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption demo(QStringLiteral("demo"));
+    const QCommandLineOption defaults(QStringLiteral("defaults"));
+    const QCommandLineOption input(QStringLiteral("input"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption source(QStringLiteral("source"), {}, QStringLiteral("NAME"));
+    const QCommandLineOption recordDir(QStringLiteral("record-dir"), {}, QStringLiteral("DIR"));
+    parser.addOptions({help, version, demo, defaults, input, source, recordDir});
+    std::vector<QCommandLineOption> tuning;
+    for (const TuningOption& option : TuningOptions())
+        tuning.emplace_back(QString::fromLatin1(option.name), QString(),
+                            QString::fromLatin1(option.metavar));
+    for (const QCommandLineOption& option : tuning) parser.addOption(option);
+
+    QStringList list{QStringLiteral("kalvo")};
+    for (const std::string& a : args) list << QString::fromLocal8Bit(a.c_str());
+    if (!parser.parse(list)) {
+        QString strError = parser.errorText();
+        if (strError.endsWith('.')) strError.chop(1);
+        return error(strError.toStdString());
     }
-    if (cl.action == CommandLineAction::Run && !cl.options.strInput.empty() &&
-        !cl.options.strSource.empty())
+    if (!parser.positionalArguments().isEmpty())
+        return error("unknown argument: " + parser.positionalArguments().first().toStdString());
+    if (parser.isSet(help)) {
+        cl.action = CommandLineAction::Help;
+        return cl;
+    }
+    if (parser.isSet(version)) {
+        cl.action = CommandLineAction::Version;
+        return cl;
+    }
+    CAppOptions& o = cl.options;
+    o.bDemo = parser.isSet(demo);
+    o.bDefaults = parser.isSet(defaults);
+    o.strInput = parser.value(input).toLocal8Bit().toStdString();
+    o.strSource = parser.value(source).toLocal8Bit().toStdString();
+    o.strRecordDir = parser.value(recordDir).toLocal8Bit().toStdString();
+    if (parser.isSet(input) && o.strInput.empty()) return error("--input needs a value");
+    if (parser.isSet(source) && o.strSource.empty()) return error("--source needs a value");
+    if (parser.isSet(recordDir) && o.strRecordDir.empty())
+        return error("--record-dir needs a value");
+    CTuningValues values;
+    for (size_t i = 0; i < tuning.size(); ++i) {
+        if (!parser.isSet(tuning[i])) continue;
+        const TuningOption& option = TuningOptions()[i];
+        const std::string strValue = parser.value(tuning[i]).toStdString();
+        std::string strError;
+        if (!option.parse(strValue, values, strError)) return error(strError);
+        o.tuning.emplace_back(option.name, strValue);
+    }
+    if (!o.strInput.empty() && !o.strSource.empty())
         return error("--input and --source cannot be used together");
-    if (cl.action == CommandLineAction::Run && cl.options.bDemo &&
-        (!cl.options.strInput.empty() || !cl.options.strSource.empty()))
+    if (o.bDemo && (!o.strInput.empty() || !o.strSource.empty()))
         return error("--demo plays its own phrase: it takes no --input or --source");
     return cl;
 }
 
 const char* UsageText() {
-    return "Usage: kalvo [--input FILE | --source NAME | --demo]\n"
-           "A tuner for musical instruments: listens to a capture source and shows the note,\n"
-           "the cents off it, the frequency and the spectrum.\n"
-           "\n"
-           "  --input FILE   play an audio file in real time instead of listening\n"
-           "  --source NAME  listen to this PulseAudio source (see kalvo-analyze --list-sources)\n"
-           "  --demo         play a built-in phrase of plucked notes, some slightly out of\n"
-           "                 tune, over and over: the tuner without a microphone\n"
-           "  --help         print this text and exit\n"
-           "  --version      print the version and exit\n";
+    static const std::string text = [] {
+        std::string t =
+            "Usage: kalvo [--input FILE | --source NAME | --demo] [OPTION]...\n"
+            "A tuner for musical instruments: listens to a capture source and shows the note,\n"
+            "the cents off it, the frequency and the spectrum.\n"
+            "\n"
+            "  --input FILE   play an audio file in real time instead of listening\n"
+            "  --source NAME  listen to this PulseAudio source (see kalvo-analyze --list-sources)\n"
+            "  --demo         play a built-in phrase of plucked notes, some slightly out of\n"
+            "                 tune, over and over: the tuner without a microphone\n"
+            "\n"
+            "Settings for this run, as kalvo-analyze takes them; they win over remembered ones:\n";
+        for (const TuningOption& option : TuningOptions()) {
+            std::string left = std::string("  --") + option.name + " " + option.metavar;
+            left.resize(22, ' ');
+            t += left + option.help() + "\n";
+        }
+        t += "  --record-dir DIR    write recordings into DIR (default: the working folder)\n"
+             "  --defaults          start with the designed settings, ignoring remembered ones\n"
+             "  --help              print this text and exit\n"
+             "  --version           print the version and exit\n"
+             "\n"
+             "With Settings -> Remember Settings checked, the settings are kept in\n"
+             "$XDG_CONFIG_HOME/kalvo/kalvo.conf (~/.config/kalvo/kalvo.conf) between runs.\n"
+             "Exit status: 0 after a normal close, 1 when a start-up check fails or this text\n"
+             "cannot be written, 2 for a bad option or value, 3 without a display, 4 when the\n"
+             "window was closed after the capture could not start.\n";
+        return t;
+    }();
+    return text.c_str();
+}
+
+bool ListPulseSources(std::vector<std::string>& names) {
+    CPulseCaptureSystem system;
+    std::vector<PulseSource> sources;
+    HRESULT hr = DS_OK;
+    if (!system.ListSources(sources, hr)) return false;
+    names.clear();
+    for (const PulseSource& s : sources) names.push_back(s.strName);
+    return true;
+}
+
+std::string CheckCommandLineTargets(CAppOptions& options, SourceLister fnListSources) {
+    if (!options.strInput.empty() && access(options.strInput.c_str(), R_OK) != 0)
+        return "--input: cannot read " + Quoted(options.strInput) + ": " + std::strerror(errno);
+    if (!options.strInput.empty() &&
+        QFileInfo(QString::fromLocal8Bit(options.strInput.c_str())).isDir())
+        return "--input: " + Quoted(options.strInput) + " is a folder, not an audio file";
+    if (!options.strRecordDir.empty()) {
+        std::string strReason;
+        if (!CanWriteFolder(options.strRecordDir, strReason))
+            return "--record-dir: cannot write to " + Quoted(options.strRecordDir) + ": " +
+                   strReason;
+        options.strRecordDir = QFileInfo(QString::fromLocal8Bit(options.strRecordDir.c_str()))
+                                   .absoluteFilePath()
+                                   .toLocal8Bit()
+                                   .toStdString();
+    }
+    std::vector<std::string> names;
+    if (!options.strSource.empty() && fnListSources && fnListSources(names)) {
+        for (const std::string& name : names)
+            if (name == options.strSource) return {};
+        std::string list;
+        for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+        return "--source: no capture source named " + Quoted(options.strSource) +
+               (list.empty() ? " (the sound server has none)" : " (there are: " + list + ")");
+    }
+    return {};
 }

@@ -1,13 +1,18 @@
 #include "app/ControlPanel.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -17,11 +22,13 @@
 #include "analysis/NoteTable.h"
 #include "analysis/ReadingLine.h"
 #include "app/AppIds.h"
+#include "app/AppSettings.h"
 #include "app/TunerApp.h"
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 #include "recording/MidiRecorder.h"
+#include "recording/RecordingFileName.h"
 #include "recording/SessionLog.h"
 #include "recording/WaveRecorder.h"
 #include "resources/AppResources.h"
@@ -55,7 +62,8 @@ struct CControlPanel::RecordToggle {
     bool bStopWritesFile;
 };
 
-CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent) : QWidget(pParent), m_pApp(pApp) {
+CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
+    : QWidget(pParent), m_pApp(pApp), m_pFolderSystem(std::make_unique<CRecordingSystem>()) {
     resize(DialogUnitsToPixelsX(TEMPLATE_WIDTH), DialogUnitsToPixelsY(TEMPLATE_HEIGHT));
     setFont(DialogWidgetFont());
 
@@ -245,7 +253,7 @@ void CControlPanel::OnLogEntryFailed(uint64_t nSerial) {
 }
 
 CRecordingSystem& CControlPanel::RecordingSystem() {
-    return m_pRecordingSystem ? *m_pRecordingSystem : CRecordingSystem::Default();
+    return m_pRecordingSystem ? *m_pRecordingSystem : *m_pFolderSystem;
 }
 
 uint64_t& CControlPanel::SerialOf(int nFlag) {
@@ -470,9 +478,11 @@ void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure) {
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOff);
         const int nLeft = m_state.m_nRecordFlags.fetch_and(~t.nFlag) & ~t.nFlag;
         if (nLeft == 0) ShowIndicator(false);
+        UpdateRecordingToolTip();
         // Last, so that a box with its own event loop finds the state done.
         if (!bStopped && t.bStopWritesFile) ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION);
     } else {
+        PrepareRecordingFolder();
         if (!(this->*t.pfnStart)()) {
             ShowMessage(t.nStartFailure, MB_ICONEXCLAMATION);
             return;
@@ -481,6 +491,7 @@ void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure) {
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOn);
         m_state.m_nRecordFlags.fetch_or(t.nFlag);
         ShowIndicator(true);
+        UpdateRecordingToolTip();
     }
 }
 
@@ -503,6 +514,54 @@ void CControlPanel::ToggleMidiRecording() {
 void CControlPanel::ShowIndicator(bool bRecording) {
     GetDlgItem(IDC_RECORDING_ON)->setVisible(bRecording);
     GetDlgItem(IDC_RECORDING_OFF)->setVisible(!bRecording);
+}
+
+void CControlPanel::SetRecordingFolder(const std::string& strFolder) {
+    m_strRecordingFolder = strFolder;
+    m_pFolderSystem->SetFolder(strFolder);
+    m_bFellBack = false;
+}
+
+std::string CControlPanel::FallbackRecordingFolder() {
+    QProcess xdg;
+    xdg.start(QStringLiteral("xdg-user-dir"), {QStringLiteral("MUSIC")});
+    if (xdg.waitForFinished(2000) && xdg.exitStatus() == QProcess::NormalExit &&
+        xdg.exitCode() == 0) {
+        const QString strMusic = QString::fromLocal8Bit(xdg.readAllStandardOutput()).trimmed();
+        std::string strReason;
+        if (!strMusic.isEmpty() && CanWriteFolder(strMusic.toLocal8Bit().toStdString(), strReason))
+            return strMusic.toLocal8Bit().toStdString();
+    }
+    return QDir::homePath().toLocal8Bit().toStdString();
+}
+
+void CControlPanel::PrepareRecordingFolder() {
+    if (!m_strRecordingFolder.empty() || m_bFellBack) return;
+    std::string strReason;
+    if (CanWriteFolder(".", strReason)) return;
+    const std::string strFolder = FallbackRecordingFolder();
+    m_pFolderSystem->SetFolder(strFolder);
+    m_bFellBack = true;
+    ShowMessageText(
+        QStringLiteral("The working folder %1 cannot be written (%2): recordings go to %3")
+            .arg(QDir::currentPath(), QString::fromLocal8Bit(strReason.c_str()),
+                 QString::fromLocal8Bit(strFolder.c_str())),
+        MB_ICONINFORMATION);
+}
+
+void CControlPanel::UpdateRecordingToolTip() {
+    QStringList files;
+    {
+        std::lock_guard<std::mutex> lock(m_recorderMutex);
+        if (m_pSessionLog) files << QString::fromLocal8Bit(m_pSessionLog->GetFileName().c_str());
+        if (m_pWaveRecorder)
+            files << QString::fromLocal8Bit(m_pWaveRecorder->GetFileName().c_str());
+        if (m_pMidiRecorder) files << QString::fromLocal8Bit(m_pMidiRecorder->FileName().c_str());
+    }
+    for (QString& strFile : files) strFile = QFileInfo(strFile).absoluteFilePath();
+    GetDlgItem(IDC_RECORDING_ON)
+        ->setToolTip(files.isEmpty() ? QString()
+                                     : QStringLiteral("Recording to:\n") + files.join('\n'));
 }
 
 void CControlPanel::ToggleFreeze() {
@@ -535,8 +594,8 @@ void CControlPanel::TakeSnapshot() {
     QImage image;
     const QRect frame = pMain->frameGeometry();
     if (QScreen* pScreen = pMain->screen())
-        image = pScreen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-                    .toImage();
+        image =
+            pScreen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
     if (image.isNull() || image.size() != frame.size()) image = pMain->grab().toImage();
     ++m_nSnapshots;
     m_lastSnapshot = image;

@@ -64,6 +64,14 @@ public:
     // the real ones. For tests.
     void SetRecordingSystem(CRecordingSystem* pSystem) { m_pRecordingSystem = pSystem; }
 
+    // Where new recordings go; empty is the working folder, or the Music
+    // folder when the working folder cannot be written.
+    void SetRecordingFolder(const std::string& strFolder);
+    const std::string& GetRecordingFolder() const { return m_strRecordingFolder; }
+    // Where recordings go when the working folder cannot be written: the
+    // user's Music folder (xdg-user-dir MUSIC), else the home folder.
+    static std::string FallbackRecordingFolder();
+
     // The background colour command of the main window.
     void SetBackgroundColor(COLORREF cr);
 
@@ -119,6 +127,11 @@ private:
         CControlPanel* m_pPanel;
     };
     void ShowIndicator(bool bRecording);
+    // Before a recording starts: the working folder, when it is the folder
+    // and cannot be written, is replaced by the fallback, once, saying so.
+    void PrepareRecordingFolder();
+    // The banner's tooltip: the full paths of the files being recorded.
+    void UpdateRecordingToolTip();
     void ApplyColors();
     QPushButton* AddButton(unsigned nId, const char* pszText, int l, int t, int w, int h);
 
@@ -152,6 +165,10 @@ private:
     CWaveSink m_waveSink{this};
     CCaptureEngine* m_pEngine = nullptr;
     CRecordingSystem* m_pRecordingSystem = nullptr;
+    // The real clock and files, in the recording folder.
+    std::unique_ptr<CRecordingSystem> m_pFolderSystem;
+    std::string m_strRecordingFolder;
+    bool m_bFellBack = false;
 
     // The capture thread's switch-off request, handed over to the GUI thread
     // on standard mutexes (as the message boxes do), so that ThreadSanitizer

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "plugins/PluginBinding.h"
 #include "views/SpectrumArea.h"
@@ -12,11 +14,17 @@ class ICaptureSystem;
 
 // How the program was started: the WAVE file to play instead of the sound
 // server, the built-in demo phrase, or the PulseAudio source to open without
-// asking.
+// asking; the settings given for this run, and whether remembered settings
+// are ignored.
 struct CAppOptions {
     std::string strInput;
     std::string strSource;
     bool bDemo = false;
+    // Analysis settings as option name and text ("a5", "442"), already
+    // checked against analysis/TuningOptions.h, in command-line order.
+    std::vector<std::pair<std::string, std::string>> tuning;
+    std::string strRecordDir;  // empty: as remembered, else the working folder
+    bool bDefaults = false;    // --defaults: the remembered settings are not read
 };
 
 // The application object: start-up checks, the plug-ins, the single

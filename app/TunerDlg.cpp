@@ -5,16 +5,21 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QMetaObject>
 #include <QThread>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
+#include "analysis/NoteTable.h"
 #include "app/AboutDlg.h"
 #include "app/AppIds.h"
 #include "app/ControlPanel.h"
@@ -63,7 +68,9 @@ void CTunerClient::resizeEvent(QResizeEvent* pEvent) {
 }
 
 CTunerDlg::CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent)
-    : QDialog(pParent), m_pApp(pApp), m_system(system),
+    : QDialog(pParent),
+      m_pApp(pApp),
+      m_system(system),
       m_pAnalyser(std::make_unique<CPitchAnalyser>()) {
     m_hIcon = QIcon(LoadIconResource(IDR_MAINFRAME));
     // A top-level application window with a minimise box and no maximise box.
@@ -80,8 +87,9 @@ CTunerDlg::CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent)
 CTunerDlg::~CTunerDlg() {
     m_bClosing = true;
     if (m_pEngine)
-        m_pEngine->Close([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
-                         CLOSE_TIME_LIMIT_MS);
+        m_pEngine->Close(
+            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+            CLOSE_TIME_LIMIT_MS);
     // The views point into the analyser: they go before it does.
     delete m_pClient;
     m_pClient = nullptr;
@@ -101,6 +109,7 @@ bool CTunerDlg::ChooseCaptureDevice() {
 }
 
 bool CTunerDlg::OnInitDialog() {
+    LoadStartSettings();
     if (!ChooseCaptureDevice()) {
         m_bQuit = true;
         m_nQuitCode = 0;
@@ -137,6 +146,7 @@ bool CTunerDlg::OnInitDialog() {
     m_laidOutClient = m_pClient->size();
     m_pClient->m_fnOnSize = [this](const QSize& client) { OnSize(!isMinimized(), client); };
 
+    if (m_bApplyStartSettings) ApplySettings(m_startSettings);
     StartCapture();
     return true;
 }
@@ -175,6 +185,12 @@ void CTunerDlg::BuildMenu() {
                                            QStringLiteral("Fundamental (&Harmonic Instruments)")));
     CheckMenuItem(pMethod, ID_PITCH_DOMINANT, true);
     CheckMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, false);
+    // Also beyond it: where recordings go, and settings kept between runs
+    // (off at first, so that nothing is stored unless asked).
+    pSettings->addSeparator();
+    AppendMenuItem(pSettings, ID_RECORDING_FOLDER, QStringLiteral("Recording F&older..."));
+    AppendMenuItem(pSettings, ID_REMEMBER_SETTINGS, QStringLiteral("&Remember Settings"));
+    CheckMenuItem(pSettings, ID_REMEMBER_SETTINGS, m_bRemember);
 
     QMenu* pView = m_pMenu->addMenu(QStringLiteral("&View"));
     AppendMenuItem(pView, ID_VIEW_DAMPING, QStringLiteral("Cent Meter &Damping"));
@@ -253,9 +269,16 @@ void CTunerDlg::StartCapture() {
         m_pCaptureWatch->start(500);
         return;
     }
-    if (s.nMessage) ShowMessage(static_cast<unsigned>(s.nMessage), MB_ICONEXCLAMATION);
-    if (s.nDetailMessage) ShowMessage(static_cast<unsigned>(s.nDetailMessage), MB_ICONSTOP);
-    if (!s.strPlatformError.empty()) std::fprintf(stderr, "kalvo: %s\n", s.strPlatformError.c_str());
+    // The designed boxes, each with the real cause beneath and a way on: the
+    // window idles without sound.
+    m_bCaptureFailed = true;
+    QString detail = QString::fromLocal8Bit(s.strExplanation.c_str());
+    if (!detail.isEmpty()) detail += QLatin1Char('\n');
+    detail += QStringLiteral("Start with --demo to try the tuner without a sound card");
+    if (s.nMessage) ShowMessage(static_cast<unsigned>(s.nMessage), MB_ICONEXCLAMATION, detail);
+    if (s.nDetailMessage) ShowMessage(static_cast<unsigned>(s.nDetailMessage), MB_ICONSTOP, detail);
+    if (!s.strPlatformError.empty())
+        std::fprintf(stderr, "kalvo: %s\n", s.strPlatformError.c_str());
 }
 
 void CTunerDlg::CheckCaptureStatus() {
@@ -329,13 +352,16 @@ void CTunerDlg::OnCancel() {
         ShowMessage(IDS_STOP_RECORDING, MB_ICONEXCLAMATION);
         return;
     }
+    SaveSettingsIfRemembered();
     m_bClosing = true;
     // The capture thread may be waiting for a repaint or a message box on
     // this thread: keep serving those until it has ended.
     if (m_pEngine)
-        m_pEngine->Close([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
-                         CLOSE_TIME_LIMIT_MS);
-    m_nQuitCode = 0;
+        m_pEngine->Close(
+            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+            CLOSE_TIME_LIMIT_MS);
+    // A run that never captured tells its caller so.
+    m_nQuitCode = m_bCaptureFailed ? EXIT_CAPTURE_FAILED : 0;
     done(0);
 }
 
@@ -412,7 +438,10 @@ void CTunerDlg::OnColorCommand(unsigned nId) {
         return;
     }
     if (m_pColorDialog->exec() != QDialog::Accepted) return;
-    const COLORREF cr = FromQColor(m_pColorDialog->selectedColor());
+    SetColor(nId, FromQColor(m_pColorDialog->selectedColor()));
+}
+
+void CTunerDlg::SetColor(unsigned nId, COLORREF cr) {
     switch (nId) {
         case ID_COLORS_BACKGROUND:
             m_pControlPanel->SetBackgroundColor(cr);
@@ -498,8 +527,8 @@ void CTunerDlg::OnConvertToMidi() {
     const LogToMidiOutcome outcome = ConvertLogToMidi(m_pApp->m_midiPlugin, host);
     if (outcome.bPluginMissing) ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
     for (unsigned nMessage : outcome.messages)
-        ShowMessage(nMessage, nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP
-                                                                          : MB_ICONEXCLAMATION);
+        ShowMessage(nMessage,
+                    nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP : MB_ICONEXCLAMATION);
 }
 
 void CTunerDlg::OnCommand(unsigned nId) {
@@ -587,6 +616,12 @@ void CTunerDlg::OnCommand(unsigned nId) {
             dlg.exec();
             break;
         }
+        case ID_RECORDING_FOLDER:
+            OnRecordingFolder();
+            break;
+        case ID_REMEMBER_SETTINGS:
+            OnRememberSettings();
+            break;
         case ID_ACKNOWLEDGEMENTS: {
             CAcknowledgementsDlg dlg(this);
             dlg.exec();
@@ -595,4 +630,204 @@ void CTunerDlg::OnCommand(unsigned nId) {
         default:
             break;
     }
+}
+
+void CTunerDlg::LoadStartSettings() {
+    const CAppOptions options = m_pApp ? m_pApp->GetOptions() : CAppOptions{};
+    const QString strPath = SettingsFilePath();
+    m_bRemember = QFileInfo(strPath).isFile();
+    m_bSaveAtExit = m_bRemember && !options.bDefaults;
+    CAppSettings s;
+    QStringList bad;
+    if (m_bRemember && !options.bDefaults) {
+        ReadSettingsFile(strPath, s, bad);
+        m_bApplyStartSettings = true;
+        m_strRememberedSource = s.strSource;
+        // The remembered source only when listening to the sound server, and
+        // only while the server lists it; without an answer it is tried, and
+        // the capture's message says why it fails.
+        const bool bServer = options.strInput.empty() && !options.bDemo;
+        if (bServer && m_strSource.empty() && !s.strSource.empty()) {
+            CCaptureDeviceList list;
+            bool bFound = FAILED(EnumerateCaptureDevices(m_system, list));
+            for (int i = 0; i < list.m_nCaptureDevices; ++i)
+                bFound = bFound || list.m_astrCaptureDeviceIds[i] == s.strSource;
+            if (bFound) {
+                m_strSource = s.strSource;
+            } else {
+                bad << QStringLiteral("capture/source");
+                m_strRememberedSource.clear();
+            }
+        }
+    }
+    // The command line wins for this run.
+    for (const auto& [strName, strValue] : options.tuning) {
+        std::string strError;
+        if (const TuningOption* pOption = FindTuningOption(strName))
+            pOption->parse(strValue, s.tuning, strError);
+        m_bApplyStartSettings = true;
+    }
+    if (!options.strRecordDir.empty()) {
+        s.strRecordFolder = options.strRecordDir;
+        m_bApplyStartSettings = true;
+    }
+    if (!bad.isEmpty())
+        std::fprintf(stderr, "kalvo: %s: %s not valid here, left at the default\n",
+                     strPath.toLocal8Bit().constData(), bad.join(", ").toLocal8Bit().constData());
+    m_startSettings = s;
+}
+
+CAppSettings CTunerDlg::CurrentSettings() const {
+    CAppSettings s;
+    s.tuning.nA5 = static_cast<int>(m_pControlPanel->m_nA5);
+    const auto* pTransposition =
+        static_cast<QComboBox*>(m_pControlPanel->GetDlgItem(IDC_TRANSPOSITION_LIST));
+    s.tuning.nTransposition = std::max(0, pTransposition->currentIndex());
+    s.tuning.nPitchMethod = m_pAnalyser->m_nPitchMethod.load(std::memory_order_relaxed);
+    s.tuning.nFftSizeIndex = m_dlgFft.m_nFftSizeIndex;
+    s.tuning.nWindowType = m_dlgFft.m_nWindowIndex;
+    s.tuning.fAlpha = m_dlgFft.m_fAlpha;
+
+    s.nSpectrumScale = m_dlgSpectrum.m_nScale;
+    s.nDynamicIndex = m_dlgSpectrum.m_nDynamicIndex;
+    s.nFrom = m_dlgSpectrum.m_nFrom;
+    s.nTo = m_dlgSpectrum.m_nTo;
+
+    s.nAccidentals = m_dlgMidi.m_nAccidentalsIndex;
+    s.nSharpFlat = m_dlgMidi.m_nSharpFlatMode;
+    s.nMajorMinor = m_dlgMidi.m_nMajorMinorMode;
+    s.nPitchMode = m_dlgMidi.m_nPitchMode;
+    s.nInstrument = m_dlgMidi.m_nInstrumentIndex;
+    s.nTempo = m_dlgMidi.m_nTempoBpm;
+    s.nPitchChangeIndex = m_dlgMidi.m_nPitchChangeIndex;
+    s.nMinDbIndex = m_dlgMidi.m_nMinDbIndex;
+
+    s.crBackground = m_crBackground;
+    if (m_pSpectrumArea->m_pSpectrumPen) s.crSpectrum = m_pSpectrumArea->m_pSpectrumPen->m_crColor;
+    s.crSpectrumArea = m_pSpectrumArea->m_crBackground;
+    s.nRefreshRate = m_nRefreshRate.load(std::memory_order_relaxed);
+    s.bDamping = m_pAnalyser->m_centCounter.m_bDamping.load() != 0;
+    s.bSharps = m_pNoteArea->m_bSharps != 0;
+    s.bSnapshotToClipboard = m_pControlPanel->m_bSnapshotToClipboard != 0;
+
+    s.strRecordFolder = m_pControlPanel->GetRecordingFolder();
+    const CAppOptions options = m_pApp ? m_pApp->GetOptions() : CAppOptions{};
+    s.strSource = options.strInput.empty() && !options.bDemo ? m_strSource : m_strRememberedSource;
+    s.bPlaced = true;
+    s.nX = x();
+    s.nY = y();
+    s.nWidth = width();
+    s.nHeight = height();
+    return s;
+}
+
+void CTunerDlg::ApplySettings(const CAppSettings& s) {
+    const CAppSettings now = CurrentSettings();
+    // The panel's lists as if chosen: their handlers set what the analysis
+    // reads.
+    static_cast<QComboBox*>(m_pControlPanel->GetDlgItem(IDC_A5_LIST))
+        ->setCurrentIndex(s.tuning.nA5 - MIN_A5);
+    static_cast<QComboBox*>(m_pControlPanel->GetDlgItem(IDC_TRANSPOSITION_LIST))
+        ->setCurrentIndex(s.tuning.nTransposition);
+    if (s.tuning.nPitchMethod != now.tuning.nPitchMethod)
+        OnCommand(s.tuning.nPitchMethod == PITCH_METHOD_FUNDAMENTAL ? ID_PITCH_FUNDAMENTAL
+                                                                    : ID_PITCH_DOMINANT);
+    if (s.tuning.nFftSizeIndex != now.tuning.nFftSizeIndex ||
+        s.tuning.nWindowType != now.tuning.nWindowType || s.tuning.fAlpha != now.tuning.fAlpha) {
+        m_dlgFft.m_nFftSizeIndex = s.tuning.nFftSizeIndex;
+        m_dlgFft.m_nWindowIndex = s.tuning.nWindowType;
+        m_dlgFft.m_fAlpha = s.tuning.fAlpha;
+        m_dlgFft.Apply(*m_pAnalyser);
+    }
+    if (s.nSpectrumScale != now.nSpectrumScale || s.nDynamicIndex != now.nDynamicIndex ||
+        s.nFrom != now.nFrom || s.nTo != now.nTo) {
+        m_dlgSpectrum.m_nScale = s.nSpectrumScale;
+        m_dlgSpectrum.m_nDynamicIndex = s.nDynamicIndex;
+        m_dlgSpectrum.m_nFrom = s.nFrom;
+        m_dlgSpectrum.m_nTo = s.nTo;
+        const bool bDisplay = m_pApp && !m_pApp->m_bDisplayUnavailable;
+        m_dlgSpectrum.SetDisplayPluginAvailable(bDisplay);
+        m_dlgSpectrum.Apply(&m_nDynamicRange, m_pSpectrumArea,
+                            bDisplay ? m_pApp->m_pfnSetRange : nullptr);
+    }
+    if (s.nAccidentals != now.nAccidentals || s.nSharpFlat != now.nSharpFlat ||
+        s.nMajorMinor != now.nMajorMinor || s.nPitchMode != now.nPitchMode ||
+        s.nInstrument != now.nInstrument || s.nTempo != now.nTempo ||
+        s.nPitchChangeIndex != now.nPitchChangeIndex || s.nMinDbIndex != now.nMinDbIndex) {
+        m_dlgMidi.m_nAccidentalsIndex = s.nAccidentals;
+        m_dlgMidi.m_nSharpFlatMode = s.nSharpFlat;
+        m_dlgMidi.m_nMajorMinorMode = s.nMajorMinor;
+        m_dlgMidi.m_nPitchMode = s.nPitchMode;
+        m_dlgMidi.m_nInstrumentIndex = s.nInstrument;
+        m_dlgMidi.m_nTempoBpm = s.nTempo;
+        m_dlgMidi.m_nPitchChangeIndex = s.nPitchChangeIndex;
+        m_dlgMidi.m_nMinDbIndex = s.nMinDbIndex;
+        // As OK in a fresh opening: the lowest note at its reset value.
+        m_dlgMidi.m_strLowestNote = m_dlgMidi.GetList(IDC_LOWEST_NOTE_LIST)
+                                        ->itemText(CMidiSettingsDlg::LOWEST_NOTE_DEFAULT_ROW);
+        if (m_pApp && !m_pApp->m_bMidiUnavailable) m_dlgMidi.WriteToPlugin(m_pApp->m_midiPlugin);
+    }
+    if (s.crBackground != now.crBackground) SetColor(ID_COLORS_BACKGROUND, s.crBackground);
+    if (s.crSpectrum != now.crSpectrum) SetColor(ID_COLORS_SPECTRUM, s.crSpectrum);
+    if (s.crSpectrumArea != now.crSpectrumArea) SetColor(ID_COLORS_SPECTRUM_AREA, s.crSpectrumArea);
+    if (s.nRefreshRate != now.nRefreshRate) SetRefreshRate(s.nRefreshRate);
+    if (s.bDamping != now.bDamping) OnCommand(ID_VIEW_DAMPING);
+    if (s.bSharps != now.bSharps) OnCommand(ID_VIEW_SHARPS);
+    if (s.bSnapshotToClipboard != now.bSnapshotToClipboard) OnCommand(ID_SNAPSHOT_CLIPBOARD);
+    if (s.strRecordFolder != now.strRecordFolder)
+        m_pControlPanel->SetRecordingFolder(s.strRecordFolder);
+    if (s.bPlaced) {
+        move(s.nX, s.nY);
+        // A size of the user's own needs the display plug-in's layout.
+        if (m_pApp && !m_pApp->m_bDisplayUnavailable)
+            resize(std::clamp(s.nWidth, m_initialSize.width(), MAX_TRACK_WIDTH),
+                   std::clamp(s.nHeight, m_initialSize.height(), MAX_TRACK_HEIGHT));
+    }
+}
+
+void CTunerDlg::SaveSettingsIfRemembered() {
+    if (!m_bSaveAtExit || !m_pControlPanel) return;
+    const QString strPath = SettingsFilePath();
+    if (!WriteSettingsFile(strPath, CurrentSettings()))
+        std::fprintf(stderr, "kalvo: cannot save the settings in %s\n",
+                     strPath.toLocal8Bit().constData());
+}
+
+void CTunerDlg::OnRememberSettings() {
+    m_bRemember = !m_bRemember;
+    m_bSaveAtExit = m_bRemember;
+    CheckMenuItem(m_pMenu, ID_REMEMBER_SETTINGS, m_bRemember);
+    const QString strPath = SettingsFilePath();
+    if (m_bRemember) {
+        // Written now as well, so the choice holds even if the run ends
+        // badly; the close writes the settings of then.
+        SaveSettingsIfRemembered();
+    } else if (QFile::exists(strPath) && !QFile::remove(strPath)) {
+        std::fprintf(stderr, "kalvo: cannot remove %s\n", strPath.toLocal8Bit().constData());
+    }
+}
+
+void CTunerDlg::OnRecordingFolder() {
+    std::string strFolder = m_pControlPanel->GetRecordingFolder();
+    if (m_fnChooseFolder) {
+        if (!m_fnChooseFolder(strFolder)) return;
+    } else {
+        const QString strStart =
+            strFolder.empty() ? QDir::currentPath() : QString::fromLocal8Bit(strFolder.c_str());
+        const QString strChosen =
+            QFileDialog::getExistingDirectory(this, QStringLiteral("Recording Folder"), strStart);
+        if (strChosen.isEmpty()) return;
+        strFolder = strChosen.toLocal8Bit().toStdString();
+    }
+    const QFileInfo folder(QString::fromLocal8Bit(strFolder.c_str()));
+    std::string strReason;
+    if (!CanWriteFolder(strFolder, strReason)) {
+        ShowMessageText(
+            QStringLiteral("Cannot write to the folder %1 (%2): recordings stay where "
+                           "they were")
+                .arg(folder.absoluteFilePath(), QString::fromLocal8Bit(strReason.c_str())),
+            MB_ICONEXCLAMATION);
+        return;
+    }
+    m_pControlPanel->SetRecordingFolder(folder.absoluteFilePath().toLocal8Bit().toStdString());
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/PitchAnalyser.h"
+#include "app/AppSettings.h"
 #include "dialogs/FftParamsDlg.h"
 #include "dialogs/MidiSettingsDlg.h"
 #include "dialogs/SpectrumSettingsDlg.h"
@@ -50,6 +51,9 @@ public:
     static constexpr int MIN_TRACK_HEIGHT = 355;
     static constexpr int MAX_TRACK_WIDTH = 800;
     static constexpr int MAX_TRACK_HEIGHT = 600;
+    // The exit status after the user closed a window whose capture could
+    // not start.
+    static constexpr int EXIT_CAPTURE_FAILED = 4;
 
     CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent = nullptr);
     ~CTunerDlg() override;
@@ -100,6 +104,20 @@ public:
     // (false: cancelled); unset, it shows the file-open dialog. Tests answer
     // in its place.
     std::function<bool(std::string& strPath)> m_fnChooseLogFile;
+    // Settings -> Recording Folder asks this for the folder (false:
+    // cancelled); unset, it shows the folder chooser. Tests answer in its
+    // place.
+    std::function<bool(std::string& strFolder)> m_fnChooseFolder;
+
+    // The settings as they are now, and their application through the
+    // same paths as the dialogs, menus and control panel (only what differs
+    // from now is touched).
+    CAppSettings CurrentSettings() const;
+    void ApplySettings(const CAppSettings& s);
+    // Settings -> Remember Settings is checked: the settings are saved at
+    // the close.
+    bool IsRemembering() const { return m_bRemember; }
+    bool CaptureFailed() const { return m_bCaptureFailed; }
 
     QWidget* GetClient() const { return m_pClient; }
     QMenuBar* GetMenuBar() const { return m_pMenuBar; }
@@ -138,6 +156,14 @@ private:
     void ApplyBackground();
     void ApplySizeLimits();
     void OnColorCommand(unsigned nId);
+    void SetColor(unsigned nId, COLORREF cr);
+    // Before the window is set up: the remembered settings (unless
+    // --defaults) with the command line's over them, and the remembered
+    // capture source when it still exists.
+    void LoadStartSettings();
+    void OnRememberSettings();
+    void OnRecordingFolder();
+    void SaveSettingsIfRemembered();
     void OnConvertToMidi();
     bool ChooseLogFile(std::string& strPath);
     void SetRefreshRate(int nRate);
@@ -157,4 +183,12 @@ private:
     std::atomic<unsigned> m_nRefreshCalls{0};
     int m_nQuitCode = 0;
     bool m_bQuit = false;
+    bool m_bCaptureFailed = false;
+    CAppSettings m_startSettings;
+    bool m_bApplyStartSettings = false;
+    bool m_bRemember = false;
+    bool m_bSaveAtExit = false;
+    // The remembered source, kept for the next run while this one plays a
+    // file or the demo.
+    std::string m_strRememberedSource;
 };

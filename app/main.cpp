@@ -10,24 +10,30 @@
 #include "platform/system/ProgramVersion.h"
 
 namespace {
+// A help or version text that could not be written (a full disk, a closed
+// pipe) ends with status 1, so that a script sees it.
+int Answer(CommandLineAction action) {
+    if (action == CommandLineAction::Help)
+        std::fputs(UsageText(), stdout);
+    else
+        std::printf("kalvo %s\n", GetProgramVersion().c_str());
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
 // Help and version need no display: they are answered before Qt starts.
-bool AnswerWithoutDisplay(int argc, char* argv[]) {
+bool AnswerWithoutDisplay(int argc, char* argv[], int& nStatus) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const CommandLine cl = ParseCommandLine(args);
-    if (cl.action == CommandLineAction::Help) {
-        std::fputs(UsageText(), stdout);
-        return true;
-    }
-    if (cl.action == CommandLineAction::Version) {
-        std::printf("kalvo %s\n", GetProgramVersion().c_str());
-        return true;
-    }
-    return false;
+    if (cl.action != CommandLineAction::Help && cl.action != CommandLineAction::Version)
+        return false;
+    nStatus = Answer(cl.action);
+    return true;
 }
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (AnswerWithoutDisplay(argc, argv)) return 0;
+    int nStatus = 0;
+    if (AnswerWithoutDisplay(argc, argv, nStatus)) return nStatus;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "kalvo: no display to open the window on\n");
@@ -38,19 +44,22 @@ int main(int argc, char* argv[]) {
     const QStringList qtArgs = QCoreApplication::arguments();
     for (int i = 1; i < qtArgs.size(); ++i) args.push_back(qtArgs[i].toStdString());
 
-    const CommandLine cl = ParseCommandLine(args);
+    CommandLine cl = ParseCommandLine(args);
     switch (cl.action) {
         case CommandLineAction::Help:
-            std::fputs(UsageText(), stdout);
-            return 0;
         case CommandLineAction::Version:
-            std::printf("kalvo %s\n", GetProgramVersion().c_str());
-            return 0;
+            return Answer(cl.action);
         case CommandLineAction::Error:
-            std::fprintf(stderr, "kalvo: %s\n%s", cl.strError.c_str(), UsageText());
+            std::fprintf(stderr, "kalvo: %s (see --help)\n", cl.strError.c_str());
             return 2;
         case CommandLineAction::Run:
             break;
+    }
+    // What the options name is checked before any window opens.
+    const std::string strError = CheckCommandLineTargets(cl.options);
+    if (!strError.empty()) {
+        std::fprintf(stderr, "kalvo: %s\n", strError.c_str());
+        return 2;
     }
     CLinuxStartUpPlatform platform;
     CTunerApp tunerApp(platform, cl.options);

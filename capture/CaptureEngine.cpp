@@ -62,6 +62,7 @@ CaptureStartUp CCaptureEngine::StartUp() {
         result.nMessage = IDS_CANNOT_CREATE_CAPTURE;
         result.nDetailMessage = CreateCaptureDetailMessage(hr);
         result.strPlatformError = m_system.GetLastErrorText();
+        result.strExplanation = m_system.GetLastErrorExplanation();
         return result;
     }
     if (!SetUpCaptureBuffer(hr)) {
@@ -70,6 +71,7 @@ CaptureStartUp CCaptureEngine::StartUp() {
             result.nMessage = IDS_CANNOT_CREATE_CAPTURE_BUFFER;
             result.nDetailMessage = CreateBufferDetailMessage(hr);
             result.strPlatformError = m_system.GetLastErrorText();
+            result.strExplanation = m_system.GetLastErrorExplanation();
         }
         return result;
     }

@@ -35,6 +35,7 @@ struct CaptureStartUp {
     int nMessage = 0;              // 143, 144 or 145; 0 when nothing is shown
     int nDetailMessage = 0;        // 147 ... 154 after 143 or 144; 0 for none
     std::string strPlatformError;  // the sound system's own words, may be empty
+    std::string strExplanation;    // the same as a sentence with what to try
 };
 
 // The detail message after 143 (opening the device) and after 144 (creating

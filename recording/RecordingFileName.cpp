@@ -37,11 +37,13 @@ std::string MakeRecordingFileName(const UtcTime& time, const char* pszExtension)
 }
 
 FILE* CreateNewRecordingFile(const UtcTime& time, const char* pszExtension, const char* pszMode,
-                             std::string& strName) {
+                             std::string& strName, const std::string& strFolder) {
     const bool bUpdate = pszMode && std::strchr(pszMode, '+');
     const int nFlags = (bUpdate ? O_RDWR : O_WRONLY) | O_CREAT | O_EXCL | O_CLOEXEC;
     for (int nSuffix = 1; nSuffix <= MAX_SUFFIX; ++nSuffix) {
         strName = FormatRecordingFileName(time, nSuffix, pszExtension);
+        if (!strFolder.empty())
+            strName = strFolder + (strFolder.back() == '/' ? "" : "/") + strName;
         const int fd = open(strName.c_str(), nFlags, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;

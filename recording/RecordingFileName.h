@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "platform/system/Clock.h"
 
@@ -21,8 +22,9 @@ std::string FormatRecordingFileName(const UtcTime& time, int nSuffix, const char
 // same second, or a file that appears between the check and the open, is
 // never overwritten: the next suffix is tried instead. Null when the file
 // cannot be created; strName then holds the name last tried and errno tells why.
+// A folder other than empty (the working folder) is put before the name.
 FILE* CreateNewRecordingFile(const UtcTime& time, const char* pszExtension, const char* pszMode,
-                             std::string& strName);
+                             std::string& strName, const std::string& strFolder = {});
 // The same from the current UTC time.
 FILE* CreateNewRecordingFile(const char* pszExtension, const char* pszMode, std::string& strName);
 
@@ -37,8 +39,15 @@ public:
     // A new file, as CreateNewRecordingFile; strName names it. A recorder
     // that cannot write its header removes that file again.
     virtual FILE* CreateFile(const char* pszExtension, const char* pszMode, std::string& strName) {
-        return CreateNewRecordingFile(UtcNow(), pszExtension, pszMode, strName);
+        return CreateNewRecordingFile(UtcNow(), pszExtension, pszMode, strName, m_strFolder);
     }
+    // Where CreateFile puts new files; empty (the default) is the working
+    // folder.
+    void SetFolder(std::string strFolder) { m_strFolder = std::move(strFolder); }
+    const std::string& GetFolder() const { return m_strFolder; }
     // The real clock and file system.
     static CRecordingSystem& Default();
+
+private:
+    std::string m_strFolder;
 };

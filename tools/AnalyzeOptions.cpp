@@ -8,6 +8,7 @@
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
+#include "analysis/TuningOptions.h"
 
 namespace {
 
@@ -19,39 +20,14 @@ struct OptionSpec {
     const char* name;  // without the leading "--"
     ValueKind kind;
     const char* metavar;  // shown in the help text
-    const char* help;
+    std::string help;
     // Applies the option; strValue is empty for ValueKind::None (and for an
     // omitted optional value). Returns false with a message in strError.
     std::function<bool(CAnalyzeOptions&, const std::string& strValue, std::string& strError)> apply;
 };
 
-bool ParseWholeNumber(const std::string& s, int& value) {
-    const char* first = s.data();
-    const char* last = first + s.size();
-    if (first != last && *first == '+') ++first;
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && ptr == last && first != last;
-}
-
-bool ParseNumber(const std::string& s, double& value) {
-    const char* first = s.data();
-    const char* last = first + s.size();
-    if (first != last && *first == '+') ++first;
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && ptr == last && first != last && std::isfinite(value);
-}
-
 std::string Quoted(const std::string& s) {
     return "'" + s + "'";
-}
-
-std::string WindowNameList() {
-    std::string list;
-    for (int i = 0; i < WINDOW_TYPE_COUNT; ++i) {
-        if (i > 0) list += i + 1 < WINDOW_TYPE_COUNT ? ", " : " or ";
-        list += WindowTypeText(i);
-    }
-    return list;
 }
 
 bool SetOutputFile(std::string& strTarget, const char* pszOption, const std::string& strValue,
@@ -64,8 +40,19 @@ bool SetOutputFile(std::string& strTarget, const char* pszOption, const std::str
     return true;
 }
 
-const std::vector<OptionSpec>& Options() {
-    static const std::vector<OptionSpec> table = {
+// The rows of the analysis settings, from the table kalvo shares.
+OptionSpec TuningRow(const TuningOption& option) {
+    return {option.name, ValueKind::Required, option.metavar, option.help(),
+            [&option](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+                CTuningValues values = TuningOf(o);
+                if (!option.parse(v, values, err)) return false;
+                SetTuning(o, values);
+                return true;
+            }};
+}
+
+std::vector<OptionSpec> MakeOptions() {
+    std::vector<OptionSpec> table = {
         {"all", ValueKind::None, nullptr,
          "print a line for every block, not only when the reading changed",
          [](CAnalyzeOptions& o, const std::string&, std::string&) {
@@ -77,70 +64,6 @@ const std::vector<OptionSpec>& Options() {
          [](CAnalyzeOptions& o, const std::string&, std::string&) {
              o.format = OutputFormat::Tsv;
              return true;
-         }},
-        {"fft", ValueKind::Required, "SIZE", "FFT size, 4096 or 8192 (default 8192)",
-         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
-             int n = 0;
-             if (ParseWholeNumber(v, n) &&
-                 (n == static_cast<int>(FFT_SIZE_SMALL) || n == static_cast<int>(FFT_SIZE_LARGE))) {
-                 o.nFftSizeIndex = n == static_cast<int>(FFT_SIZE_SMALL) ? 0 : 1;
-                 return true;
-             }
-             err = "--fft: " + Quoted(v) + " is not an FFT size (use 4096 or 8192)";
-             return false;
-         }},
-        {"window", ValueKind::Required, "NAME", nullptr,  // help text built in AnalyzeUsage
-         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
-             const int type = ParseWindowName(v);
-             if (type >= 0) {
-                 o.nWindowType = type;
-                 return true;
-             }
-             err = "--window: unknown window " + Quoted(v) + " (use " + WindowNameList() + ")";
-             return false;
-         }},
-        {"alpha", ValueKind::Required, "X", "Gaussian window alpha, 0 to 1 (default 0.5)",
-         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
-             double x = 0;
-             if (ParseNumber(v, x) && x >= 0.0 && x <= 1.0) {
-                 o.fAlpha = static_cast<float>(x);
-                 return true;
-             }
-             err = "--alpha: " + Quoted(v) + " is not a number from 0 to 1";
-             return false;
-         }},
-        {"a5", ValueKind::Required, "HZ",
-         "reference of A5 in whole hertz, 380 to 480 (default 440)",
-         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
-             int n = 0;
-             if (ParseWholeNumber(v, n) && n >= MIN_A5 && n <= MAX_A5) {
-                 o.nA5 = n;
-                 return true;
-             }
-             err = "--a5: " + Quoted(v) + " is not a whole number of hertz from 380 to 480";
-             return false;
-         }},
-        {"transpose", ValueKind::Required, "N", nullptr,  // help text built in AnalyzeUsage
-         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
-             int n = 0;
-             if (ParseWholeNumber(v, n) && n >= 0 && n < TRANSPOSITION_COUNT) {
-                 o.nTransposition = n;
-                 return true;
-             }
-             err = "--transpose: " + Quoted(v) + " is not a transposition from 0 to " +
-                   std::to_string(TRANSPOSITION_COUNT - 1);
-             return false;
-         }},
-        {"method", ValueKind::Required, "NAME",
-         "pitch method (default dominant): dominant, the strongest partial,\n"
-         "                      or fundamental, the played note's fundamental",
-         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
-             if (v == "dominant" || v == "fundamental") {
-                 o.nPitchMethod = v == "dominant" ? PITCH_METHOD_DOMINANT : PITCH_METHOD_FUNDAMENTAL;
-                 return true;
-             }
-             err = "--method: " + Quoted(v) + " is not a pitch method (use dominant or fundamental)";
-             return false;
          }},
         {"help", ValueKind::None, nullptr, "show this help and exit",
          [](CAnalyzeOptions& o, const std::string&, std::string&) {
@@ -179,7 +102,7 @@ const std::vector<OptionSpec>& Options() {
         {"seconds", ValueKind::Required, "N", "stop capturing after N seconds",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              double x = 0;
-             if (ParseNumber(v, x) && x > 0.0) {
+             if (ParseFiniteNumber(v, x) && x > 0.0) {
                  o.dSeconds = x;
                  return true;
              }
@@ -215,6 +138,15 @@ const std::vector<OptionSpec>& Options() {
              return true;
          }},
     };
+    // After --all and --tsv, as the usage has always listed them.
+    std::vector<OptionSpec> tuning;
+    for (const TuningOption& option : TuningOptions()) tuning.push_back(TuningRow(option));
+    table.insert(table.begin() + 2, tuning.begin(), tuning.end());
+    return table;
+}
+
+const std::vector<OptionSpec>& Options() {
+    static const std::vector<OptionSpec> table = MakeOptions();
     return table;
 }
 
@@ -225,18 +157,6 @@ const OptionSpec* FindOption(const std::string& name) {
 }
 
 }  // namespace
-
-int ParseWindowName(const std::string& strName) {
-    std::string lower;
-    for (char c : strName) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower == "blackman") return WINDOW_BLACKMAN;
-    for (int i = 0; i < WINDOW_TYPE_COUNT; ++i) {
-        std::string text = WindowTypeText(i);
-        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (lower == text) return i;
-    }
-    return -1;
-}
 
 bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& options,
                          std::string& strError) {
@@ -303,7 +223,8 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
     if (options.bLive) return true;
     if (!options.strLogToMidi.empty()) {
         if (!inputs.empty() || options.HasRecordings()) {
-            strError = "--log-to-midi converts a log on its own: no audio file, --log, --wav or --midi";
+            strError =
+                "--log-to-midi converts a log on its own: no audio file, --log, --wav or --midi";
             return false;
         }
         return true;
@@ -338,18 +259,7 @@ std::string AnalyzeUsage() {
         std::string left = std::string("  --") + spec.name;
         if (spec.kind == ValueKind::Required) left += std::string(" ") + spec.metavar;
         if (spec.kind == ValueKind::Optional) left += std::string(" [") + spec.metavar + "]";
-        std::string help;
-        if (spec.help) {
-            help = spec.help;
-        } else if (std::string(spec.name) == "window") {
-            help = "window function (default Hanning):" + std::string("\n") + std::string(22, ' ') +
-                   WindowNameList();
-        } else if (std::string(spec.name) == "transpose") {
-            help = "note transposition (default 0):";
-            for (int row = 0; row < TRANSPOSITION_COUNT; ++row)
-                help += "\n" + std::string(22, ' ') + std::to_string(row) + " = " +
-                        TranspositionText(row);
-        }
+        const std::string& help = spec.help;
         if (left.size() < 22)
             left.resize(22, ' ');
         else

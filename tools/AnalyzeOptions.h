@@ -4,6 +4,7 @@
 
 #include "analysis/Fft.h"
 #include "analysis/FundamentalTracker.h"
+#include "analysis/TuningOptions.h"
 
 // Exit statuses of kalvo-analyze.
 constexpr int EXIT_ANALYZE_OK = 0;
@@ -55,6 +56,16 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
 // The text printed by --help.
 std::string AnalyzeUsage();
 
-// Window type of a name: the FFT dialog's names in any case, and "blackman".
-// -1 for anything else.
-int ParseWindowName(const std::string& strName);
+// The analysis settings of the options, and back (ParseWindowName and the
+// option rows they come from are in analysis/TuningOptions.h).
+inline CTuningValues TuningOf(const CAnalyzeOptions& o) {
+    return {o.nFftSizeIndex, o.nWindowType, o.fAlpha, o.nA5, o.nTransposition, o.nPitchMethod};
+}
+inline void SetTuning(CAnalyzeOptions& o, const CTuningValues& v) {
+    o.nFftSizeIndex = v.nFftSizeIndex;
+    o.nWindowType = v.nWindowType;
+    o.fAlpha = v.fAlpha;
+    o.nA5 = v.nA5;
+    o.nTransposition = v.nTransposition;
+    o.nPitchMethod = v.nPitchMethod;
+}

@@ -119,6 +119,10 @@ public:
     // The platform's own words for the last failure ("Connection refused"),
     // empty when there are none. For a line after the designed messages.
     virtual std::string GetLastErrorText() const = 0;
+    // The last failure as a sentence for the user: what went wrong, with the
+    // platform's own words, and what to try. The platform's words alone
+    // unless the system knows better.
+    virtual std::string GetLastErrorExplanation() const { return GetLastErrorText(); }
 };
 
 // The capture format of the tuner: PCM, 2 channels, 16000 Hz, 16 bits.

@@ -60,6 +60,36 @@ HRESULT ResultFromPulseError(int nPulseError, PulseStep step) {
     }
 }
 
+std::string ExplainPulseError(int nPulseError, const std::string& strSource) {
+    const std::string strWords =
+        nPulseError == PULSE_ERR_NOMEMORY ? "Out of memory" : pa_strerror(nPulseError);
+    switch (nPulseError) {
+        case PA_ERR_CONNECTIONREFUSED:
+        case PA_ERR_INVALIDSERVER:
+        case PA_ERR_TIMEOUT:
+            return "No sound server answered (" + strWords +
+                   "): is PulseAudio or pipewire-pulse running?";
+        case PA_ERR_CONNECTIONTERMINATED:
+            return "The sound server ended the connection (" + strWords +
+                   "): is PulseAudio or pipewire-pulse still running?";
+        case PA_ERR_NOENTITY:
+            if (!strSource.empty())
+                return "No capture source named " + strSource +
+                       " (kalvo-analyze --list-sources lists them)";
+            return "The sound server has no capture source (" + strWords +
+                   "): is a microphone or line input connected?";
+        case PA_ERR_ACCESS:
+        case PA_ERR_AUTHKEY:
+            return "The sound server refused the connection (" + strWords +
+                   "): is it another user's server?";
+        case PA_ERR_BUSY:
+        case PA_ERR_EXIST:
+            return "The capture source is busy (" + strWords + "): close other programs using it";
+        default:
+            return "The sound server said: " + strWords;
+    }
+}
+
 std::vector<PulseSource> SelectOfferedSources(const std::vector<PulseSource>& sources) {
     std::vector<PulseSource> inputs, monitors;
     for (const PulseSource& s : sources) (s.bMonitor ? monitors : inputs).push_back(s);
@@ -380,9 +410,15 @@ private:
 CPulseCaptureSystem::CPulseCaptureSystem(std::string strServer)
     : m_strServer(std::move(strServer)) {}
 
-void CPulseCaptureSystem::SetError(int nPulseError) {
+void CPulseCaptureSystem::SetError(int nPulseError, const std::string& strSource) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_strLastError = nPulseError == PULSE_ERR_NOMEMORY ? "Out of memory" : pa_strerror(nPulseError);
+    m_strLastExplanation = ExplainPulseError(nPulseError, strSource);
+}
+
+std::string CPulseCaptureSystem::GetLastErrorExplanation() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strLastExplanation;
 }
 
 std::string CPulseCaptureSystem::GetLastErrorText() const {
@@ -438,10 +474,10 @@ HRESULT CPulseCaptureSystem::CaptureCreate(const std::string& strId,
             err = PA_ERR_NOENTITY;
     }
     if (err != PA_OK) {
-        SetError(err);
+        SetError(err, strId);
         return ResultFromPulseError(err, PulseStep::OpenDevice);
     }
     pCapture = std::make_unique<CPulseCapture>(std::move(pConnection), strId,
-                                               [this](int e) { SetError(e); });
+                                               [this, strId](int e) { SetError(e, strId); });
     return DS_OK;
 }

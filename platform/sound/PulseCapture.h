@@ -28,6 +28,11 @@ enum class PulseStep { OpenDevice, CreateBuffer };
 constexpr int PULSE_ERR_NOMEMORY = -1;
 HRESULT ResultFromPulseError(int nPulseError, PulseStep step);
 
+// The sentence for the user about a PulseAudio error (PA_ERR_*): the server's
+// own words, and what to try. strSource is the source that was asked for
+// (empty for the default).
+std::string ExplainPulseError(int nPulseError, const std::string& strSource);
+
 // The PulseAudio capture backend: a threaded main loop per opened device and
 // a record stream of s16le, 2 channels, 16000 Hz, with fragments of one block
 // and adjusted latency, on the chosen source or the server's default.
@@ -40,15 +45,17 @@ public:
     HRESULT CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) override;
     HRESULT CaptureCreate(const std::string& strId, std::unique_ptr<ICapture>& pCapture) override;
     std::string GetLastErrorText() const override;
+    std::string GetLastErrorExplanation() const override;
 
     // Every source of the server, unfiltered; false (with the error text set)
     // when the server cannot be reached.
     bool ListSources(std::vector<PulseSource>& sources, HRESULT& hr);
 
 private:
-    void SetError(int nPulseError);
+    void SetError(int nPulseError, const std::string& strSource = {});
 
     std::string m_strServer;
     mutable std::mutex m_mutex;
     std::string m_strLastError;
+    std::string m_strLastExplanation;
 };

@@ -146,7 +146,10 @@ CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strPath)
 
 CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strName, std::vector<int16_t> samples,
                                                bool bLoop)
-    : m_strPath(std::move(strName)), m_bInMemory(true), m_bLoop(bLoop), m_samples(std::move(samples)) {}
+    : m_strPath(std::move(strName)),
+      m_bInMemory(true),
+      m_bLoop(bLoop),
+      m_samples(std::move(samples)) {}
 
 HRESULT CWaveFileCaptureSystem::CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) {
     if (!pCallback(nullptr, "Primary Sound Capture Driver", "file", pContext)) return DS_OK;
@@ -165,6 +168,7 @@ HRESULT CWaveFileCaptureSystem::CaptureCreate(const std::string& /*strId*/,
     } else if (!ReadAudioFile16kStereo(m_strPath, pState->samples, strError)) {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_strLastError = strError.empty() ? "Cannot read " + m_strPath : strError;
+        m_strLastExplanation = "Cannot read " + (strError.empty() ? m_strPath : strError);
         return DSERR_INVALIDPARAM;
     }
     // The feeder writes whole frames only.
@@ -180,6 +184,11 @@ HRESULT CWaveFileCaptureSystem::CaptureCreate(const std::string& /*strId*/,
 std::string CWaveFileCaptureSystem::GetLastErrorText() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_strLastError;
+}
+
+std::string CWaveFileCaptureSystem::GetLastErrorExplanation() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strLastExplanation;
 }
 
 std::shared_ptr<const WaveFileState> CWaveFileCaptureSystem::GetState() const {

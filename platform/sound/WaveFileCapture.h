@@ -37,6 +37,7 @@ public:
     // DSERR_INVALIDPARAM and the reader's message as the error text.
     HRESULT CaptureCreate(const std::string& strId, std::unique_ptr<ICapture>& pCapture) override;
     std::string GetLastErrorText() const override;
+    std::string GetLastErrorExplanation() const override;
 
     // Null before a successful CaptureCreate.
     std::shared_ptr<const WaveFileState> GetState() const;
@@ -48,5 +49,6 @@ private:
     std::vector<int16_t> m_samples;
     mutable std::mutex m_mutex;
     std::string m_strLastError;
+    std::string m_strLastExplanation;
     std::shared_ptr<WaveFileState> m_pState;
 };

@@ -187,6 +187,64 @@ def check_midi(path):
     print("midi ok: notes %s" % notes)
 
 
+def write_tone(path, hz=440.0, seconds=3.0):
+    n = int(seconds * RATE)
+    frames = bytearray()
+    for i in range(n):
+        env = min(1.0, i / 400.0, (n - i) / 400.0)
+        frames += struct.pack("<h", int(12000 * env * math.sin(2 * math.pi * hz * i / RATE)))
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(bytes(frames))
+
+
+def a5_reference(path):
+    """The A5 the log's last A5 reading was counted against: the measured
+    frequency lowered by its cents (the tone's own pitch does not matter)."""
+    last = None
+    for line in open(path, "rb").read().decode("ascii").split("\r\n"):
+        parts = [p.strip() for p in line.split("|")]
+        if len(parts) == 5 and parts[1].endswith("Hz") and parts[2] == "A5":
+            last = (float(parts[1][:-2]), int(parts[3]))
+    if not last:
+        fail("no A5 reading in %s" % path)
+    hz, cents = last
+    return hz / 2 ** (cents / 1200.0)
+
+
+def check_settings(work):
+    logs = sorted(glob.glob(os.path.join(work, "D", "kalvo_*.log")))
+    if len(logs) != 2:
+        fail("expected the logs of both runs in the recording folder, found %s" % logs)
+    for run in ("run1", "run2"):
+        if glob.glob(os.path.join(work, run, "kalvo_*")):
+            fail("%s recorded into the working folder" % run)
+        status = open(os.path.join(work, run, "status")).read().strip()
+        if status != "0":
+            fail("%s ended with status %s" % (run, status))
+    refs = [a5_reference(log) for log in logs]
+    for log, ref in zip(logs, refs):
+        # Whole cents and the damping leave about a cent either way.
+        if abs(ref - 442.0) > 0.6:
+            fail("%s: the readings were counted against A5 = %.2f Hz, not 442" % (log, ref))
+    conf = open(os.path.join(work, "config", "kalvo", "kalvo.conf")).read()
+    if "a5=442" not in conf:
+        fail("the remembered settings lack A5 = 442: %r" % conf)
+    err = open(os.path.join(work, "run3", "kalvo.err"), errors="replace").read()
+    for text in ("Cannot create direct sound capture object\nNo sound server answered (Connection refused"
+                 "): is PulseAudio or pipewire-pulse running?",
+                 "Start with --demo to try the tuner without a sound card"):
+        if text not in err:
+            fail("the box without a server lacks %r: %r" % (text, err))
+    status = open(os.path.join(work, "run3", "status")).read().strip()
+    if status != "4":
+        fail("closing the idle window without a server ended with status %s" % status)
+    print("settings ok: both logs counted against A5 = %.2f and %.2f Hz, no-server status 4"
+          % tuple(refs))
+
+
 def xwd_to_png(src, dst):
     data = open(src, "rb").read()
     fields = struct.unpack(">25I", data[:100])
@@ -238,6 +296,10 @@ def main():
         check_midi(one(os.path.join(work, "kalvo_*.mid")))
         shot = os.path.join(work, "window.png")
         xwd_to_png(os.path.join(work, "window.xwd"), shot)
+    elif mode == "tone":
+        write_tone(sys.argv[2])
+    elif mode == "settings":
+        check_settings(sys.argv[2])
     elif mode == "noserver":
         work = sys.argv[2]
         err = open(os.path.join(work, "kalvo.err"), errors="replace").read()
