@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +37,8 @@
 namespace {
 // How long the close waits for the capture thread before it gives up on it.
 constexpr uint32_t CLOSE_TIME_LIMIT_MS = 5000;
+// How long the name of a file made by Convert Text File to MIDI stays shown.
+constexpr int MADE_FILE_NOTICE_MS = 4000;
 
 QColor ToQColor(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
@@ -325,10 +328,7 @@ void CTunerDlg::OnFftSizeRefused() {
 
 void CTunerDlg::OnCancel() {
     if (m_bClosing) return;
-    if (m_pControlPanel && m_pControlPanel->m_state.m_nRecordFlags.load() != 0) {
-        ShowMessage(IDS_STOP_RECORDING, MB_ICONEXCLAMATION);
-        return;
-    }
+    if (m_pControlPanel && !m_pControlPanel->MayExit()) return;
     m_bClosing = true;
     // The capture thread may be waiting for a repaint or a message box on
     // this thread: keep serving those until it has ended.
@@ -464,6 +464,27 @@ public:
     void HideNotice() override {
         delete m_pNotice;
         m_pNotice = nullptr;
+    }
+    // The made file's name stays in view a few seconds after the notice,
+    // without holding up the window: it need not be the log's name with
+    // .mid, as an existing file is never replaced.
+    void ShowMadeFile(const std::string& strMidiFile) override {
+        const QString path = QString::fromLocal8Bit(strMidiFile.c_str());
+        auto* pLabel = new QLabel(
+            QStringLiteral("MIDI file written: %1").arg(QFileInfo(path).fileName()), m_pClient);
+        pLabel->setObjectName(QStringLiteral("ConvertToMidiResult"));
+        pLabel->setToolTip(path);
+        pLabel->setAlignment(Qt::AlignCenter);
+        pLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
+        pLabel->setAutoFillBackground(true);
+        const int nWidth = std::min(m_pClient->width(),
+                                    std::max(LOG_TO_MIDI_NOTICE_WIDTH, pLabel->sizeHint().width() + 16));
+        pLabel->setGeometry((m_pClient->width() - nWidth) / 2,
+                            (m_pClient->height() - LOG_TO_MIDI_NOTICE_HEIGHT) / 2, nWidth,
+                            LOG_TO_MIDI_NOTICE_HEIGHT);
+        pLabel->show();
+        pLabel->raise();
+        QTimer::singleShot(MADE_FILE_NOTICE_MS, pLabel, &QObject::deleteLater);
     }
 
 private:
