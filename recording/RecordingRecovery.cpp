@@ -90,8 +90,7 @@ FILE* CopyIntoNewFile(int fdFrom, uint64_t nBytes, const std::string& strFolder,
     uint64_t nDone = 0;
     int nError = 0;
     while (nDone < nBytes && nError == 0) {
-        const size_t nWant =
-            static_cast<size_t>(std::min<uint64_t>(buffer.size(), nBytes - nDone));
+        const size_t nWant = static_cast<size_t>(std::min<uint64_t>(buffer.size(), nBytes - nDone));
         const ssize_t nRead = pread(fdFrom, buffer.data(), nWant, static_cast<off_t>(nDone));
         if (nRead <= 0) {
             nError = nRead < 0 ? errno : EIO;

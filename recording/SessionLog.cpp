@@ -1,10 +1,10 @@
 #include "recording/SessionLog.h"
 
 #include <stdio_ext.h>
-
-#include <cerrno>
 #include <sys/types.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "analysis/ReadingLine.h"
 #include "platform/system/ProgramVersion.h"
@@ -102,8 +102,8 @@ bool CSessionLog::KeepReachable() {
     const std::string strFolder = m_system.RecoveryFolder();
     if (strFolder.empty()) return false;
     std::string strNewPath;
-    FILE* pNew = CopyIntoNewFile(fileno(m_pFile), static_cast<uint64_t>(m_nWrittenBytes),
-                                 strFolder, m_strFileName, "w+", strNewPath);
+    FILE* pNew = CopyIntoNewFile(fileno(m_pFile), static_cast<uint64_t>(m_nWrittenBytes), strFolder,
+                                 m_strFileName, "w+", strNewPath);
     if (!pNew) return false;
     // Every line so far was flushed and copied: nothing is left to write.
     __fpurge(m_pFile);

@@ -19,9 +19,9 @@
 #include "plugins/PluginBinding.h"
 #include "recording/LogToMidi.h"
 #include "recording/MidiRecorder.h"
+#include "recording/RecordingRecovery.h"
 #include "recording/SessionLog.h"
 #include "recording/WaveRecorder.h"
-#include "recording/RecordingRecovery.h"
 #include "tools/FileAnalysis.h"
 #include "tools/OutputIdentity.h"
 
@@ -151,7 +151,8 @@ std::string PlainMidiName(const std::string& strLog) {
     std::string s = strLog;
     const size_t nSlash = s.rfind('/');
     const size_t nDot = s.rfind('.');
-    if (nDot != std::string::npos && (nSlash == std::string::npos || nDot > nSlash + 1)) s.erase(nDot);
+    if (nDot != std::string::npos && (nSlash == std::string::npos || nDot > nSlash + 1))
+        s.erase(nDot);
     return s + ".mid";
 }
 

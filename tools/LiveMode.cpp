@@ -209,8 +209,7 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
                     options.dSeconds)
                 break;
             if (pFile && options.dSeconds <= 0 && pFile->IsPlayedOut() &&
-                engine.GetBlocksTaken() >=
-                    (pFile->GetFileBytes() + BLOCK_BYTES - 1) / BLOCK_BYTES)
+                engine.GetBlocksTaken() >= (pFile->GetFileBytes() + BLOCK_BYTES - 1) / BLOCK_BYTES)
                 break;
             if (printer.HasWriteFailed()) {
                 status = EXIT_ANALYZE_WRITE_FAILED;

@@ -18,8 +18,8 @@ struct WaveFileState {
     // so that its length never costs memory.
     std::vector<int16_t> samples;
     std::unique_ptr<CAudioFileReader16k> pReader;  // the file; used by the feeder only
-    std::atomic<uint64_t> nBytesPlayed{0};  // of the file, not counting the silence after it
-    std::atomic<bool> bReaderDone{false};   // the file has delivered its last frame
+    std::atomic<uint64_t> nBytesPlayed{0};         // of the file, not counting the silence after it
+    std::atomic<bool> bReaderDone{false};          // the file has delivered its last frame
     // Played again from the start at its end instead of silence (the demo
     // phrase); nBytesPlayed then counts the current pass.
     bool bLoop = false;

@@ -58,8 +58,8 @@ void ShowOnGuiThread(const QString& text, const QString& detail, unsigned nIcon)
         hooks.box(Joined(text, detail), nIcon);
         return;
     }
-    QMessageBox box(ToQtIcon(nIcon), QStringLiteral("Kalvo"), Joined(text, detail),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(ToQtIcon(nIcon), QStringLiteral("Kalvo"), Joined(text, detail), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

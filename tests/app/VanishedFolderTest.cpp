@@ -80,7 +80,8 @@ TEST(VanishedFolder, ThreeRecordingsAreSavedElsewhereToldOnceAndTheWindowCloses)
         for (size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(boxes[i].text, QString::fromUtf8(LoadResString(anExpected[i])));
             // The file, the reason and where the data is now.
-            EXPECT_TRUE(boxes[i].detail.startsWith(QStringLiteral("kalvo_"))) << boxes[i].detail.toStdString();
+            EXPECT_TRUE(boxes[i].detail.startsWith(QStringLiteral("kalvo_")))
+                << boxes[i].detail.toStdString();
             EXPECT_TRUE(boxes[i].detail.contains(QStringLiteral("No such file or directory")));
             EXPECT_TRUE(boxes[i].detail.contains(QString::fromStdString(recovered.string())));
         }

@@ -92,8 +92,8 @@ TEST(OutputSafety, AnOutputOnTheInputOrTwoOutputsOnOneFileAreRefused) {
         EXPECT_TRUE(OneLine(run.err)) << run.err;
     }
     EXPECT_EQ(ReadWhole(in), bytes);
-    EXPECT_EQ(Names(dir / ""), (std::vector<std::string>{"hard.wav", "stderr.txt", "stdout.txt",
-                                                         "x.wav"}));
+    EXPECT_EQ(Names(dir / ""),
+              (std::vector<std::string>{"hard.wav", "stderr.txt", "stdout.txt", "x.wav"}));
 }
 
 // Starts kalvo-analyze without waiting; its output is not kept.
@@ -104,9 +104,8 @@ pid_t Start(const std::vector<std::string>& args) {
     for (std::string& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
     pid_t pid = -1;
-    return posix_spawn(&pid, KALVO_ANALYZE_PATH, nullptr, nullptr, argv.data(), environ) == 0
-               ? pid
-               : -1;
+    return posix_spawn(&pid, KALVO_ANALYZE_PATH, nullptr, nullptr, argv.data(), environ) == 0 ? pid
+                                                                                              : -1;
 }
 
 int Wait(pid_t pid) {
@@ -144,7 +143,8 @@ TEST(OutputSafety, AFailedRunLeavesTheOldFilesAndTellsEveryFailedOutput) {
     const std::string in = dir / "tone.wav";
     ASSERT_TRUE(WriteTone(in, 16000, 2, 440.0, 1.0));
     ASSERT_TRUE(WriteText(dir / "old.wav", "the old recording"));
-    const RunResult run = RunOnAFullDisk({in, "--wav", dir / "old.wav", "--log", dir / "new.log"}, 0);
+    const RunResult run =
+        RunOnAFullDisk({in, "--wav", dir / "old.wav", "--log", dir / "new.log"}, 0);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(ReadWhole(dir / "old.wav"), "the old recording");
     EXPECT_FALSE(fs::exists(dir / "new.log"));
