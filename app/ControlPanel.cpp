@@ -640,8 +640,8 @@ void CControlPanel::TakeSnapshot() {
     QImage image;
     const QRect frame = pMain->frameGeometry();
     if (QScreen* pScreen = pMain->screen())
-        image =
-            pScreen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+        image = pScreen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                    .toImage();
     if (image.isNull() || image.size() != frame.size()) image = pMain->grab().toImage();
     ++m_nSnapshots;
     m_lastSnapshot = image;

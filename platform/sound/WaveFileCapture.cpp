@@ -175,10 +175,7 @@ CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strPath)
 
 CWaveFileCaptureSystem::CWaveFileCaptureSystem(std::string strName, std::vector<int16_t> samples,
                                                bool bLoop)
-    : m_strPath(std::move(strName)),
-      m_bInMemory(true),
-      m_bLoop(bLoop),
-      m_samples(std::move(samples)) {}
+    : m_strPath(std::move(strName)), m_bInMemory(true), m_bLoop(bLoop), m_samples(std::move(samples)) {}
 
 HRESULT CWaveFileCaptureSystem::CaptureEnumerate(CaptureEnumCallback pCallback, void* pContext) {
     if (!pCallback(nullptr, "Primary Sound Capture Driver", "file", pContext)) return DS_OK;
