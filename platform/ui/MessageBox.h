@@ -35,9 +35,9 @@ bool AskYesNo(const QString& text, unsigned nIcon);
 struct MessageHooks {
     std::function<void(unsigned nType)> beep;
     std::function<void(const QString& text, unsigned nIcon)> box;
-    std::function<void(const QString& text, const QString& detail, unsigned nIcon)> detailedBox;
+    std::function<void(const QString& text, const QString& detail, unsigned nIcon)> detailedBox = {};
     // The answer to AskYesNo; unset, the question counts as a box answered No.
-    std::function<bool(const QString& text)> question;
+    std::function<bool(const QString& text)> question = {};
 };
 void SetMessageHooks(MessageHooks hooks);
 void ClearMessageHooks();
