@@ -438,8 +438,7 @@ void CControlPanel::AddReadingLine(const std::string& line, int nRecordFlags) {
             if (m_pMidiRecorder && !m_pMidiRecorder->AddEvent(line)) {
                 bFailed = true;
                 nSerial = m_nMidiSerial;
-                // The plug-in keeps the events in memory: no system error.
-                problem = {m_pMidiRecorder->FileName(), 0, {}, false};
+                problem = m_pMidiRecorder->GetProblem();
             }
         }
         if (bFailed) {

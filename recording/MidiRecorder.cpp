@@ -48,12 +48,17 @@ bool CMidiRecorder::Start() {
 bool CMidiRecorder::Send(const std::string& strEntry) {
     const uint32_t nElapsed = MillisecondsBetween(m_dwStartTime, m_pSystem->MillisecondCounter());
     std::string strText = FormatTimePrefix(nElapsed) + strEntry + "\n";
-    return m_pApp->m_pfnRecordMidiEvent(strText.data()) >= 0;
+    m_nLastSendResult = m_pApp->m_pfnRecordMidiEvent(strText.data());
+    return m_nLastSendResult >= 0;
 }
 
 bool CMidiRecorder::AddEvent(const std::string& strLine) {
     if (!m_pApp->m_pfnRecordMidiEvent) return false;
-    return Send(strLine);
+    if (Send(strLine)) return true;
+    // The plug-in keeps the events in memory: it refuses one when that is
+    // full, or when it is not recording.
+    m_nLastError = m_nLastSendResult == -1 ? EINVAL : ENOMEM;
+    return false;
 }
 
 bool CMidiRecorder::WriteFile(const std::string& strName) {

@@ -46,6 +46,7 @@ private:
     uint32_t m_dwStartTime = 0;
     std::string m_strFileName;
     int m_nLastError = 0;
+    int m_nLastSendResult = 0;
     // The folder the file was named in, as it was at the start.
     uint64_t m_nFolderDevice = 0;
     uint64_t m_nFolderInode = 0;
