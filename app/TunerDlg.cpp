@@ -27,6 +27,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 #include "recording/LogToMidi.h"
+#include "recording/RecordingRecovery.h"
 #include "resources/AppResources.h"
 #include "resources/Resource.h"
 #include "views/CentMeter.h"
@@ -518,9 +519,17 @@ void CTunerDlg::OnConvertToMidi() {
                              [this](std::string& strPath) { return ChooseLogFile(strPath); });
     const LogToMidiOutcome outcome = ConvertLogToMidi(m_pApp->m_midiPlugin, host);
     if (outcome.bPluginMissing) ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
-    for (unsigned nMessage : outcome.messages)
-        ShowMessage(nMessage, nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP
-                                                                          : MB_ICONEXCLAMATION);
+    for (unsigned nMessage : outcome.messages) {
+        // The file and the system's reason beneath "Cannot open log file".
+        const QString detail =
+            nMessage == IDS_LOG_TO_MIDI_CANNOT_OPEN
+                ? QString::fromLocal8Bit(
+                      FormatProblem({outcome.strPath, outcome.nOpenError, {}, false}).c_str())
+                : QString();
+        ShowMessage(nMessage,
+                    nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP : MB_ICONEXCLAMATION,
+                    detail);
+    }
 }
 
 void CTunerDlg::OnCommand(unsigned nId) {

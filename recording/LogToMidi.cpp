@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -24,9 +25,11 @@ LogToMidiOutcome ConvertLogToMidi(CMidiPlugin& app, CLogToMidiHost& host) {
     if (!host.ChooseLogFile(outcome.strPath)) {
         outcome.bCancelled = true;
     } else if (FILE* pFile = std::fopen(outcome.strPath.c_str(), "rb"); !pFile) {
+        outcome.nOpenError = errno;
         outcome.messages.push_back(IDS_LOG_TO_MIDI_CANNOT_OPEN);
     } else if (std::fgetc(pFile), std::ferror(pFile)) {
         // Opening succeeds for a folder here; only reading it fails.
+        outcome.nOpenError = errno;
         std::fclose(pFile);
         outcome.messages.push_back(IDS_LOG_TO_MIDI_CANNOT_OPEN);
     } else {

@@ -47,6 +47,7 @@ struct LogToMidiOutcome {
     int nPluginResult = 0;    // what it returned (the menu command ignores it)
     std::string strPath;      // the chosen file
     std::string strMidiFile;  // the file the plug-in made; empty when it made none
+    int nOpenError = 0;       // errno when the chosen file could not be read (163)
     // Messages to show, in order (163, 145).
     std::vector<unsigned> messages;
 };
