@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
@@ -140,6 +141,10 @@ TEST(VanishedFolder, AfterAFailedStopExitAsksAndYesEndsTheRecordingAndCloses) {
         ASSERT_TRUE(w.FeedBlockAndWait());
         w.Panel().ToggleMidiRecording();
         EXPECT_TRUE(messages.ShowedOnly(IDS_MIDI_CLOSE, MB_ICONEXCLAMATION));
+        // Beneath it the file and the reason.
+        EXPECT_TRUE(messages.Boxes()[0].detail.contains(QRegularExpression(
+            QStringLiteral("^kalvo_\\d{8}_\\d{6}\\.mid: Input/output error$"))))
+            << messages.Boxes()[0].detail.toStdString();
 
         // No: the window stays, recording. Yes: it closes.
         QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
