@@ -113,11 +113,13 @@ int Wait(pid_t pid) {
     return waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
 }
 
+// A minute of audio each, so that the two runs overlap: with plain
+// truncating opens most rounds leave a file of both.
 TEST(OutputSafety, TwoRunsOnTheSameNamesLeaveEachFileAsOneRunWroteIt) {
     ScratchDir dir;
     ASSERT_TRUE(dir.Ok());
-    ASSERT_TRUE(WriteTone(dir / "a.wav", 16000, 2, 440.0, 20.0));
-    ASSERT_TRUE(WriteTone(dir / "b.wav", 16000, 2, 523.2511, 20.0));
+    ASSERT_TRUE(WriteTone(dir / "a.wav", 16000, 2, 440.0, 60.0));
+    ASSERT_TRUE(WriteTone(dir / "b.wav", 16000, 2, 523.2511, 60.0));
     for (const char* name : {"a", "b"}) {
         const std::string s = name;
         ASSERT_EQ(RunAnalyze(dir, {dir / (s + ".wav"), "--wav", dir / (s + "-alone.wav"), "--log",
