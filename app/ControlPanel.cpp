@@ -15,7 +15,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
@@ -43,6 +45,16 @@ QRect Units(int l, int t, int w, int h) {
 QColor ToQColor(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
 }
+
+// The line beneath a recording's failure message: the file and the reason,
+// and where the data went when it was saved elsewhere.
+QString Detail(const RecordingProblem& problem) {
+    return problem.strPath.empty() ? QString()
+                                   : QString::fromLocal8Bit(FormatProblem(problem).c_str());
+}
+
+// How often the recordings' files are checked for a vanished folder.
+constexpr int REACH_CHECK_MS = 500;
 }  // namespace
 
 // What differs between the three record toggles.
@@ -134,6 +146,8 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
     connect(m_pMidiButton, &QPushButton::clicked, this, [this] { ToggleMidiRecording(); });
     connect(m_pFreezeButton, &QPushButton::clicked, this, [this] { ToggleFreeze(); });
     connect(pExit, &QPushButton::clicked, this, [this] { OnCancel(); });
+    m_pReachWatch = new QTimer(this);
+    connect(m_pReachWatch, &QTimer::timeout, this, [this] { CheckRecordingsReachable(); });
     // A snapshot is taken when the button gains the focus; the click only
     // restores the picture and hands the focus back.
     m_pSnapshotButton->installEventFilter(this);
@@ -207,6 +221,7 @@ void CControlPanel::OnInitDialog() {
     }
     m_crBackground = RGB(255, 255, 240);
     ApplyColors();
+    m_pReachWatch->start(REACH_CHECK_MS);
 }
 
 void CControlPanel::ApplyColors() {
@@ -246,7 +261,12 @@ void CControlPanel::OnTranspositionChanged() {
 }
 
 void CControlPanel::OnLogEntryFailed(uint64_t nSerial) {
-    ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION);
+    RecordingProblem problem;
+    {
+        std::lock_guard<std::mutex> lock(m_recorderMutex);
+        problem = m_lastProblem;
+    }
+    ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION, Detail(problem));
     // By serial: while the box was up, the capture thread may already have
     // switched this log off after a failure of its own.
     SwitchOffRecording(REC_LOG, nSerial);
@@ -266,8 +286,11 @@ uint64_t& CControlPanel::SerialOf(int nFlag) {
 bool CControlPanel::StartSessionLog() {
     auto pLog = std::make_unique<CSessionLog>(
         RecordingSystem(), m_pApp ? m_pApp->m_strVersion : CSessionLog::DefaultVersion());
-    if (!pLog->Create()) return false;
     std::lock_guard<std::mutex> lock(m_recorderMutex);
+    if (!pLog->Create()) {
+        m_lastProblem = pLog->GetProblem();
+        return false;
+    }
     m_pSessionLog = std::move(pLog);
     ++m_nLogSerial;
     return true;
@@ -276,6 +299,10 @@ bool CControlPanel::StartSessionLog() {
 bool CControlPanel::StopSessionLog(bool bForce) {
     std::lock_guard<std::mutex> lock(m_recorderMutex);
     const bool bStopped = !m_pSessionLog || m_pSessionLog->Close();
+    if (m_pSessionLog) {
+        NoteRecovery(*m_pSessionLog, IDS_LOG_CLOSE);
+        if (!bStopped) m_lastProblem = m_pSessionLog->GetProblem();
+    }
     if (!bStopped && !bForce) return false;
     m_pSessionLog.reset();
     return bStopped;
@@ -283,8 +310,11 @@ bool CControlPanel::StopSessionLog(bool bForce) {
 
 bool CControlPanel::StartWaveRecorder() {
     auto pWave = std::make_unique<CWaveRecorder>(RecordingSystem());
-    if (!pWave->Create()) return false;
     std::lock_guard<std::mutex> lock(m_recorderMutex);
+    if (!pWave->Create()) {
+        m_lastProblem = pWave->GetProblem();
+        return false;
+    }
     m_pWaveRecorder = std::move(pWave);
     ++m_nWaveSerial;
     if (m_pEngine) m_pEngine->SetWaveSink(&m_waveSink);
@@ -294,6 +324,10 @@ bool CControlPanel::StartWaveRecorder() {
 bool CControlPanel::StopWaveRecorder(bool bForce) {
     std::lock_guard<std::mutex> lock(m_recorderMutex);
     const bool bStopped = !m_pWaveRecorder || m_pWaveRecorder->Close();
+    if (m_pWaveRecorder) {
+        NoteRecovery(*m_pWaveRecorder, IDS_WAVE_CLOSE);
+        if (!bStopped) m_lastProblem = m_pWaveRecorder->GetProblem();
+    }
     if (!bStopped && !bForce) return false;
     if (m_pEngine) m_pEngine->SetWaveSink(nullptr);
     m_pWaveRecorder.reset();
@@ -303,8 +337,11 @@ bool CControlPanel::StopWaveRecorder(bool bForce) {
 bool CControlPanel::StartMidiRecorder() {
     if (!m_pApp) return false;
     auto pMidi = std::make_unique<CMidiRecorder>(m_pApp->m_midiPlugin, RecordingSystem());
-    if (!pMidi->Start()) return false;
     std::lock_guard<std::mutex> lock(m_recorderMutex);
+    if (!pMidi->Start()) {
+        m_lastProblem = pMidi->GetProblem();
+        return false;
+    }
     m_pMidiRecorder = std::move(pMidi);
     ++m_nMidiSerial;
     return true;
@@ -313,6 +350,10 @@ bool CControlPanel::StartMidiRecorder() {
 bool CControlPanel::StopMidiRecorder(bool bForce) {
     std::lock_guard<std::mutex> lock(m_recorderMutex);
     const bool bStopped = !m_pMidiRecorder || m_pMidiRecorder->Stop();
+    if (m_pMidiRecorder) {
+        NoteRecovery(*m_pMidiRecorder, IDS_MIDI_CLOSE);
+        if (!bStopped) m_lastProblem = m_pMidiRecorder->GetProblem();
+    }
     if (!bStopped && !bForce) return false;
     m_pMidiRecorder.reset();
     return bStopped;
@@ -321,7 +362,58 @@ bool CControlPanel::StopMidiRecorder(bool bForce) {
 bool CControlPanel::AddLogEntry(const std::string& entry, uint64_t& nSerial) {
     std::lock_guard<std::mutex> lock(m_recorderMutex);
     nSerial = m_nLogSerial;
-    return m_pSessionLog && m_pSessionLog->AddEntry(entry);
+    if (!m_pSessionLog) return false;
+    if (m_pSessionLog->AddEntry(entry)) return true;
+    m_lastProblem = m_pSessionLog->GetProblem();
+    return false;
+}
+
+template <class Recorder>
+void CControlPanel::NoteRecovery(Recorder& recorder, unsigned nMessage) {
+    RecordingProblem problem;
+    if (recorder.TakeRecovery(problem)) m_notices.push_back({nMessage, problem, 0, 0});
+}
+
+void CControlPanel::CheckRecordingsReachable() {
+    if (m_bShowingNotices) return;
+    {
+        std::lock_guard<std::mutex> lock(m_recorderMutex);
+        // A recovery made by a failed write on the capture thread is told
+        // here too.
+        if (m_pSessionLog) {
+            if (!m_pSessionLog->KeepReachable())
+                m_notices.push_back(
+                    {IDS_LOG_ADD, m_pSessionLog->GetProblem(), REC_LOG, m_nLogSerial});
+            NoteRecovery(*m_pSessionLog, IDS_LOG_ADD);
+        }
+        if (m_pWaveRecorder) {
+            if (!m_pWaveRecorder->KeepReachable())
+                m_notices.push_back(
+                    {IDS_WAVE_WRITE, m_pWaveRecorder->GetProblem(), REC_WAVE, m_nWaveSerial});
+            NoteRecovery(*m_pWaveRecorder, IDS_WAVE_WRITE);
+        }
+    }
+    ShowNotices();
+}
+
+void CControlPanel::ShowNotices() {
+    // A box runs its own event loop: the next check waits until it is read.
+    if (m_bShowingNotices) return;
+    m_bShowingNotices = true;
+    for (;;) {
+        Notice notice;
+        {
+            std::lock_guard<std::mutex> lock(m_recorderMutex);
+            if (m_notices.empty()) break;
+            notice = m_notices.front();
+            m_notices.erase(m_notices.begin());
+        }
+        ShowMessage(notice.nMessage, MB_ICONEXCLAMATION, Detail(notice.problem));
+        // Unreachable and not saved: as after a failed write, the recording
+        // ends; what it held is lost with its folder.
+        if (notice.nSwitchOffFlag) SwitchOffRecording(notice.nSwitchOffFlag, notice.nSerial);
+    }
+    m_bShowingNotices = false;
 }
 
 void CControlPanel::AddReadingLine(const std::string& line, int nRecordFlags) {
@@ -331,30 +423,34 @@ void CControlPanel::AddReadingLine(const std::string& line, int nRecordFlags) {
     if (nRecordFlags & REC_LOG) {
         bool bFailed = false;
         uint64_t nSerial = 0;
+        RecordingProblem problem;
         {
             std::lock_guard<std::mutex> lock(m_recorderMutex);
             if (m_pSessionLog && !m_pSessionLog->AddEntry(line)) {
                 bFailed = true;
                 nSerial = m_nLogSerial;
+                problem = m_pSessionLog->GetProblem();
             }
         }
         if (bFailed) {
-            ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION);
+            ShowMessage(IDS_LOG_ADD, MB_ICONEXCLAMATION, Detail(problem));
             SwitchOffAfterFailure(REC_LOG, nSerial);
         }
     }
     if (nRecordFlags & REC_MIDI) {
         bool bFailed = false;
         uint64_t nSerial = 0;
+        RecordingProblem problem;
         {
             std::lock_guard<std::mutex> lock(m_recorderMutex);
             if (m_pMidiRecorder && !m_pMidiRecorder->AddEvent(line)) {
                 bFailed = true;
                 nSerial = m_nMidiSerial;
+                problem = m_pMidiRecorder->GetProblem();
             }
         }
         if (bFailed) {
-            ShowMessage(IDS_MIDI_ADD, MB_ICONEXCLAMATION);
+            ShowMessage(IDS_MIDI_ADD, MB_ICONEXCLAMATION, Detail(problem));
             SwitchOffAfterFailure(REC_MIDI, nSerial);
         }
     }
@@ -366,16 +462,19 @@ bool CControlPanel::CWaveSink::WriteBlock(const int16_t* pBlock, unsigned nBytes
     if (!m_pPanel->m_pWaveRecorder) return true;
     if (m_pPanel->m_pWaveRecorder->WriteBlock(pBlock, nBytes)) return true;
     m_pPanel->m_nFailedWaveSerial = m_pPanel->m_nWaveSerial;
+    m_pPanel->m_failedWaveProblem = m_pPanel->m_pWaveRecorder->GetProblem();
     return false;
 }
 
 void CControlPanel::OnWaveWriteFailed() {
     uint64_t nSerial = 0;
+    RecordingProblem problem;
     {
         std::lock_guard<std::mutex> lock(m_recorderMutex);
         nSerial = m_nFailedWaveSerial;
+        problem = m_failedWaveProblem;
     }
-    ShowMessage(IDS_WAVE_WRITE, MB_ICONEXCLAMATION);
+    ShowMessage(IDS_WAVE_WRITE, MB_ICONEXCLAMATION, Detail(problem));
     SwitchOffAfterFailure(REC_WAVE, nSerial);
 }
 
@@ -462,7 +561,7 @@ const CControlPanel::RecordToggle& CControlPanel::ToggleFor(int nFlag) {
     return nFlag == REC_LOG ? log : nFlag == REC_WAVE ? wave : midi;
 }
 
-void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure) {
+void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure, bool bQuiet) {
     const int nFlags = m_state.m_nRecordFlags.load(std::memory_order_relaxed);
     auto* pButton = static_cast<QPushButton*>(GetDlgItem(t.nId));
     if (nFlags & t.nFlag) {
@@ -471,20 +570,25 @@ void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure) {
         // written before the failure, which the user has just been told.
         const bool bStopped = (this->*t.pfnStop)(bAfterFailure);
         if (!bStopped && !bAfterFailure) {
-            ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION);
+            m_nStopFailedFlags |= t.nFlag;
+            ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION, Detail(m_lastProblem));
+            ShowNotices();
             return;
         }
+        m_nStopFailedFlags &= ~t.nFlag;
         SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOff));
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOff);
         const int nLeft = m_state.m_nRecordFlags.fetch_and(~t.nFlag) & ~t.nFlag;
         if (nLeft == 0) ShowIndicator(false);
         UpdateRecordingToolTip();
         // Last, so that a box with its own event loop finds the state done.
-        if (!bStopped && t.bStopWritesFile) ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION);
+        if (!bStopped && t.bStopWritesFile && !bQuiet)
+            ShowMessage(t.nStopFailure, MB_ICONEXCLAMATION, Detail(m_lastProblem));
+        ShowNotices();
     } else {
         PrepareRecordingFolder();
         if (!(this->*t.pfnStart)()) {
-            ShowMessage(t.nStartFailure, MB_ICONEXCLAMATION);
+            ShowMessage(t.nStartFailure, MB_ICONEXCLAMATION, Detail(m_lastProblem));
             return;
         }
         SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOn));
@@ -602,10 +706,40 @@ void CControlPanel::TakeSnapshot() {
     if (m_bSnapshotToClipboard) QGuiApplication::clipboard()->setImage(image);
 }
 
-void CControlPanel::OnCancel() {
-    if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) != 0) {
+bool CControlPanel::MayExit() {
+    const int nFlags = m_state.m_nRecordFlags.load(std::memory_order_relaxed);
+    if (nFlags == 0) return true;
+    const int nStuck = nFlags & m_nStopFailedFlags;
+    if (nStuck == 0) {
         ShowMessage(IDS_STOP_RECORDING, MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
+    // A stop that failed may fail for ever (a folder that is gone, a full
+    // disk): the user decides, knowing what is lost.
+    QStringList lost;
+    {
+        std::lock_guard<std::mutex> lock(m_recorderMutex);
+        if ((nStuck & REC_MIDI) && m_pMidiRecorder)
+            lost << QStringLiteral("the MIDI recording %1, which is written only when it stops")
+                        .arg(QString::fromLocal8Bit(m_pMidiRecorder->FileName().c_str()));
+        if ((nStuck & REC_LOG) && m_pSessionLog)
+            lost << QStringLiteral("the end of the text log %1")
+                        .arg(QString::fromLocal8Bit(m_pSessionLog->GetFileName().c_str()));
+        if ((nStuck & REC_WAVE) && m_pWaveRecorder)
+            lost << QStringLiteral("the end of the wave file %1")
+                        .arg(QString::fromLocal8Bit(m_pWaveRecorder->GetFileName().c_str()));
+    }
+    const QString text =
+        QStringLiteral("A recording could not be stopped. Exiting now loses %1.\nExit anyway?")
+            .arg(lost.join(QStringLiteral("; ")));
+    if (!AskYesNo(text, MB_ICONEXCLAMATION)) return false;
+    for (int nFlag : {REC_MIDI, REC_WAVE, REC_LOG})
+        if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) & nFlag)
+            ToggleRecording(ToggleFor(nFlag), true, true);
+    return true;
+}
+
+void CControlPanel::OnCancel() {
+    if (!MayExit()) return;
     window()->close();
 }

@@ -13,6 +13,7 @@
 #include "analysis/PitchAnalyser.h"
 #include "capture/CaptureEngine.h"
 #include "platform/ui/Gdi.h"
+#include "recording/RecordingRecovery.h"
 
 class CCaptureEngine;
 class CMidiRecorder;
@@ -24,6 +25,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 // The strip of controls under the views: A5 reference, transposition, the
 // three record toggles with their indicator, SNAPSHOT, FREEZE and Exit. It
@@ -51,6 +53,11 @@ public:
     void TakeSnapshot();
     // Exit button: refused while recording, else the main window closes.
     void OnCancel();
+    // Every exit route asks this first. While a recording is on: message
+    // 158; once a stop has failed, the question whether to exit anyway,
+    // naming what would be lost, and on Yes every recording is ended. True
+    // when the window may close.
+    bool MayExit();
 
     // The capture thread's reading line for the recordings that are on.
     void AddReadingLine(const std::string& line, int nRecordFlags);
@@ -92,8 +99,18 @@ private:
     struct RecordToggle;
     static const RecordToggle& ToggleFor(int nFlag);
     // bAfterFailure: the switch-off after a failed write; the recording ends
-    // even when its writer cannot be closed cleanly.
-    void ToggleRecording(const RecordToggle& toggle, bool bAfterFailure = false);
+    // even when its writer cannot be closed cleanly. bQuiet: no message for
+    // a stop that failed (the user chose to exit anyway).
+    void ToggleRecording(const RecordToggle& toggle, bool bAfterFailure = false,
+                         bool bQuiet = false);
+    // Twice a second: a recording whose folder was deleted or moved is saved
+    // into the recovery folder (or, when it cannot be, switched off), and
+    // the user is told once.
+    void CheckRecordingsReachable();
+    void ShowNotices();
+    // Under m_recorderMutex: a recovery that recorder made, to be told.
+    template <class Recorder>
+    void NoteRecovery(Recorder& recorder, unsigned nMessage);
     // The one place per recording where its writer is made and started, and
     // where it is stopped and deleted. False: the designed failure message
     // follows. bForce deletes the writer even when its stop failed (and
@@ -169,6 +186,24 @@ private:
     std::unique_ptr<CRecordingSystem> m_pFolderSystem;
     std::string m_strRecordingFolder;
     bool m_bFellBack = false;
+
+    // The file and reason of the last failed start, stop or INFO entry (GUI
+    // thread, written under m_recorderMutex), and of the last failed WAVE
+    // block (capture thread, under m_recorderMutex): the messages' detail.
+    RecordingProblem m_lastProblem;
+    RecordingProblem m_failedWaveProblem;
+    // Recordings whose stop has failed and which are still on.
+    int m_nStopFailedFlags = 0;
+    // Told on the user-interface thread, in order; under m_recorderMutex.
+    struct Notice {
+        unsigned nMessage;
+        RecordingProblem problem;
+        int nSwitchOffFlag;  // 0, or the recording that could not be saved
+        uint64_t nSerial;
+    };
+    std::vector<Notice> m_notices;
+    bool m_bShowingNotices = false;
+    QTimer* m_pReachWatch = nullptr;
 
     // The capture thread's switch-off request, handed over to the GUI thread
     // on standard mutexes (as the message boxes do), so that ThreadSanitizer

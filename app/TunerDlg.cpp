@@ -31,6 +31,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 #include "recording/LogToMidi.h"
+#include "recording/RecordingRecovery.h"
 #include "resources/AppResources.h"
 #include "resources/Resource.h"
 #include "views/CentMeter.h"
@@ -41,6 +42,8 @@
 namespace {
 // How long the close waits for the capture thread before it gives up on it.
 constexpr uint32_t CLOSE_TIME_LIMIT_MS = 5000;
+// How long the name of a file made by Convert Text File to MIDI stays shown.
+constexpr int MADE_FILE_NOTICE_MS = 4000;
 
 QColor ToQColor(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
@@ -348,10 +351,7 @@ void CTunerDlg::OnFftSizeRefused() {
 
 void CTunerDlg::OnCancel() {
     if (m_bClosing) return;
-    if (m_pControlPanel && m_pControlPanel->m_state.m_nRecordFlags.load() != 0) {
-        ShowMessage(IDS_STOP_RECORDING, MB_ICONEXCLAMATION);
-        return;
-    }
+    if (m_pControlPanel && !m_pControlPanel->MayExit()) return;
     SaveSettingsIfRemembered();
     m_bClosing = true;
     // The capture thread may be waiting for a repaint or a message box on
@@ -494,6 +494,27 @@ public:
         delete m_pNotice;
         m_pNotice = nullptr;
     }
+    // The made file's name stays in view a few seconds after the notice,
+    // without holding up the window: it need not be the log's name with
+    // .mid, as an existing file is never replaced.
+    void ShowMadeFile(const std::string& strMidiFile) override {
+        const QString path = QString::fromLocal8Bit(strMidiFile.c_str());
+        auto* pLabel = new QLabel(
+            QStringLiteral("MIDI file written: %1").arg(QFileInfo(path).fileName()), m_pClient);
+        pLabel->setObjectName(QStringLiteral("ConvertToMidiResult"));
+        pLabel->setToolTip(path);
+        pLabel->setAlignment(Qt::AlignCenter);
+        pLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
+        pLabel->setAutoFillBackground(true);
+        const int nWidth = std::min(m_pClient->width(), std::max(LOG_TO_MIDI_NOTICE_WIDTH,
+                                                                 pLabel->sizeHint().width() + 16));
+        pLabel->setGeometry((m_pClient->width() - nWidth) / 2,
+                            (m_pClient->height() - LOG_TO_MIDI_NOTICE_HEIGHT) / 2, nWidth,
+                            LOG_TO_MIDI_NOTICE_HEIGHT);
+        pLabel->show();
+        pLabel->raise();
+        QTimer::singleShot(MADE_FILE_NOTICE_MS, pLabel, &QObject::deleteLater);
+    }
 
 private:
     CCaptureEngine* m_pEngine;
@@ -526,9 +547,17 @@ void CTunerDlg::OnConvertToMidi() {
                              [this](std::string& strPath) { return ChooseLogFile(strPath); });
     const LogToMidiOutcome outcome = ConvertLogToMidi(m_pApp->m_midiPlugin, host);
     if (outcome.bPluginMissing) ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
-    for (unsigned nMessage : outcome.messages)
+    for (unsigned nMessage : outcome.messages) {
+        // The file and the system's reason beneath "Cannot open log file".
+        const QString detail =
+            nMessage == IDS_LOG_TO_MIDI_CANNOT_OPEN
+                ? QString::fromLocal8Bit(
+                      FormatProblem({outcome.strPath, outcome.nOpenError, {}, false}).c_str())
+                : QString();
         ShowMessage(nMessage,
-                    nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP : MB_ICONEXCLAMATION);
+                    nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP : MB_ICONEXCLAMATION,
+                    detail);
+    }
 }
 
 void CTunerDlg::OnCommand(unsigned nId) {

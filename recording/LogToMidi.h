@@ -35,6 +35,9 @@ public:
     // Starts the capture buffer again, looping.
     virtual bool StartCapture() = 0;
     virtual void Wait(unsigned nMilliseconds);
+    // After the notice: the plug-in made this file (the user is shown which
+    // one, as it need not be the log's name with .mid).
+    virtual void ShowMadeFile(const std::string& /*strMidiFile*/) {}
 };
 
 struct LogToMidiOutcome {
@@ -43,8 +46,15 @@ struct LogToMidiOutcome {
     bool bConverted = false;  // LogToMidi was called
     int nPluginResult = 0;    // what it returned (the menu command ignores it)
     std::string strPath;      // the chosen file
+    std::string strMidiFile;  // the file the plug-in made; empty when it made none
+    int nOpenError = 0;       // errno when the chosen file could not be read (163)
     // Messages to show, in order (163, 145).
     std::vector<unsigned> messages;
 };
 
 LogToMidiOutcome ConvertLogToMidi(CMidiPlugin& app, CLogToMidiHost& host);
+
+// The file the plug-in's LogToMidi makes for this log now: the log's name
+// with ".mid" for its extension, or, as the plug-in never replaces a file,
+// the first free of NAME-2.mid, NAME-3.mid, ... Empty for a path it refuses.
+std::string NextLogToMidiFile(const std::string& strLog);

@@ -1,5 +1,9 @@
 #include "recording/MidiRecorder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 
 #include "analysis/ReadingLine.h"
@@ -16,15 +20,25 @@ bool CMidiRecorder::Start() {
     // written at all.
     std::string strName;
     FILE* pFile = m_pSystem->CreateFile(".mid", "wb", strName);
-    if (!pFile) return false;
+    m_strFileName = strName;
+    if (!pFile) {
+        m_nLastError = errno;
+        return false;
+    }
     const bool bClosed = std::fclose(pFile) == 0;
     if (!bClosed) {
+        m_nLastError = errno;
         std::remove(strName.c_str());
         return false;
     }
-    m_strFileName = strName;
+    struct stat folder;
+    if (stat(FolderOf(m_strFileName).c_str(), &folder) == 0) {
+        m_nFolderDevice = static_cast<uint64_t>(folder.st_dev);
+        m_nFolderInode = static_cast<uint64_t>(folder.st_ino);
+    }
     m_dwStartTime = m_pSystem->MillisecondCounter();
     if (m_pApp->m_pfnStartMidiRecord() == 0) {
+        m_nLastError = ENOMEM;
         std::remove(m_strFileName.c_str());
         return false;
     }
@@ -34,17 +48,67 @@ bool CMidiRecorder::Start() {
 bool CMidiRecorder::Send(const std::string& strEntry) {
     const uint32_t nElapsed = MillisecondsBetween(m_dwStartTime, m_pSystem->MillisecondCounter());
     std::string strText = FormatTimePrefix(nElapsed) + strEntry + "\n";
-    return m_pApp->m_pfnRecordMidiEvent(strText.data()) >= 0;
+    m_nLastSendResult = m_pApp->m_pfnRecordMidiEvent(strText.data());
+    return m_nLastSendResult >= 0;
 }
 
 bool CMidiRecorder::AddEvent(const std::string& strLine) {
     if (!m_pApp->m_pfnRecordMidiEvent) return false;
-    return Send(strLine);
+    if (Send(strLine)) return true;
+    // The plug-in keeps the events in memory: it refuses one when that is
+    // full, or when it is not recording.
+    m_nLastError = m_nLastSendResult == -1 ? EINVAL : ENOMEM;
+    return false;
+}
+
+bool CMidiRecorder::WriteFile(const std::string& strName) {
+    std::string strArgument = strName;
+    errno = 0;
+    const int nResult = m_pApp->m_pfnStopMidiRecord(strArgument.data());
+    if (nResult >= 0) return true;
+    // The plug-in's own file calls leave their errno behind; its other
+    // failures are bad arguments and lack of memory.
+    const int nError = errno;
+    m_nLastError = nResult == -1 ? EINVAL : nResult == -5 ? ENOMEM : nError ? nError : EIO;
+    return false;
+}
+
+bool CMidiRecorder::IsFolderGone() const {
+    if (m_nFolderInode == 0) return false;
+    struct stat folder;
+    if (stat(FolderOf(m_strFileName).c_str(), &folder) != 0) return true;
+    // A deleted working folder still answers for ".", with no links left.
+    return folder.st_nlink == 0 || static_cast<uint64_t>(folder.st_dev) != m_nFolderDevice ||
+           static_cast<uint64_t>(folder.st_ino) != m_nFolderInode;
 }
 
 bool CMidiRecorder::Stop() {
     if (!m_pApp->m_pfnRecordMidiEvent || !m_pApp->m_pfnStopMidiRecord) return false;
     Send(INFO_END_OF_LOGFILE);
-    std::string strName = m_strFileName;
-    return m_pApp->m_pfnStopMidiRecord(strName.data()) >= 0;
+    if (WriteFile(m_strFileName)) return true;
+    if (!IsFolderGone()) return false;
+    const std::string strFolder = m_pSystem->RecoveryFolder();
+    if (strFolder.empty()) return false;
+    // The recording is still whole in the plug-in: it goes to a new file of
+    // the same name in the recovery folder.
+    std::string strNewPath;
+    FILE* pFile = CopyIntoNewFile(-1, 0, strFolder, m_strFileName, "wb", strNewPath);
+    if (!pFile) return false;
+    std::fclose(pFile);
+    const int nError = ENOENT;
+    if (!WriteFile(strNewPath)) {
+        unlink(strNewPath.c_str());
+        return false;
+    }
+    m_recovery = {m_strFileName, nError, strNewPath, false};
+    m_bRecoveryPending = true;
+    m_strFileName = strNewPath;
+    return true;
+}
+
+bool CMidiRecorder::TakeRecovery(RecordingProblem& problem) {
+    if (!m_bRecoveryPending) return false;
+    m_bRecoveryPending = false;
+    problem = m_recovery;
+    return true;
 }

@@ -5,6 +5,7 @@
 
 #include "plugins/PluginBinding.h"
 #include "recording/RecordingFileName.h"
+#include "recording/RecordingRecovery.h"
 
 // Front end of a MIDI recording: hands the MIDI plug-in the session-log entry
 // lines with their time prefixes, and at the end the name of the file to
@@ -20,18 +21,35 @@ public:
     bool Start();
     // One reading or no-signal line, without time prefix or line end.
     bool AddEvent(const std::string& strLine);
-    // Sends the end line and has the plug-in write the file. After a failure
-    // the recording goes on; calling Stop again retries.
+    // Sends the end line and has the plug-in write the file. When the folder
+    // the file was named in has gone, the file is written into the system's
+    // recovery folder instead (TakeRecovery tells). After a failure the
+    // recording goes on; calling Stop again retries.
     bool Stop();
 
     const std::string& FileName() const { return m_strFileName; }
     uint32_t StartTime() const { return m_dwStartTime; }
+    // errno of the last failure (the reserved file, the plug-in's writing);
+    // 0 when unknown.
+    int GetLastError() const { return m_nLastError; }
+    RecordingProblem GetProblem() const { return {m_strFileName, m_nLastError, {}, false}; }
+    bool TakeRecovery(RecordingProblem& problem);
 
 private:
     bool Send(const std::string& strEntry);
+    // The plug-in writes the file under strName; false with m_nLastError.
+    bool WriteFile(const std::string& strName);
+    bool IsFolderGone() const;
 
     CMidiPlugin* m_pApp;  // holder of the plug-in's entry points
     CRecordingSystem* m_pSystem;
     uint32_t m_dwStartTime = 0;
     std::string m_strFileName;
+    int m_nLastError = 0;
+    int m_nLastSendResult = 0;
+    // The folder the file was named in, as it was at the start.
+    uint64_t m_nFolderDevice = 0;
+    uint64_t m_nFolderInode = 0;
+    RecordingProblem m_recovery;
+    bool m_bRecoveryPending = false;
 };

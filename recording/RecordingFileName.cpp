@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "recording/RecordingRecovery.h"
+
 namespace {
 
 // Far more than a person can start in one second; only stops the search on a
@@ -64,6 +66,20 @@ FILE* CreateNewRecordingFile(const UtcTime& time, const char* pszExtension, cons
 
 FILE* CreateNewRecordingFile(const char* pszExtension, const char* pszMode, std::string& strName) {
     return CreateNewRecordingFile(GetUtcTime(), pszExtension, pszMode, strName);
+}
+
+std::string SuffixedFileName(const std::string& strPath, int nSuffix) {
+    if (nSuffix < 2) return strPath;
+    const size_t nSlash = strPath.rfind('/');
+    const size_t nBase = nSlash == std::string::npos ? 0 : nSlash + 1;
+    size_t nDot = strPath.rfind('.');
+    // A leading dot starts a hidden name, not an extension.
+    if (nDot == std::string::npos || nDot <= nBase) nDot = strPath.size();
+    return strPath.substr(0, nDot) + "-" + std::to_string(nSuffix) + strPath.substr(nDot);
+}
+
+std::string CRecordingSystem::RecoveryFolder() {
+    return DefaultRecoveryFolder();
 }
 
 CRecordingSystem& CRecordingSystem::Default() {

@@ -16,6 +16,11 @@ std::string MakeRecordingFileName(const UtcTime& time, const char* pszExtension)
 // no suffix, else "-<nSuffix>".
 std::string FormatRecordingFileName(const UtcTime& time, int nSuffix, const char* pszExtension);
 
+// strPath with "-<nSuffix>" put before the extension of its last component
+// ("a/b.mid", 3 gives "a/b-3.mid"); nSuffix below 2 gives strPath itself. The
+// rule of the recordings' names, for files named after another one.
+std::string SuffixedFileName(const std::string& strPath, int nSuffix);
+
 // Creates a new recording file under the next free name and opens it as a
 // stream with pszMode ("w", "wb"; "+" opens it for reading too). The file is
 // created exclusively (O_CREAT | O_EXCL), so another recording started in the
@@ -45,6 +50,10 @@ public:
     // folder.
     void SetFolder(std::string strFolder) { m_strFolder = std::move(strFolder); }
     const std::string& GetFolder() const { return m_strFolder; }
+    // Where a recording whose file can no longer be reached under its name
+    // (its folder was deleted or moved) is saved instead; empty: nowhere,
+    // the failure stands.
+    virtual std::string RecoveryFolder();
     // The real clock and file system.
     static CRecordingSystem& Default();
 

@@ -4,6 +4,8 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "analysis/ReadingLine.h"
 #include "platform/system/ProgramVersion.h"
 
@@ -35,6 +37,7 @@ bool CSessionLog::WriteLine(const std::string& strLine) {
         m_nWrittenBytes += static_cast<long long>(strLine.size());
         return true;
     }
+    m_nLastError = errno;
     // Cut off what part of the line got through, so the log still ends with a
     // whole line, and drop the rest from the buffer so no later flush writes it.
     __fpurge(m_pFile);
@@ -53,8 +56,13 @@ void CSessionLog::Discard() {
 
 bool CSessionLog::Create() {
     if (m_pFile || m_bClosed) return false;
-    m_pFile = m_system.CreateFile(".log", "w", m_strFileName);
-    if (!m_pFile) return false;
+    // Readable too, so that the log can be copied from its descriptor when
+    // its folder goes away.
+    m_pFile = m_system.CreateFile(".log", "w+", m_strFileName);
+    if (!m_pFile) {
+        m_nLastError = errno;
+        return false;
+    }
 
     // A log without its complete header is no use to the MIDI conversion
     // either, so every header line counts.
@@ -76,14 +84,54 @@ bool CSessionLog::Create() {
 bool CSessionLog::AddEntry(const std::string& strText) {
     if (!m_pFile) return false;
     const uint32_t dwElapsed = MillisecondsBetween(m_dwStartTime, m_system.MillisecondCounter());
-    return WriteLine(FormatTimePrefix(dwElapsed) + strText + LINE_END);
+    const std::string strLine = FormatTimePrefix(dwElapsed) + strText + LINE_END;
+    if (WriteLine(strLine)) return true;
+    // A failure may be the folder gone: then the line goes to the saved copy.
+    const int nError = m_nLastError;
+    const std::string strName = m_strFileName;
+    if (KeepReachable() && m_strFileName != strName) return WriteLine(strLine);
+    m_nLastError = nError;
+    return false;
+}
+
+bool CSessionLog::KeepReachable() {
+    if (!m_pFile) return true;
+    int nError = 0;
+    if (IsStillReachable(m_strFileName, fileno(m_pFile), nError)) return true;
+    m_nLastError = nError;
+    const std::string strFolder = m_system.RecoveryFolder();
+    if (strFolder.empty()) return false;
+    std::string strNewPath;
+    FILE* pNew = CopyIntoNewFile(fileno(m_pFile), static_cast<uint64_t>(m_nWrittenBytes), strFolder,
+                                 m_strFileName, "w+", strNewPath);
+    if (!pNew) return false;
+    // Every line so far was flushed and copied: nothing is left to write.
+    __fpurge(m_pFile);
+    std::fclose(m_pFile);
+    m_pFile = pNew;
+    m_recovery = {m_strFileName, nError, strNewPath, true};
+    m_bRecoveryPending = true;
+    m_strFileName = strNewPath;
+    return true;
+}
+
+bool CSessionLog::TakeRecovery(RecordingProblem& problem) {
+    if (!m_bRecoveryPending) return false;
+    m_bRecoveryPending = false;
+    problem = m_recovery;
+    return true;
 }
 
 bool CSessionLog::Close() {
     if (!m_pFile) return m_bClosed;
+    // The end entry and the close must reach a file the user can find.
+    const bool bReachable = KeepReachable();
+    const int nReachError = m_nLastError;
     const bool bEndWritten = AddEntry(INFO_END_OF_LOGFILE);
     const bool bClosed = std::fclose(m_pFile) == 0;
+    if (!bClosed) m_nLastError = errno;
+    if (!bReachable) m_nLastError = nReachError;
     m_pFile = nullptr;
     m_bClosed = true;
-    return bClosed && bEndWritten;
+    return bReachable && bClosed && bEndWritten;
 }

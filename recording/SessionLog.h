@@ -5,6 +5,7 @@
 #include <string>
 
 #include "recording/RecordingFileName.h"
+#include "recording/RecordingRecovery.h"
 
 // The session text log: the six header lines, then one time-stamped entry per
 // changed reading or event. Lines end in CR LF, as the log has always been
@@ -37,6 +38,21 @@ public:
     bool Close();
 
     const std::string& GetFileName() const { return m_strFileName; }
+    // errno of the last failure (creation, a line, the close); 0 for none.
+    int GetLastError() const { return m_nLastError; }
+    // The file and the reason of the last failure, for the user.
+    RecordingProblem GetProblem() const { return {m_strFileName, m_nLastError, {}, false}; }
+
+    // Checks that the file is still reachable under its name; when it is
+    // not (its folder was deleted or moved), copies what was written into
+    // the system's recovery folder and goes on there. False only when the
+    // file is unreachable and could not be saved. AddEntry and Close check
+    // by themselves; the owner calls this regularly, as a write into a
+    // deleted folder does not fail.
+    bool KeepReachable();
+    // True once after the recording moved to the recovery folder, with what
+    // happened; the owner tells the user.
+    bool TakeRecovery(RecordingProblem& problem);
 
     static std::string DefaultVersion();
 
@@ -52,4 +68,7 @@ private:
     long long m_nWrittenBytes = 0;
     FILE* m_pFile = nullptr;
     bool m_bClosed = false;
+    int m_nLastError = 0;
+    RecordingProblem m_recovery;
+    bool m_bRecoveryPending = false;
 };

@@ -4,6 +4,7 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "analysis/Constants.h"
@@ -40,8 +41,13 @@ CWaveRecorder::~CWaveRecorder() {
 
 bool CWaveRecorder::Create() {
     if (m_pFile || m_bClosed) return false;
-    m_pFile = m_system.CreateFile(".wav", "wb", m_strFileName);
-    if (!m_pFile) return false;
+    // Readable too, so that the recording can be copied from its
+    // descriptor when its folder goes away.
+    m_pFile = m_system.CreateFile(".wav", "wb+", m_strFileName);
+    if (!m_pFile) {
+        m_nLastError = errno;
+        return false;
+    }
 
     unsigned char riff[12], format[24], data[8];
     std::memcpy(riff, "RIFF", 4);
@@ -60,6 +66,7 @@ bool CWaveRecorder::Create() {
 
     if (!WriteAll(m_pFile, riff, sizeof riff) || !WriteAll(m_pFile, format, sizeof format) ||
         !WriteAll(m_pFile, data, sizeof data) || std::fflush(m_pFile) != 0) {
+        m_nLastError = errno;
         std::fclose(m_pFile);
         m_pFile = nullptr;
         unlink(m_strFileName.c_str());
@@ -77,8 +84,10 @@ bool CWaveRecorder::UpdateHeader() {
     m_bAtEnd = false;
     if (fseeko(m_pFile, 4, SEEK_SET) != 0 || !WriteAll(m_pFile, riffSize, 4) ||
         fseeko(m_pFile, 40, SEEK_SET) != 0 || !WriteAll(m_pFile, dataSize, 4) ||
-        fseeko(m_pFile, static_cast<off_t>(WAVE_HEADER_BYTES) + m_dwDataBytes, SEEK_SET) != 0)
+        fseeko(m_pFile, static_cast<off_t>(WAVE_HEADER_BYTES) + m_dwDataBytes, SEEK_SET) != 0) {
+        m_nLastError = errno;
         return false;
+    }
     m_bAtEnd = true;
     return true;
 }
@@ -94,32 +103,95 @@ void CWaveRecorder::DropUnrecordedBytes() {
     m_bAtEnd = false;
 }
 
+bool CWaveRecorder::KeepReachable() {
+    if (!m_pFile) return true;
+    int nError = 0;
+    if (IsStillReachable(m_strFileName, fileno(m_pFile), nError)) return true;
+    m_nLastError = nError;
+    const std::string strFolder = m_system.RecoveryFolder();
+    if (strFolder.empty()) return false;
+    // The header and the data it describes; a piece of a failed block
+    // behind them is no part of the recording.
+    std::string strNewPath;
+    FILE* pNew = CopyIntoNewFile(fileno(m_pFile), uint64_t{WAVE_HEADER_BYTES} + m_dwDataBytes,
+                                 strFolder, m_strFileName, "wb+", strNewPath);
+    if (!pNew) return false;
+    __fpurge(m_pFile);
+    std::fclose(m_pFile);
+    m_pFile = pNew;
+    m_recovery = {m_strFileName, nError, strNewPath, true};
+    m_bRecoveryPending = true;
+    m_strFileName = strNewPath;
+    // The copy ends where the data ends; its header is brought up to date
+    // in case the last update had failed (a failure here shows at the next
+    // block or the close).
+    m_bAtEnd = true;
+    if (UpdateHeader()) std::fflush(m_pFile);
+    return true;
+}
+
+bool CWaveRecorder::TakeRecovery(RecordingProblem& problem) {
+    if (!m_bRecoveryPending) return false;
+    m_bRecoveryPending = false;
+    problem = m_recovery;
+    return true;
+}
+
 bool CWaveRecorder::WriteBlock(const void* pBytes, unsigned nBytes) {
     if (!m_pFile || (nBytes > 0 && !pBytes)) return false;
+    if (WriteBlockHere(pBytes, nBytes)) return true;
+    // A failure may be the folder gone: then the block goes to the saved copy.
+    const int nError = m_nLastError;
+    const std::string strName = m_strFileName;
+    if (KeepReachable() && m_strFileName != strName) return WriteBlockHere(pBytes, nBytes);
+    m_nLastError = nError;
+    return false;
+}
+
+bool CWaveRecorder::WriteBlockHere(const void* pBytes, unsigned nBytes) {
     // Past the limit the size fields would wrap and describe a short file:
     // refuse the block and keep the recording as it is.
-    if (static_cast<uint64_t>(m_dwDataBytes) + nBytes > m_nMaxDataBytes) return false;
+    if (static_cast<uint64_t>(m_dwDataBytes) + nBytes > m_nMaxDataBytes) {
+        m_nLastError = EFBIG;
+        return false;
+    }
     // After a failure the position is not known; a block written there could
     // overwrite the header or recorded data.
     if (!m_bAtEnd) {
-        if (fseeko(m_pFile, static_cast<off_t>(WAVE_HEADER_BYTES) + m_dwDataBytes, SEEK_SET) != 0)
+        if (fseeko(m_pFile, static_cast<off_t>(WAVE_HEADER_BYTES) + m_dwDataBytes, SEEK_SET) != 0) {
+            m_nLastError = errno;
             return false;
+        }
         m_bAtEnd = true;
     }
     // The data reaches the file before the header claims it.
     if (!WriteAll(m_pFile, pBytes, nBytes) || std::fflush(m_pFile) != 0) {
+        m_nLastError = errno;
         DropUnrecordedBytes();
         return false;
     }
     m_dwDataBytes += nBytes;
-    return UpdateHeader() && std::fflush(m_pFile) == 0;
+    if (UpdateHeader() && std::fflush(m_pFile) == 0) return true;
+    m_nLastError = errno;
+    return false;
 }
 
 bool CWaveRecorder::Close() {
     if (!m_pFile) return m_bClosed;
+    // The last header must reach a file the user can find.
+    const bool bReachable = KeepReachable();
+    const int nReachError = m_nLastError;
     bool bOk = UpdateHeader();
     bOk = std::fflush(m_pFile) == 0 && bOk;
-    bOk = std::fclose(m_pFile) == 0 && bOk;
+    if (!bOk) m_nLastError = errno;
+    if (std::fclose(m_pFile) != 0) {
+        m_nLastError = errno;
+        bOk = false;
+    }
+    if (!bReachable) {
+        m_nLastError = nReachError;
+        bOk = false;
+    }
     m_pFile = nullptr;
     m_bClosed = true;
     return bOk;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "recording/RecordingFileName.h"
+#include "recording/RecordingRecovery.h"
 
 constexpr uint32_t WAVE_HEADER_BYTES = 44;
 // The RIFF size field (36 + data bytes) is 32 bits: the most sample data a
@@ -46,10 +47,20 @@ public:
 
     uint32_t GetDataBytes() const { return m_dwDataBytes; }
     const std::string& GetFileName() const { return m_strFileName; }
+    // errno of the last failure (creation, a block, the close); 0 for none.
+    int GetLastError() const { return m_nLastError; }
+    RecordingProblem GetProblem() const { return {m_strFileName, m_nLastError, {}, false}; }
+
+    // As CSessionLog::KeepReachable: a recording whose folder went away is
+    // copied into the recovery folder and goes on there; false only when it
+    // is unreachable and could not be saved.
+    bool KeepReachable();
+    bool TakeRecovery(RecordingProblem& problem);
 
 private:
     bool UpdateHeader();
     void DropUnrecordedBytes();
+    bool WriteBlockHere(const void* pBytes, unsigned nBytes);
 
     CRecordingSystem& m_system;
     uint32_t m_nMaxDataBytes;
@@ -60,4 +71,7 @@ private:
     // elsewhere than at the end of the data.
     bool m_bAtEnd = false;
     bool m_bClosed = false;
+    int m_nLastError = 0;
+    RecordingProblem m_recovery;
+    bool m_bRecoveryPending = false;
 };

@@ -111,23 +111,28 @@ std::vector<OptionSpec> MakeOptions() {
          }},
         {"log", ValueKind::Required, "OUT",
          "write the session log of FILE to OUT, as the tuner records it\n"
-         "                      (nothing is printed then)",
+         "                      (nothing is printed then); an existing OUT is\n"
+         "                      replaced once the new file is complete",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              return SetOutputFile(o.strLogFile, "--log", v, err);
          }},
         {"wav", ValueKind::Required, "OUT",
-         "write FILE as the tuner's WAVE recording (16000 Hz, 16-bit stereo) to OUT",
+         "write FILE as the tuner's WAVE recording (16000 Hz, 16-bit stereo)\n"
+         "                      to OUT, replacing it as --log does",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              return SetOutputFile(o.strWaveFile, "--wav", v, err);
          }},
         {"midi", ValueKind::Required, "OUT",
-         "write the tuner's MIDI recording of FILE to OUT (needs the kvmidi plug-in)",
+         "write the tuner's MIDI recording of FILE to OUT (needs the kvmidi\n"
+         "                      plug-in), replacing it as --log does",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              return SetOutputFile(o.strMidiFile, "--midi", v, err);
          }},
         {"log-to-midi", ValueKind::Required, "LOG",
          "convert a session log to a MIDI file next to it, named as the log\n"
-         "                      with .mid (needs the kvmidi plug-in); no audio file",
+         "                      with .mid, or -2.mid, -3.mid, ... when taken (no file\n"
+         "                      is replaced; such a name is printed); needs the kvmidi\n"
+         "                      plug-in; no audio file",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              return SetOutputFile(o.strLogToMidi, "--log-to-midi", v, err);
          }},
@@ -268,9 +273,14 @@ std::string AnalyzeUsage() {
     }
     text +=
         "\n"
-        "Exit status: 0 when the file was analysed, 1 when the output could not be written,\n"
-        "2 for a bad option or value, a file that cannot be read as audio (or as a session\n"
-        "log for --log-to-midi) or a missing MIDI plug-in, 3 when capturing\n"
-        "(--live, --input, --demo, --list-sources) cannot start or the sound server goes away.\n";
+        "An output that is the audio file, or two outputs that are one file, are refused\n"
+        "before anything is written.\n"
+        "\n"
+        "Exit status: 0 when the file was analysed, 1 when an output could not be written\n"
+        "(a line for each), 2 for a bad option or value, a file that cannot be read as audio\n"
+        "(or as a session log for --log-to-midi), an output on the input or on another\n"
+        "output, or a missing MIDI plug-in, 3 when capturing (--live, --input, --demo,\n"
+        "--list-sources) cannot start, the sound server goes away or delivers nothing\n"
+        "for 3 seconds.\n";
     return text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "tools/AnalyzeOptions.h"
@@ -16,6 +17,9 @@
 int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError);
 
 // --log-to-midi LOG: the plug-in's LogToMidi, which writes the MIDI file next
-// to the log with the extension .mid. EXIT_ANALYZE_BAD_INPUT for a log that
-// cannot be read or holds no entry line, or without the plug-in.
-int ConvertLogFileToMidi(const std::string& strLog, std::string& strError);
+// to the log with the extension .mid, or NAME-2.mid, NAME-3.mid, ... when
+// that exists (no file is ever replaced); such a name is printed on pOut.
+// EXIT_ANALYZE_BAD_INPUT for a log that cannot be read or holds no entry
+// line, or without the plug-in.
+int ConvertLogFileToMidi(const std::string& strLog, std::string& strError,
+                         std::FILE* pOut = nullptr);

@@ -29,6 +29,9 @@ namespace {
 constexpr const char* LOG_LINE_END = "\r\n";
 constexpr const char* TSV_LINE_END = "\n";
 
+// Longer than a null sink's monitor takes to deliver its first data (1.6 s).
+constexpr std::chrono::seconds STALL_LIMIT{3};
+
 volatile sig_atomic_t g_bInterrupted = 0;
 void OnInterrupt(int) {
     g_bInterrupted = 1;
@@ -192,18 +195,21 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
         PrintStartUpFailure(s, pErr);
         status = EXIT_ANALYZE_CAPTURE_FAILED;
     } else {
-        // A file ends once every block it touches has been analysed.
-        uint64_t nFileBlocks = 0;
-        if (pFileSystem && pFileSystem->GetState())
-            nFileBlocks = (pFileSystem->GetState()->GetFileBytes() + BLOCK_BYTES - 1) / BLOCK_BYTES;
+        // A file ends once it has played out and every block it touches has
+        // been analysed.
+        const std::shared_ptr<const WaveFileState> pFile =
+            pFileSystem ? pFileSystem->GetState() : nullptr;
         const auto tStart = std::chrono::steady_clock::now();
+        auto tLastBlock = tStart;
+        uint64_t nLastBlocks = engine.GetBlocksTaken();
         for (;;) {
             if (g_bInterrupted) break;
             if (options.dSeconds > 0 &&
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count() >=
                     options.dSeconds)
                 break;
-            if (pFileSystem && options.dSeconds <= 0 && engine.GetBlocksTaken() >= nFileBlocks)
+            if (pFile && options.dSeconds <= 0 && pFile->IsPlayedOut() &&
+                engine.GetBlocksTaken() >= (pFile->GetFileBytes() + BLOCK_BYTES - 1) / BLOCK_BYTES)
                 break;
             if (printer.HasWriteFailed()) {
                 status = EXIT_ANALYZE_WRITE_FAILED;
@@ -216,12 +222,32 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
                 status = EXIT_ANALYZE_CAPTURE_FAILED;
                 break;
             }
+            // A server that is stopped or hung answers nothing and reports no
+            // error: no block for that long is a lost capture too.
+            const auto tNow = std::chrono::steady_clock::now();
+            if (engine.GetBlocksTaken() != nLastBlocks) {
+                nLastBlocks = engine.GetBlocksTaken();
+                tLastBlock = tNow;
+            } else if (tNow - tLastBlock >= STALL_LIMIT) {
+                std::fprintf(pErr,
+                             "kalvo-analyze: the sound server delivered no sound for %d seconds\n",
+                             static_cast<int>(STALL_LIMIT.count()));
+                status = EXIT_ANALYZE_CAPTURE_FAILED;
+                break;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }
     engine.Close();
     sigaction(SIGINT, &oldInt, nullptr);
     sigaction(SIGTERM, &oldTerm, nullptr);
+    if (pFileSystem && pFileSystem->GetState()) {
+        const std::string strReadError = pFileSystem->GetState()->GetReadError();
+        if (!strReadError.empty()) {
+            std::fprintf(pErr, "kalvo-analyze: %s\n", strReadError.c_str());
+            if (status == EXIT_ANALYZE_OK) status = EXIT_ANALYZE_BAD_INPUT;
+        }
+    }
     if (printer.HasFftBeenRefused() && status == EXIT_ANALYZE_OK) {
         std::fprintf(pErr, "kalvo-analyze: the FFT refused its size\n");
         status = EXIT_ANALYZE_BAD_INPUT;

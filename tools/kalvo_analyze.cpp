@@ -11,8 +11,15 @@
 #include "tools/LiveMode.h"
 
 namespace {
+// One line per problem: a run may report several failed outputs.
 int Fail(int status, const std::string& message) {
-    std::fprintf(stderr, "kalvo-analyze: %s\n", message.c_str());
+    size_t nStart = 0;
+    for (;;) {
+        const size_t nEnd = message.find('\n', nStart);
+        std::fprintf(stderr, "kalvo-analyze: %s\n", message.substr(nStart, nEnd - nStart).c_str());
+        if (nEnd == std::string::npos) break;
+        nStart = nEnd + 1;
+    }
     return status;
 }
 }  // namespace
@@ -33,7 +40,7 @@ int main(int argc, char** argv) {
     if (options.bListSources) return ListCaptureSources(stdout, stderr);
     if (options.bLive) return RunLiveMode(options, stdout, stderr);
     const int status = !options.strLogToMidi.empty()
-                           ? ConvertLogFileToMidi(options.strLogToMidi, error)
+                           ? ConvertLogFileToMidi(options.strLogToMidi, error, stdout)
                        : options.HasRecordings() ? RecordAudioFile(options, error)
                                                  : AnalyseAudioFile(options, stdout, error);
     if (status != EXIT_ANALYZE_OK) return Fail(status, error);

@@ -244,9 +244,12 @@ bool ReadAudioFile16kStereo(const std::string& strPath, std::vector<int16_t>& sa
     CAudioFileReader16k reader;
     if (!reader.Open(strPath, strError)) return false;
     const int64_t expected = reader.GetExpectedFrames();
-    // A header may claim more than the file holds; reserve only a sane amount.
-    if (expected > 0 && expected < (int64_t(1) << 28)) samples.reserve(2 * expected + 2 * 4096);
     constexpr std::size_t STEP = 16384;
+    // A header may claim more than the file holds; reserve only a sane
+    // amount, with room for the last (empty) read, so that it never doubles
+    // the buffer.
+    if (expected > 0 && expected < (int64_t(1) << 28))
+        samples.reserve(2 * static_cast<std::size_t>(expected) + 2 * STEP + 2 * 4096);
     for (;;) {
         const std::size_t have = samples.size();
         samples.resize(have + 2 * STEP);

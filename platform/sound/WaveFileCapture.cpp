@@ -6,7 +6,6 @@
 #include <thread>
 #include <utility>
 
-#include "platform/sound/AudioFileReader.h"
 #include "platform/sound/CaptureRing.h"
 
 namespace {
@@ -83,7 +82,8 @@ private:
         const auto tStart = Clock::now();
         uint64_t nWritten = 0;
         const auto* pFile = reinterpret_cast<const uint8_t*>(m_pState->samples.data());
-        const uint64_t nFileBytes = m_pState->GetFileBytes();
+        const uint64_t nFileBytes = m_pState->samples.size() * sizeof(int16_t);
+        CAudioFileReader16k* pReader = m_pState->pReader.get();
         std::unique_lock<std::mutex> lock(m_mutex);
         while (!m_bStop) {
             const auto us =
@@ -95,6 +95,10 @@ private:
                 // writes over data in one go.
                 uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(
                     nDue - nWritten, m_ring.GetSize() / 4 / FRAME_BYTES * FRAME_BYTES));
+                if (pReader) {
+                    nWritten += FeedFromReader(*pReader, n);
+                    continue;
+                }
                 uint64_t nPlayed = m_pState->nBytesPlayed.load(std::memory_order_relaxed);
                 if (m_pState->bLoop && nFileBytes > 0 && nPlayed >= nFileBytes) nPlayed = 0;
                 if (nPlayed < nFileBytes) {
@@ -110,7 +114,32 @@ private:
         }
     }
 
+    // Up to nBytes of the file, converted as they are due, then silence;
+    // returns nBytes.
+    uint32_t FeedFromReader(CAudioFileReader16k& reader, uint32_t nBytes) {
+        uint32_t nFileBytes = 0;
+        if (!m_pState->bReaderDone.load()) {
+            const std::size_t nFrames = nBytes / FRAME_BYTES;
+            if (m_piece.size() < 2 * nFrames) m_piece.resize(2 * nFrames);
+            std::size_t nGot = 0;
+            std::string strError;
+            const bool bOk = reader.Read(m_piece.data(), nFrames, nGot, strError);
+            nFileBytes = static_cast<uint32_t>(nGot * FRAME_BYTES);
+            if (nFileBytes > 0) m_ring.Write(m_piece.data(), nFileBytes);
+            m_pState->nBytesPlayed.fetch_add(nFileBytes);
+            if (!bOk) {
+                std::lock_guard<std::mutex> lock(m_pState->errorMutex);
+                m_pState->strReadError = strError;
+            }
+            // Set after the count, so that whoever sees the end sees every byte.
+            if (!bOk || nGot < nFrames) m_pState->bReaderDone.store(true);
+        }
+        if (nFileBytes < nBytes) m_ring.WriteSilence(nBytes - nFileBytes);
+        return nBytes;
+    }
+
     std::shared_ptr<WaveFileState> m_pState;
+    std::vector<int16_t> m_piece;  // one piece of the file, feeder thread only
     CCaptureRing m_ring;
     std::mutex m_controlMutex;  // Start and Stop
     std::mutex m_mutex;         // m_bStop
@@ -165,11 +194,14 @@ HRESULT CWaveFileCaptureSystem::CaptureCreate(const std::string& /*strId*/,
     // Each capture plays from the start, as a file read anew would.
     if (m_bInMemory) {
         pState->samples = m_samples;
-    } else if (!ReadAudioFile16kStereo(m_strPath, pState->samples, strError)) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_strLastError = strError.empty() ? "Cannot read " + m_strPath : strError;
-        m_strLastExplanation = "Cannot read " + (strError.empty() ? m_strPath : strError);
-        return DSERR_INVALIDPARAM;
+    } else {
+        pState->pReader = std::make_unique<CAudioFileReader16k>();
+        if (!pState->pReader->Open(m_strPath, strError)) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_strLastError = strError.empty() ? "Cannot read " + m_strPath : strError;
+            m_strLastExplanation = "Cannot read " + (strError.empty() ? m_strPath : strError);
+            return DSERR_INVALIDPARAM;
+        }
     }
     // The feeder writes whole frames only.
     if (pState->samples.size() % 2 != 0) pState->samples.pop_back();

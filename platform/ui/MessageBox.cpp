@@ -37,19 +37,28 @@ std::mutex g_callerMutex;
 std::mutex g_pendingMutex;
 std::condition_variable g_pendingChanged;
 QString g_pendingText;
+QString g_pendingDetail;
 unsigned g_nPendingIcon = 0;
 bool g_bPosted = false;  // the queued call is on its way
 bool g_bDone = false;    // the user has dismissed the box
 
+QString Joined(const QString& text, const QString& detail) {
+    return detail.isEmpty() ? text : text + QLatin1Char('\n') + detail;
+}
+
 // Runs on the user-interface thread.
-void ShowOnGuiThread(const QString& text, unsigned nIcon) {
+void ShowOnGuiThread(const QString& text, const QString& detail, unsigned nIcon) {
     const MessageHooks hooks = CurrentHooks();
     if ((nIcon & 0xF0) == MB_ICONSTOP) MessageBeep(MB_ICONSTOP);
-    if (hooks.box) {
-        hooks.box(text, nIcon);
+    if (hooks.detailedBox) {
+        hooks.detailedBox(text, detail, nIcon);
         return;
     }
-    QMessageBox box(ToQtIcon(nIcon), QStringLiteral("Kalvo"), text, QMessageBox::Ok,
+    if (hooks.box) {
+        hooks.box(Joined(text, detail), nIcon);
+        return;
+    }
+    QMessageBox box(ToQtIcon(nIcon), QStringLiteral("Kalvo"), Joined(text, detail), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
@@ -58,15 +67,16 @@ void ShowOnGuiThread(const QString& text, unsigned nIcon) {
 // come back from posting it, so that everything the caller did (the posting
 // included) is ordered before this thread runs and frees the call.
 void ShowPending() {
-    QString text;
+    QString text, detail;
     unsigned nIcon;
     {
         std::unique_lock<std::mutex> lock(g_pendingMutex);
         g_pendingChanged.wait(lock, [] { return g_bPosted; });
         text = g_pendingText;
+        detail = g_pendingDetail;
         nIcon = g_nPendingIcon;
     }
-    ShowOnGuiThread(text, nIcon);
+    ShowOnGuiThread(text, detail, nIcon);
     std::lock_guard<std::mutex> lock(g_pendingMutex);
     g_bDone = true;
     g_pendingChanged.notify_all();
@@ -91,16 +101,17 @@ void MessageBeep(unsigned nType) {
     if (qApp) QApplication::beep();
 }
 
-int ShowMessageText(const QString& text, unsigned nIcon) {
+namespace {
+int ShowTextAndDetail(const QString& text, const QString& detail, unsigned nIcon) {
     // Every message also goes to standard error, so that it reaches a
     // terminal or the session's journal (and a batch run without a window
     // system still tells the user).
-    std::fprintf(stderr, "Kalvo: %s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "Kalvo: %s\n", Joined(text, detail).toLocal8Bit().constData());
     std::fflush(stderr);
     QCoreApplication* app = QCoreApplication::instance();
     if (!app) return IDOK;
     if (QThread::currentThread() == app->thread()) {
-        ShowOnGuiThread(text, nIcon);
+        ShowOnGuiThread(text, detail, nIcon);
         return IDOK;
     }
     // The capture thread waits here until the user has read the message,
@@ -112,6 +123,7 @@ int ShowMessageText(const QString& text, unsigned nIcon) {
     {
         std::lock_guard<std::mutex> lock(g_pendingMutex);
         g_pendingText = text;
+        g_pendingDetail = detail;
         g_nPendingIcon = nIcon;
         g_bPosted = false;
         g_bDone = false;
@@ -124,13 +136,31 @@ int ShowMessageText(const QString& text, unsigned nIcon) {
     g_pendingChanged.wait(lock, [] { return g_bDone; });
     return IDOK;
 }
+}  // namespace
+
+int ShowMessageText(const QString& text, unsigned nIcon) {
+    return ShowTextAndDetail(text, QString(), nIcon);
+}
+
+bool AskYesNo(const QString& text, unsigned nIcon) {
+    std::fprintf(stderr, "Kalvo: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    const MessageHooks hooks = CurrentHooks();
+    if (hooks.question) return hooks.question(text);
+    if (hooks.detailedBox || hooks.box) {
+        ShowOnGuiThread(text, QString(), nIcon);
+        return false;
+    }
+    QMessageBox box(ToQtIcon(nIcon), QStringLiteral("Kalvo"), text,
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
 
 int ShowMessage(unsigned nStringId, unsigned nIcon) {
     return ShowMessageText(QString::fromUtf8(LoadResString(nStringId)), nIcon);
 }
 
 int ShowMessage(unsigned nStringId, unsigned nIcon, const QString& detail) {
-    QString text = QString::fromUtf8(LoadResString(nStringId));
-    if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
-    return ShowMessageText(text, nIcon);
+    return ShowTextAndDetail(QString::fromUtf8(LoadResString(nStringId)), detail, nIcon);
 }

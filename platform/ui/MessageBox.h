@@ -24,11 +24,20 @@ int ShowMessage(unsigned nStringId, unsigned nIcon, const QString& detail);
 // The same for a text built by the caller (a filled-in format).
 int ShowMessageText(const QString& text, unsigned nIcon);
 
+// A question with Yes and No (No is the default), on the user-interface
+// thread only; true for Yes.
+bool AskYesNo(const QString& text, unsigned nIcon);
+
 // Stand-ins for the sound and the box, for tests that must not block on a
 // modal box. Both run where the real ones would (the user-interface thread).
+// With detailedBox set, a box is handed over as its designed text and its
+// line of detail apart; else box gets the whole text.
 struct MessageHooks {
     std::function<void(unsigned nType)> beep;
     std::function<void(const QString& text, unsigned nIcon)> box;
+    std::function<void(const QString& text, const QString& detail, unsigned nIcon)> detailedBox = {};
+    // The answer to AskYesNo; unset, the question counts as a box answered No.
+    std::function<bool(const QString& text)> question = {};
 };
 void SetMessageHooks(MessageHooks hooks);
 void ClearMessageHooks();

@@ -37,7 +37,9 @@
 // line that is not an entry (skipped); StopMidiRecord and LogToMidi the number
 // of notes written. Negative values are failures (see the Result codes).
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cmath>
@@ -428,29 +430,73 @@ bool BuildFile(const std::vector<Entry>& entries, std::vector<uint8_t>& file, in
 }
 
 // Every step checked; a file that could not be written whole is removed
-// rather than left looking like a MIDI file.
+// rather than left looking like a MIDI file, when bRemove allows it.
+int WriteStream(FILE* pFile, const char* pszName, const std::vector<uint8_t>& bytes, bool bRemove) {
+    bool bOk = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
+    bOk = std::fflush(pFile) == 0 && bOk;
+    int nError = errno;
+    bOk = std::fclose(pFile) == 0 && bOk;
+    if (!bOk) {
+        if (errno != 0) nError = errno;
+        if (bRemove) std::remove(pszName);
+        errno = nError;  // for the caller's message
+        return RESULT_CANNOT_WRITE;
+    }
+    return 0;
+}
+
+// The recording's file, reserved empty by the program under this name.
 int WriteFile(const char* pszName, const std::vector<uint8_t>& bytes) {
     FILE* pFile = std::fopen(pszName, "wb");
     if (!pFile) return RESULT_CANNOT_WRITE;
     // Only a plain file is removed after a failure, never a device.
     struct stat info;
     const bool bRegular = fstat(fileno(pFile), &info) == 0 && S_ISREG(info.st_mode);
-    bool bOk = std::fwrite(bytes.data(), 1, bytes.size(), pFile) == bytes.size();
-    bOk = std::fflush(pFile) == 0 && bOk;
-    bOk = std::fclose(pFile) == 0 && bOk;
-    if (!bOk) {
-        if (bRegular) std::remove(pszName);
-        return RESULT_CANNOT_WRITE;
-    }
-    return 0;
+    return WriteStream(pFile, pszName, bytes, bRegular);
 }
 
-int MakeMidiFile(const std::vector<Entry>& entries, const char* pszName) {
+// strPath with "-<n>" before the extension of its last component: the rule
+// of the program's recording names.
+std::string Suffixed(const std::string& strPath, int nSuffix) {
+    if (nSuffix < 2) return strPath;
+    const size_t nSlash = strPath.rfind('/');
+    const size_t nBase = nSlash == std::string::npos ? 0 : nSlash + 1;
+    size_t nDot = strPath.rfind('.');
+    if (nDot == std::string::npos || nDot <= nBase) nDot = strPath.size();
+    return strPath.substr(0, nDot) + "-" + std::to_string(nSuffix) + strPath.substr(nDot);
+}
+
+// A conversion's file: the first free name of NAME.mid, NAME-2.mid, ...,
+// created exclusively, so that no file (a live recording's among them) is
+// ever replaced; a failure removes only the file made here.
+int WriteNewFile(const std::string& strPath, const std::vector<uint8_t>& bytes) {
+    for (int nSuffix = 1; nSuffix <= 100000; ++nSuffix) {
+        const std::string strName = Suffixed(strPath, nSuffix);
+        const int fd = open(strName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return RESULT_CANNOT_WRITE;
+        }
+        FILE* pFile = fdopen(fd, "wb");
+        if (!pFile) {
+            const int nError = errno;
+            close(fd);
+            unlink(strName.c_str());
+            errno = nError;
+            return RESULT_CANNOT_WRITE;
+        }
+        return WriteStream(pFile, strName.c_str(), bytes, true);
+    }
+    errno = EEXIST;
+    return RESULT_CANNOT_WRITE;
+}
+
+int MakeMidiFile(const std::vector<Entry>& entries, const char* pszName, bool bNewFile = false) {
     try {
         std::vector<uint8_t> file;
         int nNotes = 0;
         if (!BuildFile(entries, file, nNotes)) return RESULT_TOO_LARGE;
-        const int nResult = WriteFile(pszName, file);
+        const int nResult = bNewFile ? WriteNewFile(pszName, file) : WriteFile(pszName, file);
         return nResult < 0 ? nResult : nNotes;
     } catch (const std::bad_alloc&) {
         return RESULT_TOO_LARGE;
@@ -524,7 +570,8 @@ int StopMidiRecord(char* pszFileName) {
 
 int LogToMidi(char* pszLogPath) {
     if (!pszLogPath || !*pszLogPath) return RESULT_BAD_ARGUMENT;
-    // The MIDI file: the log's name with ".mid" in place of its extension.
+    // The MIDI file: the log's name with ".mid" in place of its extension,
+    // or with "-2", "-3", ... before it when that name is taken.
     std::string strOut(pszLogPath);
     const size_t nSlash = strOut.rfind('/');
     const size_t nBase = nSlash == std::string::npos ? 0 : nSlash + 1;
@@ -579,5 +626,5 @@ int LogToMidi(char* pszLogPath) {
     if (bReadError) return RESULT_CANNOT_READ;
     // Nothing here was written by Kalvo: leave no MIDI file beside it.
     if (!bAnyEntry) return RESULT_NOT_A_LOG;
-    return MakeMidiFile(entries, strOut.c_str());
+    return MakeMidiFile(entries, strOut.c_str(), true);
 }

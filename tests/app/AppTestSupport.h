@@ -66,14 +66,20 @@ public:
 class CMessageRecorder {
 public:
     struct Box {
-        QString text;
+        QString text;  // the designed text
         unsigned nIcon;
+        QString detail;  // the line beneath it, if any
     };
     CMessageRecorder() {
         MessageHooks hooks;
-        hooks.box = [this](const QString& text, unsigned nIcon) {
+        hooks.detailedBox = [this](const QString& text, const QString& detail, unsigned nIcon) {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_boxes.push_back({text, nIcon});
+            m_boxes.push_back({text, nIcon, detail});
+        };
+        hooks.question = [this](const QString& text) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_questions.push_back(text);
+            return m_bAnswerYes;
         };
         hooks.beep = [this](unsigned nType) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -94,6 +100,16 @@ public:
         std::lock_guard<std::mutex> lock(m_mutex);
         m_boxes.clear();
         m_beeps.clear();
+        m_questions.clear();
+    }
+    // Questions asked, and the answer given to them (No unless told).
+    std::vector<QString> Questions() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_questions;
+    }
+    void AnswerYes(bool bYes) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bAnswerYes = bYes;
     }
     // True when exactly one box was shown and it had this string and icon.
     bool ShowedOnly(unsigned nStringId, unsigned nIcon) {
@@ -106,6 +122,8 @@ private:
     std::mutex m_mutex;
     std::vector<Box> m_boxes;
     std::vector<unsigned> m_beeps;
+    std::vector<QString> m_questions;
+    bool m_bAnswerYes = false;
 };
 
 // Ends the test program when a step does not finish within the limit: a

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -215,6 +216,33 @@ TEST(ConvertToMidi, AFileThatCannotBeReadGives163AndTheCaptureResumes) {
     }
     EXPECT_TRUE(c.w.FeedBlockAndWait());
     EXPECT_TRUE(Notices(*c.w.dlg).empty());
+}
+
+TEST(ConvertToMidi, NextToAnExistingMidiFileANewOneIsMadeAndItsNameShown) {
+    CMessageRecorder messages;
+    CConvertWindow c;
+    ASSERT_TRUE(c.Open());
+    c.strAnswer = WriteScaleLog(c.folder);
+    // The live MIDI recording started in the same second as the log.
+    {
+        std::ofstream out(MidiNextTo(c.strAnswer), std::ios::binary);
+        out << "the live recording";
+    }
+    Convert(c.w);
+    EXPECT_TRUE(messages.Boxes().empty());
+    std::ifstream old(MidiNextTo(c.strAnswer), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "the live recording");
+    const fs::path made = fs::path(c.strAnswer).replace_extension().string() + "-2.mid";
+    SmfFile smf;
+    std::string strError;
+    EXPECT_TRUE(ReadSmfFile(made.string(), smf, strError)) << strError;
+    // The window says which file it made.
+    const auto* pResult = c.w.dlg->findChild<QLabel*>(QStringLiteral("ConvertToMidiResult"));
+    ASSERT_NE(pResult, nullptr);
+    EXPECT_TRUE(pResult->isVisible());
+    EXPECT_TRUE(pResult->text().endsWith(QString::fromStdString(made.filename().string())))
+        << pResult->text().toStdString();
+    EXPECT_TRUE(Capturing(c.w));
 }
 
 TEST(ConvertToMidi, AFileThatIsNoLogGoesToThePluginWhichWritesNothing) {

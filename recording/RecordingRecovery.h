@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+// Saving a recording whose file can no longer be reached under its name: the
+// folder it was made in was deleted or moved while it ran. The data is still
+// there behind the open descriptor; it is copied out into a folder that
+// exists, and the recording goes on there.
+
+// $XDG_DATA_HOME/kalvo/recovered (else ~/.local/share/kalvo/recovered),
+// made when missing; the temporary folder when that cannot be made. Empty
+// when no folder can be had.
+std::string DefaultRecoveryFolder();
+
+// True while strPath still names the file open on fd: the same device and
+// inode, and not unlinked. Else false with the reason in nError (ENOENT for a
+// vanished file or folder, ESTALE for a name that now means another file).
+// A stream without a descriptor (fd < 0) counts as reachable.
+bool IsStillReachable(const std::string& strPath, int fd, int& nError);
+
+// The folder part of a path ("." for a bare name), and its last component.
+std::string FolderOf(const std::string& strPath);
+std::string BaseNameOf(const std::string& strPath);
+
+// Copies the first nBytes of the file open on fdFrom into a new file in
+// strFolder, named as strName's last component ("-2", "-3", ... before the
+// extension when that is taken, never replacing a file), and opens it with
+// pszMode, positioned at its end. Null with errno set when it fails; nothing
+// is left behind then.
+FILE* CopyIntoNewFile(int fdFrom, uint64_t nBytes, const std::string& strFolder,
+                      const std::string& strName, const char* pszMode, std::string& strNewPath);
+
+// What went wrong with a recording, and where its data went: the one line of
+// detail beneath the designed message.
+struct RecordingProblem {
+    std::string strPath;  // the file as the recording named it
+    int nError = 0;       // errno; 0 when unknown
+    // Set when the data was saved elsewhere: the file that now holds it.
+    std::string strSavedTo;
+    bool bContinues = false;  // the recording goes on in strSavedTo
+};
+// "path: reason", and for a recovery where the data now is.
+std::string FormatProblem(const RecordingProblem& problem);
