@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/ui/DialogUnits.h"
 #include "resources/Resources.h"
 
 const char* const DIALOG_FONT_FAMILY = "DejaVu Sans";
+const char* const DIALOG_WIDGET_FONT_FAMILY = "DejaVu Sans Condensed";
 
 namespace {
 // GDI keeps coordinates within a few hundred thousand pixels; beyond this a
@@ -38,10 +40,21 @@ bool CPen::CreatePen(int nStyle, int nWidth, COLORREF crColor) {
     return true;
 }
 
+int AverageLetterWidth(const QFont& font) {
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return (QFontMetrics(font).horizontalAdvance(letters) / 26 + 1) / 2;
+}
+
 QFont DialogWidgetFont() {
     QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
+    font.setFamily(QString::fromLatin1(DIALOG_WIDGET_FONT_FAMILY));
     font.setPixelSize(DIALOG_FONT_PIXELS);
+    // The base units are fixed (DialogUnits.h); a wider substitute would
+    // overflow the controls, so it gets smaller instead.
+    for (int nPixels = DIALOG_FONT_PIXELS - 1;
+         nPixels >= 8 && AverageLetterWidth(font) > DIALOG_BASE_UNIT_X; --nPixels)
+        font.setPixelSize(nPixels);
     return font;
 }
 

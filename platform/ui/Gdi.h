@@ -49,12 +49,19 @@ constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
 // Pixel sizes of the dialog font ("MS Sans Serif" 8 points on the design's
-// platform), which stands as DejaVu Sans 11 px here.
+// platform), which stands as DejaVu Sans 11 px in the views' drawing.
 constexpr int DIALOG_FONT_PIXELS = 11;
-// The template font as a widget font, for the windows and dialogs built from
-// templates.
-QFont DialogWidgetFont();
 extern const char* const DIALOG_FONT_FAMILY;
+// The template font as a widget font, for the windows and dialogs built from
+// templates. The templates' base units assume letters that average 6 px, so
+// this is a font whose letters do: DejaVu Sans Condensed at 11 px (Debian
+// fonts-dejavu-extra). Where that family is missing, the fallback is made
+// smaller until its letters average no more than that.
+QFont DialogWidgetFont();
+extern const char* const DIALOG_WIDGET_FONT_FAMILY;
+// Average width of the letters a-z, A-Z in pixels, rounded as the platform
+// rounds its horizontal base unit.
+int AverageLetterWidth(const QFont& font);
 
 // Pens are drawn one pixel wide whatever the width, the only width the
 // program uses.
