@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QMetaObject>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/AboutDlg.h"
@@ -63,7 +63,9 @@ void CTunerClient::resizeEvent(QResizeEvent* pEvent) {
 }
 
 CTunerDlg::CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent)
-    : QDialog(pParent), m_pApp(pApp), m_system(system),
+    : QDialog(pParent),
+      m_pApp(pApp),
+      m_system(system),
       m_pAnalyser(std::make_unique<CPitchAnalyser>()) {
     m_hIcon = QIcon(LoadIconResource(IDR_MAINFRAME));
     // A top-level application window with a minimise box and no maximise box.
@@ -80,8 +82,9 @@ CTunerDlg::CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent)
 CTunerDlg::~CTunerDlg() {
     m_bClosing = true;
     if (m_pEngine)
-        m_pEngine->Close([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
-                         CLOSE_TIME_LIMIT_MS);
+        m_pEngine->Close(
+            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+            CLOSE_TIME_LIMIT_MS);
     // The views point into the analyser: they go before it does.
     delete m_pClient;
     m_pClient = nullptr;
@@ -211,6 +214,8 @@ void CTunerDlg::CreateViews() {
         m_pNoteArea->setGeometry(10, 10, 120, 120);
         m_pNoteArea->m_pFont = &m_font;
         m_pNoteArea->setFont(m_font.GetQFont());
+        m_pNoteArea->SetReadingSources(&m_pAnalyser->m_centCounter,
+                                       &m_pAnalyser->m_frequencyDigits);
         m_pNoteArea->show();
     }
     if (!m_pCentMeter) {
@@ -255,7 +260,8 @@ void CTunerDlg::StartCapture() {
     }
     if (s.nMessage) ShowMessage(static_cast<unsigned>(s.nMessage), MB_ICONEXCLAMATION);
     if (s.nDetailMessage) ShowMessage(static_cast<unsigned>(s.nDetailMessage), MB_ICONSTOP);
-    if (!s.strPlatformError.empty()) std::fprintf(stderr, "kalvo: %s\n", s.strPlatformError.c_str());
+    if (!s.strPlatformError.empty())
+        std::fprintf(stderr, "kalvo: %s\n", s.strPlatformError.c_str());
 }
 
 void CTunerDlg::CheckCaptureStatus() {
@@ -333,8 +339,9 @@ void CTunerDlg::OnCancel() {
     // The capture thread may be waiting for a repaint or a message box on
     // this thread: keep serving those until it has ended.
     if (m_pEngine)
-        m_pEngine->Close([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
-                         CLOSE_TIME_LIMIT_MS);
+        m_pEngine->Close(
+            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+            CLOSE_TIME_LIMIT_MS);
     m_nQuitCode = 0;
     done(0);
 }
@@ -498,8 +505,8 @@ void CTunerDlg::OnConvertToMidi() {
     const LogToMidiOutcome outcome = ConvertLogToMidi(m_pApp->m_midiPlugin, host);
     if (outcome.bPluginMissing) ShowMessage(IDS_MIDI_PLUGIN_MISSING, MB_ICONINFORMATION);
     for (unsigned nMessage : outcome.messages)
-        ShowMessage(nMessage, nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP
-                                                                          : MB_ICONEXCLAMATION);
+        ShowMessage(nMessage,
+                    nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP : MB_ICONEXCLAMATION);
 }
 
 void CTunerDlg::OnCommand(unsigned nId) {
