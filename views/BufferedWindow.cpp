@@ -19,6 +19,14 @@ qint64 NowMs() {
         .count();
 }
 
+// The smallest length from nLogical on that is a whole number of device
+// pixels at ratio dpr (within a few pixels; else nLogical).
+int WholeDeviceSize(int nLogical, qreal dpr) {
+    for (int n = nLogical; n < nLogical + 16; ++n)
+        if (std::abs(n * dpr - std::round(n * dpr)) < 1e-6) return n;
+    return nLogical;
+}
+
 // A view as assistive technology sees it: its name, and its reading in
 // words as value and description, read at the moment it is asked for.
 class CViewAccessible : public QAccessibleWidget {
@@ -122,14 +130,19 @@ void CBufferedWindow::paintEvent(QPaintEvent*) {
     // Fractional ratio: the whole window at n, averaged down to the screen's
     // pixels. Area averaging keeps each one-pixel line's weight the same
     // wherever it falls.
-    QImage whole(size() * n, QImage::Format_RGB32);
+    // The picture is padded to a size that is a whole number of device
+    // pixels (1.5 x 195 is not), so that the scale is exactly dpr / n and no
+    // line drifts off its place; the padding lies outside the window.
+    const QSize padded(WholeDeviceSize(width(), dpr), WholeDeviceSize(height(), dpr));
+    QImage whole(padded * n, QImage::Format_RGB32);
     whole.setDevicePixelRatio(n);
+    whole.fill(Qt::white);
     {
         QPainter p(&whole);
         drawBorder(p);
         p.drawImage(origin, m_backBuffer);
     }
-    const QSize device(qRound(width() * dpr), qRound(height() * dpr));
+    const QSize device(qRound(padded.width() * dpr), qRound(padded.height() * dpr));
     m_scaledBuffer = whole.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_scaledBuffer.setDevicePixelRatio(dpr);
     painter.drawImage(QPointF(0, 0), m_scaledBuffer);
@@ -153,6 +166,7 @@ void CBufferedWindow::AnnounceSpokenText() {
     }
     m_strAnnounced = text;
     m_nLastAnnounceMs = now;
+    ++m_nAnnouncements;
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }

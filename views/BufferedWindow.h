@@ -41,6 +41,8 @@ public:
     // frozen the data moves on, the picture does not); before the first
     // drawing, that of the data.
     QString ShownSpokenText() const { return m_bDrawn ? m_strDrawnSpoken : SpokenText(); }
+    // How many times the spoken text was announced.
+    unsigned GetAnnouncementCount() const { return m_nAnnouncements; }
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
@@ -62,4 +64,5 @@ private:
     QString m_strAnnounced;
     qint64 m_nLastAnnounceMs = 0;
     bool m_bAnnouncePending = false;
+    unsigned m_nAnnouncements = 0;
 };
