@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "app/AboutDlg.h"
+#include "app/AppIds.h"
 #include "dialogs/CaptureDeviceDlg.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/StringTable.h"
@@ -116,6 +118,25 @@ TEST(TextFit, EveryTextFitsItsControlInEveryWindow) {
         CollectMisfits(pBox.get(), misfits);
     }
     EXPECT_TRUE(misfits.empty()) << ::testing::PrintToString(misfits);
+}
+
+TEST(TextFit, IconButtonsHaveATooltipAndAName) {
+    CMessageRecorder messages;
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    const std::pair<unsigned, const char*> buttons[] = {{IDC_MIDI, "MIDI"},
+                                                        {IDC_WAVE, "WAVE"},
+                                                        {IDC_LOG, "LOG"},
+                                                        {IDC_SNAPSHOT, "Snapshot"},
+                                                        {IDC_FREEZE, "Freeze Spectrum"}};
+    for (auto [nId, pszName] : buttons) {
+        QWidget* pButton = w.Panel().GetDlgItem(nId);
+        ASSERT_NE(pButton, nullptr);
+        QAccessibleInterface* pInterface = QAccessible::queryAccessibleInterface(pButton);
+        ASSERT_NE(pInterface, nullptr);
+        EXPECT_EQ(pInterface->text(QAccessible::Name), pszName);
+        EXPECT_FALSE(pButton->toolTip().isEmpty()) << pszName;
+    }
 }
 
 }  // namespace
