@@ -10,6 +10,8 @@
 #include "PixelSupport.h"
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
+#include "app/AppIds.h"
+#include "resources/AppResources.h"
 #include "views/CentMeter.h"
 #include "views/FrequencyDisplay.h"
 #include "views/NoteArea.h"
@@ -88,6 +90,10 @@ TEST(HighDpi, IntegerRatioKeepsTheGeometryAndDrawsTextAtDeviceResolution) {
         if (!text.empty()) EXPECT_GT(nDetailed, 10) << pView->accessibleName().toStdString();
     }
     v.spectrum.hide();
+    // The panel's pictures come in their 2x versions, same logical size.
+    const QPixmap midi = LoadIconResource(IDI_MIDI_ON);
+    EXPECT_EQ(midi.devicePixelRatio(), 2.0);
+    EXPECT_EQ(midi.size(), QSize(64, 64));
 }
 
 // Darkness of the device pixels across a line: how many are touched, and
