@@ -85,10 +85,11 @@ CAcknowledgementsDlg::CAcknowledgementsDlg(QWidget* pParent) : QDialog(pParent) 
     pOk->setGeometry(Units(63, 55, 39, 14));
     pOk->setDefault(true);
     QLabel* pThanks = AddText(this,
-                              QStringLiteral("Thanks to Qt, https://www.qt.io\n"
-                                             "to PulseAudio, https://www.freedesktop.org/"
-                                             "wiki/Software/PulseAudio\n"
-                                             "and to libsndfile, https://libsndfile.github.io"),
+                              // Four short lines: the box holds five of them.
+                              QStringLiteral("Thanks to Qt, https://www.qt.io,\n"
+                                             "to PulseAudio, https://www.freedesktop.org\n"
+                                             "and to libsndfile,\n"
+                                             "https://libsndfile.github.io"),
                               QRect(10, 5, 145, 45));
     pThanks->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     pThanks->setWordWrap(true);

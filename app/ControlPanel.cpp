@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <utility>
 
 #include "analysis/NoteTable.h"
 #include "analysis/ReadingLine.h"
@@ -91,6 +92,19 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
     m_pLogButton = AddButton(IDC_LOG, "LOG", 219, 45, 25, 25);
     m_pSnapshotButton = AddButton(IDC_SNAPSHOT, "SNAPSHOT", 290, 5, 18, 17);
     m_pFreezeButton = AddButton(IDC_FREEZE, "FREEZE", 325, 5, 18, 17);
+    // The icons say nothing to a screen reader, and little to a new user.
+    const std::pair<QPushButton*, const char*> aNames[] = {{m_pMidiButton, "MIDI"},
+                                                           {m_pWaveButton, "WAVE"},
+                                                           {m_pLogButton, "LOG"},
+                                                           {m_pSnapshotButton, "Snapshot"},
+                                                           {m_pFreezeButton, "Freeze Spectrum"}};
+    const char* const apszTips[] = {"Record to MIDI file", "Record to WAVE file",
+                                    "Record to text file", "Snapshot of the window",
+                                    "Freeze the displays, or let them run again"};
+    for (int i = 0; i < 5; ++i) {
+        aNames[i].first->setAccessibleName(QString::fromLatin1(aNames[i].second));
+        aNames[i].first->setToolTip(QString::fromLatin1(apszTips[i]));
+    }
     QPushButton* pExit = new QPushButton(QStringLiteral("Exit"), this);
     pExit->setGeometry(Units(300, 45, 45, 25));
     pExit->setAutoDefault(false);

@@ -230,6 +230,8 @@ void CTunerDlg::CreateViews() {
         m_pNoteArea->setGeometry(10, 10, 120, 120);
         m_pNoteArea->m_pFont = &m_font;
         m_pNoteArea->setFont(m_font.GetQFont());
+        m_pNoteArea->SetReadingSources(&m_pAnalyser->m_centCounter,
+                                       &m_pAnalyser->m_frequencyDigits);
         m_pNoteArea->show();
     }
     if (!m_pCentMeter) {

@@ -1,6 +1,7 @@
 #include "resources/AppResources.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QString>
 
 #include "resources/Resources.h"
@@ -11,5 +12,13 @@ QPixmap LoadIconResource(unsigned nId) {
     (void)s_bRegistered;
     const QString path = QStringLiteral(":/icons/%1.xpm").arg(nId);
     if (!QFile::exists(path)) return QPixmap();
+    // On a screen of ratio 2 or more, the picture drawn for it where there
+    // is one.
+    const QString path2x = QStringLiteral(":/icons/%1@2x.xpm").arg(nId);
+    if (qApp && qApp->devicePixelRatio() >= 1.5 && QFile::exists(path2x)) {
+        QPixmap pixmap(path2x, "XPM");
+        pixmap.setDevicePixelRatio(2.0);
+        return pixmap;
+    }
     return QPixmap(path, "XPM");
 }

@@ -6,7 +6,7 @@ PACKAGES="cmake ninja-build g++ pkg-config git
   qt6-base-dev libgl-dev libpulse-dev pulseaudio pulseaudio-utils
   libsndfile1-dev libsamplerate0-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-apps fonts-dejavu-core
+  xvfb xauth xdotool x11-apps fonts-dejavu-core fonts-dejavu-extra
   clang libclang-rt-14-dev"
 missing=""
 for p in $PACKAGES; do

@@ -1,13 +1,62 @@
 #include "views/BufferedWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
+#include <QTimer>
+#include <chrono>
+#include <cmath>
 
 #include "platform/ui/Gdi.h"
+
+namespace {
+// Spoken text goes out no more often than this.
+constexpr qint64 ANNOUNCE_INTERVAL_MS = 500;
+
+qint64 NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The smallest length from nLogical on that is a whole number of device
+// pixels at ratio dpr (within a few pixels; else nLogical).
+int WholeDeviceSize(int nLogical, qreal dpr) {
+    for (int n = nLogical; n < nLogical + 16; ++n)
+        if (std::abs(n * dpr - std::round(n * dpr)) < 1e-6) return n;
+    return nLogical;
+}
+
+// A view as assistive technology sees it: its name, and its reading in
+// words as value and description, read at the moment it is asked for.
+class CViewAccessible : public QAccessibleWidget {
+public:
+    explicit CViewAccessible(CBufferedWindow* pView)
+        : QAccessibleWidget(pView, QAccessible::StaticText), m_pView(pView) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value || t == QAccessible::Description) {
+            const QString spoken = m_pView->ShownSpokenText();
+            if (!spoken.isEmpty()) return spoken;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    CBufferedWindow* m_pView;
+};
+
+QAccessibleInterface* ViewAccessibleFactory(const QString&, QObject* pObject) {
+    if (auto* pView = dynamic_cast<CBufferedWindow*>(pObject)) return new CViewAccessible(pView);
+    return nullptr;
+}
+}  // namespace
 
 CBufferedWindow::CBufferedWindow(QWidget* pParent, bool bBorder)
     : QWidget(pParent), m_bBorder(bBorder) {
     // Every pixel is drawn by OnDraw on an erased back buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool s_bFactory = (QAccessible::installFactory(ViewAccessibleFactory), true);
+    (void)s_bFactory;
 }
 
 QSize CBufferedWindow::ClientSize() const {
@@ -24,12 +73,18 @@ void CBufferedWindow::Render(QImage& image) {
     if (image.format() != QImage::Format_RGB32) image = image.convertToFormat(QImage::Format_RGB32);
     // Erasing paints the window class's background, the window colour white.
     image.fill(QColor(255, 255, 255));
+    m_textCells.clear();
     CDC dc(&image);
+    dc.SetTextCellRecorder(&m_textCells);
     OnDraw(&dc);
+    m_strDrawnSpoken = SpokenText();
+    m_bDrawn = true;
 }
 
-QImage CBufferedWindow::RenderImage() {
-    QImage image(ClientSize(), QImage::Format_RGB32);
+QImage CBufferedWindow::RenderImage(int nScale) {
+    nScale = std::max(1, nScale);
+    QImage image(ClientSize() * nScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(nScale);
     Render(image);
     return image;
 }
@@ -37,15 +92,81 @@ QImage CBufferedWindow::RenderImage() {
 void CBufferedWindow::paintEvent(QPaintEvent*) {
     const QSize client = ClientSize();
     if (client.isEmpty()) return;
-    if (m_backBuffer.size() != client) m_backBuffer = QImage(client, QImage::Format_RGB32);
-    Render(m_backBuffer);
-    QPainter painter(this);
-    if (m_bBorder) {
-        painter.setPen(QPen(Qt::black, 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(0, 0, width() - 1, height() - 1);
-        painter.drawImage(QPoint(1, 1), m_backBuffer);
-    } else {
-        painter.drawImage(QPoint(0, 0), m_backBuffer);
+    const qreal dpr = devicePixelRatioF();
+    // The next integer ratio (a hair of tolerance for 2.0000001).
+    const int n = std::max(1, static_cast<int>(std::ceil(dpr - 1e-6)));
+    if (m_backBuffer.size() != client * n || m_backBuffer.devicePixelRatio() != n) {
+        m_backBuffer = QImage(client * n, QImage::Format_RGB32);
+        m_backBuffer.setDevicePixelRatio(n);
     }
+    Render(m_backBuffer);
+    AnnounceSpokenText();
+    QPainter painter(this);
+    if (n == 1) {
+        if (m_bBorder) {
+            painter.setPen(QPen(Qt::black, 0));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(0, 0, width() - 1, height() - 1);
+            painter.drawImage(QPoint(1, 1), m_backBuffer);
+        } else {
+            painter.drawImage(QPoint(0, 0), m_backBuffer);
+        }
+        return;
+    }
+    // The border in whole logical pixels, like everything else.
+    auto drawBorder = [this](QPainter& p) {
+        if (!m_bBorder) return;
+        const int w = width(), h = height();
+        for (const QRect& edge :
+             {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
+            p.fillRect(edge, Qt::black);
+    };
+    const QPoint origin = m_bBorder ? QPoint(1, 1) : QPoint(0, 0);
+    if (dpr == n) {
+        drawBorder(painter);
+        painter.drawImage(origin, m_backBuffer);
+        return;
+    }
+    // Fractional ratio: the whole window at n, averaged down to the screen's
+    // pixels. Area averaging keeps each one-pixel line's weight the same
+    // wherever it falls.
+    // The picture is padded to a size that is a whole number of device
+    // pixels (1.5 x 195 is not), so that the scale is exactly dpr / n and no
+    // line drifts off its place; the padding lies outside the window.
+    const QSize padded(WholeDeviceSize(width(), dpr), WholeDeviceSize(height(), dpr));
+    QImage whole(padded * n, QImage::Format_RGB32);
+    whole.setDevicePixelRatio(n);
+    whole.fill(Qt::white);
+    {
+        QPainter p(&whole);
+        drawBorder(p);
+        p.drawImage(origin, m_backBuffer);
+    }
+    const QSize device(qRound(padded.width() * dpr), qRound(padded.height() * dpr));
+    m_scaledBuffer = whole.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_scaledBuffer.setDevicePixelRatio(dpr);
+    painter.drawImage(QPointF(0, 0), m_scaledBuffer);
+}
+
+void CBufferedWindow::AnnounceSpokenText() {
+    const QString text = m_strDrawnSpoken;
+    if (!m_bAnnounceChanges || text.isEmpty() || text == m_strAnnounced) return;
+    const qint64 now = NowMs();
+    const qint64 wait = m_nLastAnnounceMs + ANNOUNCE_INTERVAL_MS - now;
+    if (m_nLastAnnounceMs != 0 && wait > 0) {
+        // Said once the interval is over, if it is still news then.
+        if (!m_bAnnouncePending) {
+            m_bAnnouncePending = true;
+            QTimer::singleShot(static_cast<int>(wait), this, [this] {
+                m_bAnnouncePending = false;
+                AnnounceSpokenText();
+            });
+        }
+        return;
+    }
+    m_strAnnounced = text;
+    m_nLastAnnounceMs = now;
+    ++m_nAnnouncements;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }

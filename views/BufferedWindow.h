@@ -2,12 +2,19 @@
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 class CDC;
 
 // A child window that draws through a device context into a back buffer.
 // The same drawing serves the paint event and an offscreen Render, so what a
 // test checks on an image is what the window shows.
+//
+// On a screen with a device pixel ratio above 1 the back buffer has the
+// next integer ratio n: the drawing keeps its geometry in n x n blocks and
+// its text at that resolution. A fractional ratio (1.5) gets that picture
+// smoothly scaled down, so every line keeps one thickness instead of
+// alternating between one and two pixels.
 class CBufferedWindow : public QWidget {
 public:
     // bBorder: a one-pixel black border around the client area.
@@ -16,18 +23,46 @@ public:
     virtual void OnDraw(CDC* pDC) = 0;
 
     // Erases image to the window colour and draws the view on it; the image
-    // size is the client size.
+    // size is the client size times the image's device pixel ratio.
     void Render(QImage& image);
-    // The same into a new image of the current client size.
-    QImage RenderImage();
+    // The same into a new image of the current client size, with nScale
+    // image pixels per logical pixel.
+    QImage RenderImage(int nScale = 1);
     QSize ClientSize() const;
     // Client coordinates of a point given in widget coordinates.
     QPoint ToClient(const QPoint& widgetPoint) const;
+    // Where the latest Render drew text (client pixels): cells and ink.
+    const std::vector<QRect>& GetTextCells() const { return m_textCells; }
+
+    // What the view tells a screen reader: its reading in words, from the
+    // data it draws. Empty for a view without one.
+    virtual QString SpokenText() const { return {}; }
+    // The spoken text of the picture drawn last (while the display is
+    // frozen the data moves on, the picture does not); before the first
+    // drawing, that of the data.
+    QString ShownSpokenText() const { return m_bDrawn ? m_strDrawnSpoken : SpokenText(); }
+    // How many times the spoken text was announced.
+    unsigned GetAnnouncementCount() const { return m_nAnnouncements; }
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
+    // The view's repaints tell assistive technology when its spoken text
+    // changed.
+    bool m_bAnnounceChanges = false;
 
 private:
+    // Tells assistive technology that SpokenText changed, at most twice a
+    // second and only when it did change.
+    void AnnounceSpokenText();
+
     bool m_bBorder;
     QImage m_backBuffer;
+    QImage m_scaledBuffer;
+    std::vector<QRect> m_textCells;
+    QString m_strDrawnSpoken;
+    bool m_bDrawn = false;
+    QString m_strAnnounced;
+    qint64 m_nLastAnnounceMs = 0;
+    bool m_bAnnouncePending = false;
+    unsigned m_nAnnouncements = 0;
 };

@@ -5,12 +5,19 @@
 #include "analysis/Numeric.h"
 #include "resources/Resource.h"
 #include "resources/StringTable.h"
+#include "views/SpokenReading.h"
 
 CCentMeter::CCentMeter(CCentCounter* pCounter, QWidget* pParent)
     : CBufferedWindow(pParent),
       m_pOwnCounter(pCounter ? nullptr : std::make_unique<CCentCounter>()),
       m_pCounter(pCounter ? pCounter : m_pOwnCounter.get()) {
     setFixedSize(WIDTH, HEIGHT);
+    setAccessibleName(QStringLiteral("Cent meter"));
+}
+
+QString CCentMeter::SpokenText() const {
+    if (!m_pCounter->HasSignal()) return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
+    return CentsInWords(m_pCounter->GetShownCents());
 }
 
 int CCentMeter::LitBar(int nShownCents) {

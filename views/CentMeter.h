@@ -24,6 +24,8 @@ public:
     CCentCounter* GetCounter() const { return m_pCounter; }
 
     void OnDraw(CDC* pDC) override;
+    // "3 cents sharp", "in tune", or "no input signal".
+    QString SpokenText() const override;
 
     // Index of the lit bar for a shown value (30 folds onto 29), and its zone.
     static int LitBar(int nShownCents);

@@ -1,5 +1,7 @@
 #include "views/FrequencyDisplay.h"
 
+#include "views/SpokenReading.h"
+
 static_assert(CFrequencyDisplay::WIDTH == 119 && CFrequencyDisplay::HEIGHT == 30);
 static_assert(CFrequencyDisplay::DIGIT_X[4] == 64 && CFrequencyDisplay::H_X == 89 &&
               CFrequencyDisplay::Z_X == 103);
@@ -41,6 +43,12 @@ CFrequencyDisplay::CFrequencyDisplay(CFrequencyDigits* pDigits, QWidget* pParent
       m_pOwnDigits(pDigits ? nullptr : std::make_unique<CFrequencyDigits>()),
       m_pDigits(pDigits ? pDigits : m_pOwnDigits.get()) {
     setFixedSize(WIDTH, HEIGHT);
+    setAccessibleName(QStringLiteral("Frequency display"));
+}
+
+QString CFrequencyDisplay::SpokenText() const {
+    const QString hz = FrequencyInWords(m_pDigits->GetFrequency());
+    return hz.isEmpty() ? QString::fromLatin1(NO_INPUT_SIGNAL_TEXT) : hz;
 }
 
 void CFrequencyDisplay::DrawGlyph(CDC* pDC, int nCode, int x) {

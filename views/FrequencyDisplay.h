@@ -33,6 +33,8 @@ public:
     CFrequencyDigits* GetDigits() const { return m_pDigits; }
 
     void OnDraw(CDC* pDC) override;
+    // "441.2 Hz", or "no input signal".
+    QString SpokenText() const override;
 
 private:
     void DrawGlyph(CDC* pDC, int nCode, int x);

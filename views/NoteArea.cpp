@@ -5,6 +5,7 @@
 #include "analysis/NoteTable.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/Resource.h"
+#include "views/SpokenReading.h"
 
 namespace {
 // Top edge of the note head by p - 12; the head's centre row, 3 pixels lower,
@@ -36,7 +37,22 @@ CNoteArea::CNoteArea(CNoteSearch* pSearch, QWidget* pParent)
       m_pOwnSearch(pSearch ? nullptr : std::make_unique<CNoteSearch>()),
       m_pSearch(pSearch ? pSearch : m_pOwnSearch.get()) {
     setFixedSize(SIZE, SIZE);
+    setAccessibleName(QStringLiteral("Note area"));
+    // Its words carry the whole reading, so a screen reader hears them change.
+    m_bAnnounceChanges = true;
     OnCreate();
+}
+
+QString CNoteArea::SpokenText() const {
+    const int note = m_pSearch->GetNoteIndex();
+    const QString name = NoteInWords(note, m_bSharps != 0);
+    if (note == 0 || name.isEmpty() || (m_pCounter && !m_pCounter->HasSignal()))
+        return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
+    QString text = name;
+    if (m_pCounter) text += QStringLiteral(", ") + CentsInWords(m_pCounter->GetShownCents());
+    const QString hz = m_pDigits ? FrequencyInWords(m_pDigits->GetFrequency()) : QString();
+    if (!hz.isEmpty()) text += QStringLiteral(", ") + hz;
+    return text;
 }
 
 int CNoteArea::NoteY(int p) {

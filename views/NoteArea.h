@@ -3,6 +3,8 @@
 #include <array>
 #include <memory>
 
+#include "analysis/CentCounter.h"
+#include "analysis/FrequencyDigits.h"
 #include "analysis/NoteSearch.h"
 #include "platform/ui/Gdi.h"
 #include "views/BufferedWindow.h"
@@ -24,6 +26,15 @@ public:
     CNoteSearch* GetSearch() const { return m_pSearch; }
 
     void OnDraw(CDC* pDC) override;
+
+    // The cent count and the frequency that complete the note's reading in
+    // words (not owned); without them the words name the note only.
+    void SetReadingSources(const CCentCounter* pCounter, const CFrequencyDigits* pDigits) {
+        m_pCounter = pCounter;
+        m_pDigits = pDigits;
+    }
+    // "A5, 3 cents sharp, 441.2 Hz", or "no input signal".
+    QString SpokenText() const override;
 
     // The four pictures and the memory device contexts they are selected into.
     struct Pictures {
@@ -49,5 +60,7 @@ private:
 
     std::unique_ptr<CNoteSearch> m_pOwnSearch;
     CNoteSearch* m_pSearch;
+    const CCentCounter* m_pCounter = nullptr;
+    const CFrequencyDigits* m_pDigits = nullptr;
     Pictures m_pictures;
 };

@@ -35,6 +35,9 @@ constexpr Tick LOG_TICKS[7] = {
 // The initial client area of the main window gives this window size.
 constexpr int INITIAL_WIDTH = 534 - 170;
 constexpr int INITIAL_HEIGHT = 330 - 135;
+
+// Beyond this distance from the window no part of a tick or its label shows.
+constexpr int OFF_WINDOW = 1000;
 }  // namespace
 
 CSpectrumArea::CSpectrumArea(CSpectrumColumns* pColumns, QWidget* pParent)
@@ -123,9 +126,10 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
                 W * std::log10(static_cast<double>(LOG_TICKS[i].fFrequency) / s.fFrom) / dLogRange +
                     20,
                 INT_MIN);
-            // Over 40 ... 4000 Hz every row lands in the plot; over a zoomed
-            // range the rows outside it would clutter the margins.
-            if (x < 20 || x > W + 20) continue;
+            // Drawn wherever x is not 0, also left or right of the plot (a
+            // 40 Hz row below the range's start), and clipped by the window.
+            // A row far outside the window (or NaN) would show nothing.
+            if (x == 0 || x < -OFF_WINDOW || x > Wc + OFF_WINDOW) continue;
             pDC->TextOut(x - L, labelRow, QString::fromLatin1(LOG_TICKS[i].pLabel));
             pDC->SelectObject(i == 0 || i == 6 ? &m_penFrame : &m_penGrid);
             pDC->MoveTo(x, H - 20);

@@ -4,11 +4,14 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
+#include "platform/ui/DialogUnits.h"
 #include "resources/Resources.h"
 
 const char* const DIALOG_FONT_FAMILY = "DejaVu Sans";
+const char* const DIALOG_WIDGET_FONT_FAMILY = "DejaVu Sans Condensed";
 
 namespace {
 // GDI keeps coordinates within a few hundred thousand pixels; beyond this a
@@ -38,10 +41,21 @@ bool CPen::CreatePen(int nStyle, int nWidth, COLORREF crColor) {
     return true;
 }
 
+int AverageLetterWidth(const QFont& font) {
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return (QFontMetrics(font).horizontalAdvance(letters) / 26 + 1) / 2;
+}
+
 QFont DialogWidgetFont() {
     QFont font;
-    font.setFamily(QString::fromLatin1(DIALOG_FONT_FAMILY));
+    font.setFamily(QString::fromLatin1(DIALOG_WIDGET_FONT_FAMILY));
     font.setPixelSize(DIALOG_FONT_PIXELS);
+    // The base units are fixed (DialogUnits.h); a wider substitute would
+    // overflow the controls, so it gets smaller instead.
+    for (int nPixels = DIALOG_FONT_PIXELS - 1;
+         nPixels >= 8 && AverageLetterWidth(font) > DIALOG_BASE_UNIT_X; --nPixels)
+        font.setPixelSize(nPixels);
     return font;
 }
 
@@ -111,14 +125,31 @@ QImage* CDC::Surface() const {
     return m_pSurface;
 }
 
+int CDC::GetScale() const {
+    const QImage* p = Surface();
+    if (!p) return 1;
+    return std::max(1, static_cast<int>(std::lround(p->devicePixelRatio())));
+}
+
 int CDC::GetWidth() const {
     const QImage* p = Surface();
-    return p ? p->width() : 0;
+    return p ? p->width() / GetScale() : 0;
 }
 
 int CDC::GetHeight() const {
     const QImage* p = Surface();
-    return p ? p->height() : 0;
+    return p ? p->height() / GetScale() : 0;
+}
+
+void CDC::FillLogical(QImage& image, const QRect& logical, std::uint32_t rgb) const {
+    const int n = GetScale();
+    const QRect area =
+        QRect(logical.x() * n, logical.y() * n, logical.width() * n, logical.height() * n)
+            .intersected(image.rect());
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(row));
+        std::fill(line + area.left(), line + area.right() + 1, rgb);
+    }
 }
 
 CPen* CDC::SelectObject(CPen* pPen) {
@@ -188,16 +219,15 @@ bool CDC::Rectangle(int left, int top, int right, int bottom) {
     }
     // The same pixels as QPainter's drawRect(left, top, right - left - 1,
     // bottom - top - 1) with a cosmetic pen, written directly: a repaint
-    // draws dozens of these.
+    // draws dozens of these. Brush inside, then the four edges in the pen.
     const std::uint32_t pen = ToQRgb(m_pPen->m_crColor);
     const std::uint32_t brush = ToQRgb(m_pBrush->m_crColor);
-    const QRect area = QRect(left, top, right - left, bottom - top).intersected(pImage->rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* line = reinterpret_cast<std::uint32_t*>(pImage->scanLine(y));
-        const bool bEdgeRow = y == top || y == bottom - 1;
-        for (int x = area.left(); x <= area.right(); ++x)
-            line[x] = bEdgeRow || x == left || x == right - 1 ? pen : brush;
-    }
+    const int w = right - left, h = bottom - top;
+    if (w > 2 && h > 2) FillLogical(*pImage, QRect(left + 1, top + 1, w - 2, h - 2), brush);
+    FillLogical(*pImage, QRect(left, top, w, 1), pen);
+    FillLogical(*pImage, QRect(left, bottom - 1, w, 1), pen);
+    FillLogical(*pImage, QRect(left, top, 1, h), pen);
+    FillLogical(*pImage, QRect(right - 1, top, 1, h), pen);
     return true;
 }
 
@@ -205,12 +235,7 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF cr) {
     m_crBk = cr;
     QImage* pImage = Surface();
     if (!pImage || cx <= 0 || cy <= 0) return;
-    const QRect area = QRect(x, y, cx, cy).intersected(pImage->rect());
-    const std::uint32_t rgb = ToQRgb(cr);
-    for (int row = area.top(); row <= area.bottom(); ++row) {
-        auto* line = reinterpret_cast<std::uint32_t*>(pImage->scanLine(row));
-        std::fill(line + area.left(), line + area.right() + 1, rgb);
-    }
+    FillLogical(*pImage, QRect(x, y, cx, cy), ToQRgb(cr));
 }
 
 QPoint CDC::MoveTo(int x, int y) {
@@ -243,8 +268,8 @@ void CDC::RasterLine(int x0, int y0, int x1, int y1) {
     const int minor = bXMajor ? ady : adx;
     if (major == 0) return;
     // Nothing to do when the line's box misses the surface.
-    if (std::max(x0, x1) < 0 || std::max(y0, y1) < 0 || std::min(x0, x1) >= pImage->width() ||
-        std::min(y0, y1) >= pImage->height())
+    if (std::max(x0, x1) < 0 || std::max(y0, y1) < 0 || std::min(x0, x1) >= GetWidth() ||
+        std::min(y0, y1) >= GetHeight())
         return;
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
     const int minorStep = bXMajor ? sy : sx;
@@ -255,11 +280,16 @@ void CDC::RasterLine(int x0, int y0, int x1, int y1) {
     const bool bOpaqueGaps = m_nBkMode == OPAQUE;
     uchar* const bits = pImage->bits();
     const qsizetype stride = pImage->bytesPerLine();
-    const int width = pImage->width(), height = pImage->height();
+    const int n = GetScale();
+    const int width = pImage->width() / n, height = pImage->height() / n;
     auto plot = [&](int px, int py, std::uint32_t rgb) {
-        if (static_cast<unsigned>(px) < static_cast<unsigned>(width) &&
-            static_cast<unsigned>(py) < static_cast<unsigned>(height))
-            reinterpret_cast<std::uint32_t*>(bits + py * stride)[px] = rgb;
+        if (static_cast<unsigned>(px) >= static_cast<unsigned>(width) ||
+            static_cast<unsigned>(py) >= static_cast<unsigned>(height))
+            return;
+        for (int row = py * n; row < (py + 1) * n; ++row) {
+            auto* line = reinterpret_cast<std::uint32_t*>(bits + row * stride);
+            std::fill(line + px * n, line + (px + 1) * n, rgb);
+        }
     };
 
     int x = x0, y = y0;
@@ -292,15 +322,19 @@ bool CDC::TextOut(int x, int y, const QString& text) {
     const CFont* pFont = m_pFont->IsCreated() ? m_pFont : &m_stockFont;
     const QFont& font = pFont->GetQFont();
     const QFontMetrics metrics(font);
+    // The painter takes the image's pixel ratio: cells in logical pixels,
+    // glyphs at the image's resolution.
     QPainter painter(pImage);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(font);
-    if (m_nBkMode == OPAQUE)
-        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
-                         QColor::fromRgb(ToQRgb(m_crBk)));
+    const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
+    if (m_nBkMode == OPAQUE) painter.fillRect(cell, QColor::fromRgb(ToQRgb(m_crBk)));
     painter.setPen(QColor::fromRgb(ToQRgb(m_crText)));
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    if (m_pTextCells)
+        m_pTextCells->push_back(
+            cell.united(metrics.boundingRect(text).translated(x, y + metrics.ascent())));
     return true;
 }
 
@@ -309,19 +343,32 @@ bool CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     QImage* pDst = Surface();
     QImage* pSrc = pSrcDC ? pSrcDC->Surface() : nullptr;
     if (!pDst || !pSrc || (dwRop != SRCCOPY && dwRop != SRCAND)) return false;
-    // Clip the copy to both surfaces first.
+    // Clip the copy to both surfaces first (logical pixels).
     const int col0 = std::max({0, -x, -xSrc});
-    const int col1 = std::min({nWidth, pDst->width() - x, pSrc->width() - xSrc});
+    const int col1 = std::min({nWidth, GetWidth() - x, pSrcDC->GetWidth() - xSrc});
     const int row0 = std::max({0, -y, -ySrc});
-    const int row1 = std::min({nHeight, pDst->height() - y, pSrc->height() - ySrc});
-    for (int row = row0; row < row1; ++row) {
-        auto* dst = reinterpret_cast<std::uint32_t*>(pDst->scanLine(y + row));
-        const auto* src = reinterpret_cast<const std::uint32_t*>(pSrc->constScanLine(ySrc + row));
+    const int row1 = std::min({nHeight, GetHeight() - y, pSrcDC->GetHeight() - ySrc});
+    if (col0 >= col1 || row0 >= row1) return true;
+    // Image pixels: each destination pixel takes the source pixel at the
+    // same place of the logical pixel (a 1x bitmap fills n x n blocks).
+    const int nd = GetScale(), ns = pSrcDC->GetScale();
+    for (int dy = row0 * nd; dy < row1 * nd; ++dy) {
+        auto* dst = reinterpret_cast<std::uint32_t*>(pDst->scanLine(y * nd + dy));
+        const auto* src =
+            reinterpret_cast<const std::uint32_t*>(pSrc->constScanLine(ySrc * ns + dy * ns / nd));
+        std::uint32_t* d = dst + x * nd;
+        const std::uint32_t* s = src + xSrc * ns;
         // Both surfaces hold opaque 32-bit pixels; AND keeps alpha at 0xFF.
-        if (dwRop == SRCAND)
-            for (int col = col0; col < col1; ++col) dst[x + col] &= src[xSrc + col];
-        else
-            for (int col = col0; col < col1; ++col) dst[x + col] = src[xSrc + col] | 0xFF000000u;
+        if (nd == ns) {
+            if (dwRop == SRCAND)
+                for (int dx = col0 * nd; dx < col1 * nd; ++dx) d[dx] &= s[dx];
+            else
+                for (int dx = col0 * nd; dx < col1 * nd; ++dx) d[dx] = s[dx] | 0xFF000000u;
+        } else if (dwRop == SRCAND) {
+            for (int dx = col0 * nd; dx < col1 * nd; ++dx) d[dx] &= s[dx * ns / nd];
+        } else {
+            for (int dx = col0 * nd; dx < col1 * nd; ++dx) d[dx] = s[dx * ns / nd] | 0xFF000000u;
+        }
     }
     return true;
 }

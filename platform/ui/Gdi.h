@@ -3,8 +3,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 // A small GDI-style drawing layer on a QImage back buffer. The views are
 // written against GDI's rules (pen outline on the rectangle's boundary, right
@@ -49,12 +51,19 @@ constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 
 // Pixel sizes of the dialog font ("MS Sans Serif" 8 points on the design's
-// platform), which stands as DejaVu Sans 11 px here.
+// platform), which stands as DejaVu Sans 11 px in the views' drawing.
 constexpr int DIALOG_FONT_PIXELS = 11;
-// The template font as a widget font, for the windows and dialogs built from
-// templates.
-QFont DialogWidgetFont();
 extern const char* const DIALOG_FONT_FAMILY;
+// The template font as a widget font, for the windows and dialogs built from
+// templates. The templates' base units assume letters that average 6 px, so
+// this is a font whose letters do: DejaVu Sans Condensed at 11 px (Debian
+// fonts-dejavu-extra). Where that family is missing, the fallback is made
+// smaller until its letters average no more than that.
+QFont DialogWidgetFont();
+extern const char* const DIALOG_WIDGET_FONT_FAMILY;
+// Average width of the letters a-z, A-Z in pixels, rounded as the platform
+// rounds its horizontal base unit.
+int AverageLetterWidth(const QFont& font);
 
 // Pens are drawn one pixel wide whatever the width, the only width the
 // program uses.
@@ -129,6 +138,11 @@ private:
 // A device context. Either it draws on an image owned by the caller (a
 // view's back buffer), or it is a memory device context whose surface is the
 // bitmap selected into it.
+//
+// Coordinates are logical pixels. A surface whose device pixel ratio is an
+// integer n > 1 holds n x n image pixels per logical pixel: rectangles, lines
+// and block copies fill whole n x n blocks, so the picture is the ratio-1
+// picture enlarged exactly, while text is drawn at the image's resolution.
 class CDC {
 public:
     CDC();
@@ -169,14 +183,23 @@ public:
     bool BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop);
 
-    // Size of the drawing surface (the client area for a view's context).
+    // Size of the drawing surface in logical pixels (the client area for a
+    // view's context).
     int GetWidth() const;
     int GetHeight() const;
     QImage* GetSurface() { return Surface(); }
+    // Image pixels per logical pixel along each axis (1 for a plain image).
+    int GetScale() const;
+
+    // Where TextOut records the rectangle (logical pixels) each text covers,
+    // cell and ink; nullptr records nothing.
+    void SetTextCellRecorder(std::vector<QRect>* pCells) { m_pTextCells = pCells; }
 
 private:
     QImage* Surface() const;
     void RasterLine(int x0, int y0, int x1, int y1);
+    // Fills logical pixels with one colour, clipped to the surface.
+    void FillLogical(QImage& image, const QRect& logical, std::uint32_t rgb) const;
 
     QImage* m_pSurface = nullptr;  // not owned
     bool m_bMemory = false;
@@ -194,4 +217,5 @@ private:
     COLORREF m_crBk = RGB(255, 255, 255);
     int m_nBkMode = OPAQUE;
     QPoint m_ptCurrent{0, 0};
+    std::vector<QRect>* m_pTextCells = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QThread>
 #include <condition_variable>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 
 #include "resources/StringTable.h"
@@ -58,9 +59,9 @@ void ShowOnGuiThread(const QString& text, const QString& detail, unsigned nIcon)
         hooks.box(Joined(text, detail), nIcon);
         return;
     }
-    QMessageBox box(ToQtIcon(nIcon), QStringLiteral("Kalvo"), Joined(text, detail), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    const std::unique_ptr<QMessageBox> pBox(
+        CreateMessageBox(Joined(text, detail), nIcon, QApplication::activeWindow()));
+    pBox->exec();
 }
 
 // The queued call from another thread. It first waits until the caller has
@@ -82,6 +83,11 @@ void ShowPending() {
     g_pendingChanged.notify_all();
 }
 }  // namespace
+
+QMessageBox* CreateMessageBox(const QString& text, unsigned nIcon, QWidget* pParent) {
+    return new QMessageBox(ToQtIcon(nIcon), QStringLiteral("Kalvo"), text, QMessageBox::Ok,
+                           pParent);
+}
 
 void SetMessageHooks(MessageHooks hooks) {
     std::lock_guard<std::mutex> lock(g_hookMutex);

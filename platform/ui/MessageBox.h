@@ -3,6 +3,9 @@
 #include <QString>
 #include <functional>
 
+class QMessageBox;
+class QWidget;
+
 // Message box icons, with the platform's numbers.
 constexpr unsigned MB_ICONSTOP = 0x10;
 constexpr unsigned MB_ICONEXCLAMATION = 0x30;
@@ -27,6 +30,8 @@ int ShowMessageText(const QString& text, unsigned nIcon);
 // A question with Yes and No (No is the default), on the user-interface
 // thread only; true for Yes.
 bool AskYesNo(const QString& text, unsigned nIcon);
+// The box ShowMessage shows, not yet shown (the caller owns it).
+QMessageBox* CreateMessageBox(const QString& text, unsigned nIcon, QWidget* pParent);
 
 // Stand-ins for the sound and the box, for tests that must not block on a
 // modal box. Both run where the real ones would (the user-interface thread).

@@ -2,6 +2,7 @@
 # A screenshot of the running tuner window, fed by a WAVE file of a plucked
 # A (440 Hz, a few cents sharp), taken under a virtual X server:
 #   tests/app/screenshot.sh [BUILD_DIR] [OUTPUT.png]
+# At a scale (QT_SCALE_FACTOR=2) the virtual screen is made big enough.
 # Needs xvfb-run, xdotool and python3; the build must have kalvo and
 # kalvo-grab-screen.
 set -eu
@@ -12,7 +13,9 @@ case "$OUT" in /*) ;; *) OUT="$(pwd)/$OUT" ;; esac
 
 if [ -z "${KALVO_SCREENSHOT_X:-}" ]; then
     export KALVO_SCREENSHOT_X=1
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$BUILD" "$OUT"
+    SCREEN=800x600x24
+    [ "${QT_SCALE_FACTOR:-1}" = 1 ] || SCREEN=1600x1200x24
+    exec xvfb-run -a -s "-screen 0 $SCREEN" "$0" "$BUILD" "$OUT"
 fi
 
 WORK="$(mktemp -d)"
@@ -36,5 +39,6 @@ PID=$!
 WID="$(xdotool search --sync --name "^Kalvo - version")"
 eval "$(xdotool getwindowgeometry --shell "$WID")"
 mkdir -p "$(dirname "$OUT")"
-"$BUILD/tests/app/kalvo-grab-screen" "$OUT" 2500 "$X" "$Y" "$WIDTH" "$HEIGHT"
+# X and Y are screen pixels: the grabber itself runs unscaled.
+env -u QT_SCALE_FACTOR "$BUILD/tests/app/kalvo-grab-screen" "$OUT" 2500 "$X" "$Y" "$WIDTH" "$HEIGHT"
 echo "$OUT"

@@ -429,3 +429,42 @@ TEST(SpectrumArea, RightClickInThePlotOpensTheZoomMenuAndRunsTheChosenCommand) {
     EXPECT_FALSE(bMenuSeen);
     EXPECT_EQ(Zoomed, 1);
 }
+
+TEST(SpectrumArea, LogarithmicRowLeftOfThePlotIsDrawnAndClipped) {
+    Spectrum s;
+    s.Flat(0.0f);
+    s.columns.m_bLogarithmic = 1;
+    s.columns.m_fFrom = 41;
+    s.columns.m_fTo = 4000;
+    s.columns.m_fRange = 3959;
+    s.columns.m_dLogRange = std::log10(4000.0 / 41.0);
+    const QImage image = s.Render();
+    // The 40 Hz row lands at x = 18, left of the plot: a frame-pen line from
+    // the bottom of the plot up to y = 21, broken only where a dB label's
+    // text cell is painted over it afterwards.
+    constexpr int X = 18;
+    ASSERT_EQ(static_cast<int>(W * std::log10(40.0 / 41.0) / std::log10(4000.0 / 41.0) + 20), X);
+    CFont font;
+    font.CreateDialogFont();
+    const QFontMetrics metrics(font.GetQFont());
+    auto underLabel = [&](int y) {
+        const std::pair<const char*, int> labels[] = {{"   0", H - P - 25},
+                                                      {"-15", H - 2 * P / 3 - 25},
+                                                      {"-30", H - P / 3 - 25},
+                                                      {"-45", H - 30}};
+        for (auto [text, top] : labels)
+            if (y >= top && y < top + metrics.height() &&
+                2 + metrics.horizontalAdvance(QString::fromLatin1(text)) > X)
+                return true;
+        return false;
+    };
+    int nLine = 0;
+    for (int y = 21; y <= H - 20; ++y) {
+        if (underLabel(y)) continue;
+        ++nLine;
+        EXPECT_EQ(PixelAt(image, X, y), BLACK) << "y " << y;
+    }
+    EXPECT_GT(nLine, P / 2);
+    EXPECT_EQ(PixelAt(image, X, 20), WHITE);  // the line's excluded end
+    ExpectText(image, X - 11, H - 19, QStringLiteral("  40"), 15);
+}
