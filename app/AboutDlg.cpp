@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -11,8 +12,11 @@
 #include "platform/ui/Gdi.h"
 #include "resources/AppResources.h"
 
-#ifndef KALVO_SOURCE_README
-#define KALVO_SOURCE_README ""
+#ifndef KALVO_DOC_SUBDIR
+#define KALVO_DOC_SUBDIR "share/doc/kalvo"
+#endif
+#ifndef KALVO_DOC_DIR
+#define KALVO_DOC_DIR "/usr/local/share/doc/kalvo"
 #endif
 
 namespace {
@@ -66,10 +70,10 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
 }
 
 QUrl CAboutDlg::DocumentationUrl() {
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/kalvo/README.md");
-    if (QFile::exists(installed)) return QUrl::fromLocalFile(installed);
-    return QUrl::fromLocalFile(QString::fromUtf8(KALVO_SOURCE_README));
+    const QString beside = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                           QStringLiteral("/../" KALVO_DOC_SUBDIR "/README.md"));
+    if (QFile::exists(beside)) return QUrl::fromLocalFile(beside);
+    return QUrl::fromLocalFile(QStringLiteral(KALVO_DOC_DIR "/README.md"));
 }
 
 void CAboutDlg::OnVisitWebsite() {

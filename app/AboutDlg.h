@@ -10,8 +10,9 @@ class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* pParent = nullptr);
-    // What button 1058 opens: the README installed with the program, else the
-    // one of the source tree it was built from.
+    // What button 1058 opens: the README in share/doc/kalvo beside the
+    // program's folder (an installation, moved or not, or the build tree),
+    // else the one where the installation was configured to put it.
     static QUrl DocumentationUrl();
     // Opens a URL with the desktop's handler; tests replace it. The result is
     // not looked at.

@@ -75,7 +75,7 @@ CTunerDlg::CTunerDlg(CTunerApp* pApp, ICaptureSystem& system, QWidget* pParent)
       m_pApp(pApp),
       m_system(system),
       m_pAnalyser(std::make_unique<CPitchAnalyser>()) {
-    m_hIcon = QIcon(LoadIconResource(IDR_MAINFRAME));
+    m_hIcon = ApplicationIcon(IDR_MAINFRAME);
     // A top-level application window with a minimise box and no maximise box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

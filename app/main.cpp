@@ -40,6 +40,8 @@ int main(int argc, char* argv[]) {
         return 3;
     }
     QApplication app(argc, argv);
+    // Wayland compositors match the window to its desktop entry (and icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kalvo.Kalvo"));
     std::vector<std::string> args;
     const QStringList qtArgs = QCoreApplication::arguments();
     for (int i = 1; i < qtArgs.size(); ++i) args.push_back(qtArgs[i].toStdString());

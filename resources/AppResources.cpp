@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QString>
 
 #include "resources/Resources.h"
@@ -21,4 +22,19 @@ QPixmap LoadIconResource(unsigned nId) {
         return pixmap;
     }
     return QPixmap(path, "XPM");
+}
+
+// The resources live in a static library; naming their initialiser keeps the
+// linker from dropping them.
+static void InitAppIconResources() {
+    Q_INIT_RESOURCE(appicon);
+}
+
+QIcon ApplicationIcon(unsigned nSmallIconId) {
+    static const bool s_bRegistered = (InitAppIconResources(), true);
+    (void)s_bRegistered;
+    QIcon fallback(LoadIconResource(nSmallIconId));
+    for (int nSize : {48, 64, 128, 256})
+        fallback.addFile(QStringLiteral(":/appicon/%1.png").arg(nSize), QSize(nSize, nSize));
+    return QIcon::fromTheme(QStringLiteral("org.kalvo.Kalvo"), fallback);
 }

@@ -133,7 +133,10 @@ for rate in High Normal Low; do
     index=$((index + 1))
 done
 SESSION
-export WORK KALVO WINDOW SETTLE
+# A runtime folder of its own: the window's one-instance lock lives there, so a
+# Kalvo already open (or another measurement) does not stop this one.
+mkdir -m 700 "$WORK/runtime"
+export WORK KALVO WINDOW SETTLE XDG_RUNTIME_DIR="$WORK/runtime"
 : >"$WORK/results"
 xvfb-run -a -s "-screen 0 1024x768x24" sh "$WORK/session.sh"
 

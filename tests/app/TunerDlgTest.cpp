@@ -16,6 +16,7 @@
 #include "platform/sound/WaveFileCapture.h"
 #include "platform/system/ProgramVersion.h"
 #include "platform/ui/Menu.h"
+#include "resources/AppResources.h"
 #include "tests/app/WindowFixture.h"
 #include "views/CentMeter.h"
 #include "views/FrequencyDisplay.h"
@@ -62,6 +63,18 @@ TEST(TunerDlg, InitialisationCaptionLayoutAndSizes) {
     ASSERT_NE(w.dlg->GetCaptureEngine(), nullptr);
     EXPECT_TRUE(w.dlg->GetCaptureEngine()->IsThreadRunning());
     EXPECT_EQ(w.system.GetOpenedId(), "");
+}
+
+// The window's icon is the sharp-and-flat mark at every size a desktop asks
+// for: the designed 32 x 32 picture, and the installed theme sizes above it.
+TEST(TunerDlg, WindowIconAtEverySize) {
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    const QIcon icon = w.dlg->windowIcon();
+    for (int nSize : {32, 48, 64, 128, 256})
+        EXPECT_EQ(icon.pixmap(QSize(nSize, nSize)).size(), QSize(nSize, nSize)) << nSize;
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
+              LoadIconResource(IDR_MAINFRAME).toImage().convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST(TunerDlg, RestoredResizeLaysOutWithMinimumsOnlyWithDisplayPlugin) {
