@@ -201,17 +201,18 @@ def write_tone(path, hz=440.0, seconds=3.0):
 
 
 def a5_reference(path):
-    """The A5 the log's last A5 reading was counted against: the measured
-    frequency lowered by its cents (the tone's own pitch does not matter)."""
-    last = None
+    """The A5 the log's A5 readings were counted against: each measured
+    frequency lowered by its cents (the tone's own pitch does not matter),
+    the median over the readings, since the damped cents lag the frequency
+    where the tone starts and ends."""
+    refs = []
     for line in open(path, "rb").read().decode("ascii").split("\r\n"):
         parts = [p.strip() for p in line.split("|")]
         if len(parts) == 5 and parts[1].endswith("Hz") and parts[2] == "A5":
-            last = (float(parts[1][:-2]), int(parts[3]))
-    if not last:
+            refs.append(float(parts[1][:-2]) / 2 ** (int(parts[3]) / 1200.0))
+    if not refs:
         fail("no A5 reading in %s" % path)
-    hz, cents = last
-    return hz / 2 ** (cents / 1200.0)
+    return sorted(refs)[len(refs) // 2]
 
 
 def check_settings(work):
