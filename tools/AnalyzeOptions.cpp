@@ -44,10 +44,7 @@ bool SetOutputFile(std::string& strTarget, const char* pszOption, const std::str
 OptionSpec TuningRow(const TuningOption& option) {
     return {option.name, ValueKind::Required, option.metavar, option.help(),
             [&option](CAnalyzeOptions& o, const std::string& v, std::string& err) {
-                CTuningValues values = TuningOf(o);
-                if (!option.parse(v, values, err)) return false;
-                SetTuning(o, values);
-                return true;
+                return option.parse(v, o, err);
             }};
 }
 

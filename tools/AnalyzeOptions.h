@@ -13,19 +13,12 @@ constexpr int EXIT_ANALYZE_BAD_INPUT = 2;     // bad option, value or input file
 
 enum class OutputFormat { Log, Tsv };
 
-// Everything the command line can set. Defaults are the tuner's own at
-// start-up (8192 points, Hanning, A5 = 440 Hz, no transposition) and the FFT
-// dialog's alpha.
-struct CAnalyzeOptions {
+// Everything the command line can set: the analysis settings both front ends
+// share (their defaults are the tuner's own at start-up), and the rest.
+struct CAnalyzeOptions : CTuningValues {
     std::string strInput;  // the audio file
     OutputFormat format = OutputFormat::Log;
     bool bAllBlocks = false;  // --all: a line for every block
-    int nFftSizeIndex = 1;    // 0 = 4096, 1 = 8192
-    int nWindowType = WINDOW_HANNING;
-    float fAlpha = 0.5f;     // Gaussian alpha, 0 ... 1
-    int nA5 = 440;           // Hz, MIN_A5 ... MAX_A5
-    int nTransposition = 0;  // row 0 ... TRANSPOSITION_COUNT - 1
-    int nPitchMethod = PITCH_METHOD_DOMINANT;
     bool bHelp = false;
     bool bVersion = false;
     // Capturing (tools/LiveMode.h): --live [SOURCE], --input FILE, --demo,
@@ -56,16 +49,3 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
 // The text printed by --help.
 std::string AnalyzeUsage();
 
-// The analysis settings of the options, and back (ParseWindowName and the
-// option rows they come from are in analysis/TuningOptions.h).
-inline CTuningValues TuningOf(const CAnalyzeOptions& o) {
-    return {o.nFftSizeIndex, o.nWindowType, o.fAlpha, o.nA5, o.nTransposition, o.nPitchMethod};
-}
-inline void SetTuning(CAnalyzeOptions& o, const CTuningValues& v) {
-    o.nFftSizeIndex = v.nFftSizeIndex;
-    o.nWindowType = v.nWindowType;
-    o.fAlpha = v.fAlpha;
-    o.nA5 = v.nA5;
-    o.nTransposition = v.nTransposition;
-    o.nPitchMethod = v.nPitchMethod;
-}
