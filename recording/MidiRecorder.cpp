@@ -100,15 +100,7 @@ bool CMidiRecorder::Stop() {
         unlink(strNewPath.c_str());
         return false;
     }
-    m_recovery = {m_strFileName, nError, strNewPath, false};
-    m_bRecoveryPending = true;
+    m_recovery.Set({m_strFileName, nError, strNewPath, false});
     m_strFileName = strNewPath;
-    return true;
-}
-
-bool CMidiRecorder::TakeRecovery(RecordingProblem& problem) {
-    if (!m_bRecoveryPending) return false;
-    m_bRecoveryPending = false;
-    problem = m_recovery;
     return true;
 }

@@ -33,7 +33,7 @@ public:
     // 0 when unknown.
     int GetLastError() const { return m_nLastError; }
     RecordingProblem GetProblem() const { return {m_strFileName, m_nLastError, {}, false}; }
-    bool TakeRecovery(RecordingProblem& problem);
+    bool TakeRecovery(RecordingProblem& problem) { return m_recovery.Take(problem); }
 
 private:
     bool Send(const std::string& strEntry);
@@ -50,6 +50,5 @@ private:
     // The folder the file was named in, as it was at the start.
     uint64_t m_nFolderDevice = 0;
     uint64_t m_nFolderInode = 0;
-    RecordingProblem m_recovery;
-    bool m_bRecoveryPending = false;
+    CPendingRecovery m_recovery;
 };

@@ -1,6 +1,7 @@
 #include "recording/RecordingRecovery.h"
 
 #include <fcntl.h>
+#include <stdio_ext.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,6 +124,35 @@ FILE* CopyIntoNewFile(int fdFrom, uint64_t nBytes, const std::string& strFolder,
         return nullptr;
     }
     return pFile;
+}
+
+bool CPendingRecovery::Take(RecordingProblem& problem) {
+    if (!m_bPending) return false;
+    m_bPending = false;
+    problem = m_problem;
+    return true;
+}
+
+ERecordingReach KeepRecordingReachable(FILE*& pFile, std::string& strFileName, uint64_t nBytes,
+                                       const char* pszMode, CRecordingSystem& system,
+                                       CPendingRecovery& pending, int& nError) {
+    nError = 0;
+    if (!pFile || IsStillReachable(strFileName, fileno(pFile), nError))
+        return ERecordingReach::Reachable;
+    const std::string strFolder = system.RecoveryFolder();
+    if (strFolder.empty()) return ERecordingReach::Lost;
+    std::string strNewPath;
+    FILE* pNew =
+        CopyIntoNewFile(fileno(pFile), nBytes, strFolder, strFileName, pszMode, strNewPath);
+    if (!pNew) return ERecordingReach::Lost;
+    // What the recording holds was copied; whatever the old stream still
+    // buffers is no part of it.
+    __fpurge(pFile);
+    std::fclose(pFile);
+    pFile = pNew;
+    pending.Set({strFileName, nError, strNewPath, true});
+    strFileName = strNewPath;
+    return ERecordingReach::Moved;
 }
 
 std::string FormatProblem(const RecordingProblem& p) {

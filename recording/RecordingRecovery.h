@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
+
+#include "recording/RecordingFileName.h"
 
 // Saving a recording whose file can no longer be reached under its name: the
 // folder it was made in was deleted or moved while it ran. The data is still
@@ -43,3 +46,34 @@ struct RecordingProblem {
 };
 // "path: reason", and for a recovery where the data now is.
 std::string FormatProblem(const RecordingProblem& problem);
+
+// A recovery the owner has not been told about yet: set when a recording
+// moved, taken once.
+class CPendingRecovery {
+public:
+    void Set(RecordingProblem problem) {
+        m_problem = std::move(problem);
+        m_bPending = true;
+    }
+    // True once after Set, with what happened.
+    bool Take(RecordingProblem& problem);
+
+private:
+    RecordingProblem m_problem;
+    bool m_bPending = false;
+};
+
+enum class ERecordingReach {
+    Reachable,  // nothing to do
+    Moved,      // now in the recovery folder: pFile and strFileName changed
+    Lost,       // unreachable, and it could not be saved
+};
+// Checks that the recording open on pFile can still be reached as
+// strFileName. When it cannot, its first nBytes (everything already flushed
+// that belongs to the recording) are copied into a new file in the system's
+// recovery folder, opened with pszMode; the old stream is closed without
+// writing what it still buffers, pFile and strFileName become the copy's and
+// pending is set. nError gets the reason it was unreachable.
+ERecordingReach KeepRecordingReachable(FILE*& pFile, std::string& strFileName, uint64_t nBytes,
+                                       const char* pszMode, CRecordingSystem& system,
+                                       CPendingRecovery& pending, int& nError);

@@ -95,31 +95,14 @@ bool CSessionLog::AddEntry(const std::string& strText) {
 }
 
 bool CSessionLog::KeepReachable() {
-    if (!m_pFile) return true;
+    // Every line so far was flushed: the whole lines are all there is to copy.
     int nError = 0;
-    if (IsStillReachable(m_strFileName, fileno(m_pFile), nError)) return true;
+    const ERecordingReach reach =
+        KeepRecordingReachable(m_pFile, m_strFileName, static_cast<uint64_t>(m_nWrittenBytes), "w+",
+                               m_system, m_recovery, nError);
+    if (reach == ERecordingReach::Reachable) return true;
     m_nLastError = nError;
-    const std::string strFolder = m_system.RecoveryFolder();
-    if (strFolder.empty()) return false;
-    std::string strNewPath;
-    FILE* pNew = CopyIntoNewFile(fileno(m_pFile), static_cast<uint64_t>(m_nWrittenBytes), strFolder,
-                                 m_strFileName, "w+", strNewPath);
-    if (!pNew) return false;
-    // Every line so far was flushed and copied: nothing is left to write.
-    __fpurge(m_pFile);
-    std::fclose(m_pFile);
-    m_pFile = pNew;
-    m_recovery = {m_strFileName, nError, strNewPath, true};
-    m_bRecoveryPending = true;
-    m_strFileName = strNewPath;
-    return true;
-}
-
-bool CSessionLog::TakeRecovery(RecordingProblem& problem) {
-    if (!m_bRecoveryPending) return false;
-    m_bRecoveryPending = false;
-    problem = m_recovery;
-    return true;
+    return reach == ERecordingReach::Moved;
 }
 
 bool CSessionLog::Close() {

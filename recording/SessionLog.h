@@ -52,7 +52,7 @@ public:
     bool KeepReachable();
     // True once after the recording moved to the recovery folder, with what
     // happened; the owner tells the user.
-    bool TakeRecovery(RecordingProblem& problem);
+    bool TakeRecovery(RecordingProblem& problem) { return m_recovery.Take(problem); }
 
     static std::string DefaultVersion();
 
@@ -69,6 +69,5 @@ private:
     FILE* m_pFile = nullptr;
     bool m_bClosed = false;
     int m_nLastError = 0;
-    RecordingProblem m_recovery;
-    bool m_bRecoveryPending = false;
+    CPendingRecovery m_recovery;
 };

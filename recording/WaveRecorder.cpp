@@ -98,42 +98,32 @@ void CWaveRecorder::DropUnrecordedBytes() {
     // Whatever the stream still buffers must never be written later either.
     __fpurge(m_pFile);
     std::clearerr(m_pFile);
-    const int fd = fileno(m_pFile);
-    if (fd >= 0) (void)ftruncate(fd, static_cast<off_t>(WAVE_HEADER_BYTES) + m_dwDataBytes);
     m_bAtEnd = false;
+    // When the cut fails, the close tries again and reports it.
+    m_nTrimError = TrimToData() ? 0 : errno;
+}
+
+bool CWaveRecorder::TrimToData() {
+    const int fd = fileno(m_pFile);
+    return fd < 0 || ftruncate(fd, static_cast<off_t>(WAVE_HEADER_BYTES) + m_dwDataBytes) == 0;
 }
 
 bool CWaveRecorder::KeepReachable() {
-    if (!m_pFile) return true;
-    int nError = 0;
-    if (IsStillReachable(m_strFileName, fileno(m_pFile), nError)) return true;
-    m_nLastError = nError;
-    const std::string strFolder = m_system.RecoveryFolder();
-    if (strFolder.empty()) return false;
     // The header and the data it describes; a piece of a failed block
     // behind them is no part of the recording.
-    std::string strNewPath;
-    FILE* pNew = CopyIntoNewFile(fileno(m_pFile), uint64_t{WAVE_HEADER_BYTES} + m_dwDataBytes,
-                                 strFolder, m_strFileName, "wb+", strNewPath);
-    if (!pNew) return false;
-    __fpurge(m_pFile);
-    std::fclose(m_pFile);
-    m_pFile = pNew;
-    m_recovery = {m_strFileName, nError, strNewPath, true};
-    m_bRecoveryPending = true;
-    m_strFileName = strNewPath;
+    int nError = 0;
+    const ERecordingReach reach =
+        KeepRecordingReachable(m_pFile, m_strFileName, uint64_t{WAVE_HEADER_BYTES} + m_dwDataBytes,
+                               "wb+", m_system, m_recovery, nError);
+    if (reach == ERecordingReach::Reachable) return true;
+    m_nLastError = nError;
+    if (reach == ERecordingReach::Lost) return false;
     // The copy ends where the data ends; its header is brought up to date
     // in case the last update had failed (a failure here shows at the next
     // block or the close).
+    m_nTrimError = 0;
     m_bAtEnd = true;
     if (UpdateHeader()) std::fflush(m_pFile);
-    return true;
-}
-
-bool CWaveRecorder::TakeRecovery(RecordingProblem& problem) {
-    if (!m_bRecoveryPending) return false;
-    m_bRecoveryPending = false;
-    problem = m_recovery;
     return true;
 }
 
@@ -184,6 +174,11 @@ bool CWaveRecorder::Close() {
     bool bOk = UpdateHeader();
     bOk = std::fflush(m_pFile) == 0 && bOk;
     if (!bOk) m_nLastError = errno;
+    // Bytes of a failed block the file still holds behind its data.
+    if (m_nTrimError != 0 && !TrimToData()) {
+        m_nLastError = errno;
+        bOk = false;
+    }
     if (std::fclose(m_pFile) != 0) {
         m_nLastError = errno;
         bOk = false;

@@ -55,11 +55,14 @@ public:
     // copied into the recovery folder and goes on there; false only when it
     // is unreachable and could not be saved.
     bool KeepReachable();
-    bool TakeRecovery(RecordingProblem& problem);
+    bool TakeRecovery(RecordingProblem& problem) { return m_recovery.Take(problem); }
 
 private:
     bool UpdateHeader();
     void DropUnrecordedBytes();
+    // Cuts the file off behind the data the header describes; false with
+    // errno when that failed.
+    bool TrimToData();
     bool WriteBlockHere(const void* pBytes, unsigned nBytes);
 
     CRecordingSystem& m_system;
@@ -72,6 +75,8 @@ private:
     bool m_bAtEnd = false;
     bool m_bClosed = false;
     int m_nLastError = 0;
-    RecordingProblem m_recovery;
-    bool m_bRecoveryPending = false;
+    // errno of a failed cut: the file may hold bytes of a failed block
+    // behind its data. 0 when it ends where its data ends.
+    int m_nTrimError = 0;
+    CPendingRecovery m_recovery;
 };
