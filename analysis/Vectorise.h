@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Marks a hot loop's function to be compiled twice, for AVX2 and for any

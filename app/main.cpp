@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo: the tuner's window.
 #include <QApplication>
 #include <cstdio>

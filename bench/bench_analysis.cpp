@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the analysis core: the transform alone and the whole per-block
 // pipeline, on real tones.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo-analyze throughput: seconds of 16 kHz stereo audio analysed per CPU
 // second, reading the file and writing the session log included.
 

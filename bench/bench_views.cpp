@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repaint cost of each view: one full OnDraw into its back buffer, as a
 // refresh after a block does.
 #include <benchmark/benchmark.h>

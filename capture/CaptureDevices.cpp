@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/CaptureDevices.h"
 
 bool EnumCaptureDeviceCallback(const std::string* pId, const char* pszDescription,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Kalvo into build/ (or $KALVO_BUILD_DIR). Extra
 # arguments go to the CMake configure step.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Kalvo needs to build, test and run. Idempotent:
 # does nothing when everything is there.
 #

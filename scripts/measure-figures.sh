@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the figures the README and docs/ quote and writes them in place,
 # between their marker comments, with the date, the commit and the machine:
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures what `kalvo-analyze --input FILE` costs in memory and how soon it
 # analyses its first block, for a one-hour and a ten-second 44.1 kHz file:
 # the file is read and converted piece by piece as it plays, so resident

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the running tuner's CPU and memory at each refresh rate (High,
 # Normal, Low), and the terminal tuner's for comparison, and prints a markdown
 # table.

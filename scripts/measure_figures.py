@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the measurements behind the README's and docs/' figures and writes
 their tables in place (see scripts/measure-figures.sh, which builds first and
 calls this)."""

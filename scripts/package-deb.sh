@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package kalvo in one command:
 #
 #   scripts/package-deb.sh            # -> build-deb/kalvo_VERSION_ARCH.deb

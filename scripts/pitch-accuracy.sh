@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures how well the tuner's two pitch methods and aubio's yin name the
 # notes of a generated test set, and writes docs/pitch-accuracy.md.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pitch accuracy of kalvo-analyze's two pitch methods and of aubio's yin.
 
 Renders single notes of General MIDI instruments with fluidsynth, makes pure

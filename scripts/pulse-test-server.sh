@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a private PulseAudio daemon (its own runtime directory, one null sink,
 # the native protocol socket, nothing that needs hardware), runs the given
 # program with PULSE_SERVER pointing at it, and stops the daemon by its PID.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the tuner. Arguments are passed
 # to the program.
 set -eu

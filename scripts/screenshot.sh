@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot-main.png: the running tuner window under a virtual X
 # server, listening to the monitor of a private PulseAudio server's null sink
 # into which paplay plays a plucked A a few cents sharp.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it as a user's machine would get it
 # (CI runs this after the tests):
 #   - dpkg-buildpackage -us -uc -b (scripts/package-deb.sh), then lintian,

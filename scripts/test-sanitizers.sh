@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Qt-free core, kalvo-analyze and the plug-ins twice more, under
 # AddressSanitizer + UndefinedBehaviorSanitizer and under ThreadSanitizer, and
 # runs their tests; any report fails the run. Then the MIDI plug-in's fuzz

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the 2x version of XPM pictures (NAME@2x.xpm beside NAME.xpm) with the
 Scale2x rule: each pixel becomes four, and a corner takes a neighbour's colour
 where two neighbours agree, so diagonals and curves stay smooth instead of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo-analyze: the tuner's analysis of an audio file, as a session log or a
 // table, on standard output.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The exports of Kalvo's two plug-in libraries, kvmidi.so and kvdisplay.so.

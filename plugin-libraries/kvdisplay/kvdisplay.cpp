@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kvdisplay: picks the frequency range that the spectrum shows.
 //
 // The range chosen in the spectrum settings is the level-0 range. Each zoom

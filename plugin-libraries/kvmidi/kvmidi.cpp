@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kvmidi: turns Kalvo's session-log entry lines into a Standard MIDI File.
 //
 // Lines come one at a time while recording (RecordMidiEvent) or as a whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-block pipeline written out step by step, as plainly as possible: no
 // cached windows, no shortcuts in the transform, every array cleared. The
 // analyser must give the same bits for every block.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound server going away while the window runs and records.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File -> Convert Text File to MIDI in the running window: the real kvmidi
 // plug-in turning a session log into a MIDI file next to it, the messages for
 // a file that cannot be read, the notice while the plug-in works, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo-grab-screen FILE.png [DELAY_MS [X Y W H]]: waits, then saves the X
 // screen (every window on it), or the given part of it, as a PNG.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's record toggles with the real recorders, in the running
 // window fed by the scripted capture device: the files they leave, the
 // failures on a full disk, and the pitch method of the Settings menu.

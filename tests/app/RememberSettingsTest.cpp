@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings -> Remember Settings, the command line's settings over them, the
 // recording folder and the capture failure boxes, on a window driven as a
 // user would. The test program's XDG_CONFIG_HOME is a folder of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests need a QApplication (offscreen, set by the test's
 // environment) and must never block on a real message box.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every window fits its control: measured with the control's own
 // font, inside the rectangle the style leaves for the text.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording folder deleted under three running recordings, in the real
 // window: everything recorded is saved in the recovery folder, the user is
 // told once per recording with where it went, and the window still closes.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kalvo's command line refused before any window opens: one line on standard
 # error and status 2 (a window would keep the program running into the
 # time-out). Run under scripts/pulse-test-server.sh, so that --source is

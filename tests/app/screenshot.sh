@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A screenshot of the running tuner window, fed by a WAVE file of a plucked
 # A (440 Hz, a few cents sharp), taken under a virtual X server:
 #   tests/app/screenshot.sh [BUILD_DIR] [OUTPUT.png]

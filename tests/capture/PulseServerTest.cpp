@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs against the private server that scripts/pulse-test-server.sh starts:
 // PULSE_SERVER points at it, KALVO_PULSE_SINK names its null sink.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drop-down lists and the prompt over every dialog, drawn on a real X
 // display and read back from the screen: each shows its items, not a
 // rectangle of one colour. Run under xvfb-run (ctest: dialogs_popups_x11).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs need a QApplication for their widgets.
 #include <gtest/gtest.h>
 

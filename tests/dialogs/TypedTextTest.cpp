@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text typed into the dialogs' fields, for a bounded number of tries: the
 // dialog either takes a value inside its range or stays open with one prompt;
 // it never crashes, hangs or stores something out of range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Colors and Settings commands as the main window runs them.
 #include <QColorDialog>
 #include <QDeadlineTimer>

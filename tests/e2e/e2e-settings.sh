@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings a player keeps, used as a person uses them: the real program
 # under Xvfb on a private PulseAudio server. A first run started with
 # --a5 442 --record-dir D checks Settings -> Remember Settings and records a

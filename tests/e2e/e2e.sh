@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The tuner used as a person uses it: the real program in a real X display
 # (Xvfb), listening to a private PulseAudio server's null sink into which paplay
 # plays a short melody; the LOG, WAVE and MIDI buttons are clicked where they

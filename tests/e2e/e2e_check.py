@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Helpers of the end-to-end test: the melody it plays, and the checks of what
 the tuner recorded. Independent of the program's own code: the WAVE file, the
 MIDI file and the screenshot are read here from their published formats."""

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks what a user gets: both
 # programs run from there, the plug-ins sit where the installed program finds
 # them, the desktop entry, AppStream metadata, icons, manual pages and

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every option a program's --help lists must be described in the OPTIONS
 # section of its manual page. The options are read from the help text itself,
 # so an option added to the program without a word in the page fails here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plug-in built only for the tests, in variants chosen by definitions:
 // TEST_MIDI or TEST_DISPLAY, TEST_NUMBER (the interface number; no
 // GetNumber without it) and TEST_OMIT_<export> to leave one export out.

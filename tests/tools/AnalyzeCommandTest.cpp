@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo-analyze run as a program on files written by the test.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad input for a bounded time: random bytes, valid files cut short at every
 // kind of place and files with damaged headers must give either audio or one
 // clear error, never a crash or a hang (run under the sanitizers in CI).

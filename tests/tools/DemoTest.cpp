@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --demo: the built-in phrase, the looping in-memory capture device that plays
 // it, and the options of both programs.
 #include <gtest/gtest.h>

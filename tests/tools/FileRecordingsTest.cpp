@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo-analyze --log/--wav/--midi and --log-to-midi run as a program: the
 // three recordings of a played scale, checked against the plain analysis, the
 // input samples and an SMF reader of the tests' own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo-analyze never destroys or mixes a file: outputs on the input or on
 // each other are refused, concurrent runs leave whole files, a failed run
 // leaves the old file as it was, and the log-to-MIDI conversion never

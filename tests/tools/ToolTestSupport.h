@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Audio files written with libsndfile, a scratch folder, and a way to run the

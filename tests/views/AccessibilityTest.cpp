@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets from the views: names, the reading in words, and
 // a change event when the words change.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The views on a scaled screen, as the window paints them (QWidget::grab runs
 // the paint event at the screen's pixel ratio). Run under QT_SCALE_FACTOR=2
 // (HighDpi.Integer*) and QT_SCALE_FACTOR=1.5 (HighDpi.Fractional*).

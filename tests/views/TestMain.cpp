@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The views need a QApplication for fonts and menus; the death tests re-run
 // this program, so they use the thread-safe style.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the four views in a few states into PNG files, so that a person
 // can look at them without running the tuner:
 //   kalvo-view-preview [output directory]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for kvmidi: the first bytes set the settings (m_chLow
 // without its NUL included), the rest is fed as entry lines to a recording
 // and as a log file to LogToMidi. Any file written must read back as a valid
