@@ -116,9 +116,11 @@ def check_wave(path, times, analyze):
     wall = times["wave_off"] - times["wave_on"]
     # Blocks come whole (83.3 ms); a click reaches the program within a few
     # tens of milliseconds. The recording ends when the server is killed, so
-    # the sound the server had buffered when the recording started (up to
-    # three blocks here) is not balanced by the same delay at the end.
-    if not (wall - 0.0834 - 0.15 <= recorded <= wall + 3 * 0.0834 + 0.15):
+    # the sound the server had buffered when the recording started is not
+    # balanced by the same delay at the end. How much that is depends on the
+    # server's scheduling (three blocks on some machines, up to half a second
+    # on others); it can never be more than the capture ring holds (12 blocks).
+    if not (wall - 0.0834 - 0.15 <= recorded <= wall + 12 * 0.0834 + 0.15):
         fail("WAVE holds %.3f s, recorded for %.3f s" % (recorded, wall))
     table = subprocess.run([analyze, "--tsv", path], capture_output=True, text=True, check=True).stdout
     found = set()
