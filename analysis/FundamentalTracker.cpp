@@ -186,8 +186,17 @@ double CFundamentalTracker::SpectralHighNote(const float* M, unsigned nBins, dou
     // note the spectrum shows; and the waveform still repeats after its
     // period, however faintly.
     if (!(M[k] >= SPECTRAL_FLOOR_RATIO * FloorAround(k, M, nBins))) return 0;
-    const auto partial = [&](double g) { return HasPartial(g, M, nBins, w, loudest, true); };
-    if (partial(f / 2) || partial(f / 3) || partial(2 * f / 3)) return 0;
+    // Every strong clean peak (at least SUBHARMONIC_LEVEL of the loudest)
+    // lies near a multiple of f; a stiff string's upper partials run sharp,
+    // hence the wide margin.
+    const int first = std::max(2, int(MIN_FREQUENCY / w));
+    for (int i = first; i + 1 < int(nBins); ++i) {
+        if (!(M[i] >= SUBHARMONIC_LEVEL * loudest) || !(M[i] > M[i - 1]) || !(M[i] >= M[i + 1]))
+            continue;
+        const double ratio = i * w / f;
+        if (ratio > 0.85 && std::fabs(ratio - std::round(ratio)) < 0.15) continue;
+        if (M[i] >= FLOOR_RATIO * FloorAround(i, M, nBins)) return 0;
+    }
     if (!(DipNear(SAMPLE_RATE / f) < SPECTRAL_DIP)) return 0;
     return RefineOnHarmonics(f, M, nBins, w);
 }
@@ -250,9 +259,14 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
     // and seventh are all missing. A weak fundamental (low piano or bassoon
     // notes) still has its fifth and seventh harmonics.
     double f0 = SAMPLE_RATE / period;
+    const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true); };
+    // Nothing at the candidate but a partial at 3/2 of it: the waveform
+    // repeated after one and a half periods of the played note, as at the
+    // strike of a high note; neither the candidate nor its octave is the note.
+    if (f0 >= CHECK_ABOVE && !clean(f0) && clean(1.5 * f0))
+        return SpectralHighNote(M, nBins, w, loudest);
     if (!partial(f0) && !partial(5 * f0) && !partial(7 * f0) && partial(2 * f0)) f0 *= 2;
     if (f0 >= CHECK_ABOVE) {
-        const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true); };
         // The period a third or half as long as the played note's: at the
         // release, or when a room's reflections take the fundamental down,
         // a loud third or second harmonic can repeat almost on its own. The
