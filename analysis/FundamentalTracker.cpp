@@ -174,30 +174,30 @@ double CFundamentalTracker::DipNear(double t) const {
 double CFundamentalTracker::SpectralHighNote(const float* M, unsigned nBins, double w,
                                              float loudest) const {
     if (!m_bHaveDifference || !(loudest > 0) || !(w > 0) || nBins < 4) return 0;
-    int k = 1;
-    for (unsigned i = 2; i + 1 < nBins; ++i)
-        if (M[i] > M[k]) k = int(i);
-    if (k <= 1 || k + 1 >= int(nBins) || !(M[k - 1] > 0) || !(M[k + 1] > 0)) return 0;
-    const double f = (k + ParabolaOffset(std::log(double(M[k - 1])), std::log(double(M[k])),
-                                         std::log(double(M[k + 1])))) *
-                     w;
-    if (f < SPECTRAL_ABOVE || f > MAX_FREQUENCY * 1.03) return 0;
-    // A clean peak, not the loudest of the noise; not a harmonic of a lower
-    // note the spectrum shows; and the waveform still repeats after its
-    // period, however faintly.
-    if (!(M[k] >= SPECTRAL_FLOOR_RATIO * FloorAround(k, M, nBins))) return 0;
-    // Every strong clean peak (at least SUBHARMONIC_LEVEL of the loudest)
-    // lies near a multiple of f; a stiff string's upper partials run sharp,
-    // hence the wide margin.
+    // The strong clean peaks (at least SUBHARMONIC_LEVEL of the loudest and
+    // SPECTRAL_FLOOR_RATIO above the floor, not the loudest of the noise):
+    // the lowest is the candidate, and every other lies near a multiple of
+    // it (a stiff string's upper partials run sharp, hence the wide margin).
+    double f = 0;
     const int first = std::max(2, int(MIN_FREQUENCY / w));
     for (int i = first; i + 1 < int(nBins); ++i) {
         if (!(M[i] >= SUBHARMONIC_LEVEL * loudest) || !(M[i] > M[i - 1]) || !(M[i] >= M[i + 1]))
             continue;
-        const double ratio = i * w / f;
-        if (ratio > 0.85 && std::fabs(ratio - std::round(ratio)) < 0.15) continue;
-        if (M[i] >= FLOOR_RATIO * FloorAround(i, M, nBins)) return 0;
+        if (!(M[i] >= SPECTRAL_FLOOR_RATIO * FloorAround(i, M, nBins))) continue;
+        if (f > 0) {
+            const double ratio = i * w / f;
+            if (std::fabs(ratio - std::round(ratio)) >= 0.15) return 0;
+            continue;
+        }
+        if (!(M[i - 1] > 0) || !(M[i + 1] > 0)) return 0;
+        f = (i + ParabolaOffset(std::log(double(M[i - 1])), std::log(double(M[i])),
+                                std::log(double(M[i + 1])))) *
+            w;
+        // A high note only: lower ones are the period's to find.
+        if (f < SPECTRAL_ABOVE || f > MAX_FREQUENCY * 1.03) return 0;
     }
-    if (!(DipNear(SAMPLE_RATE / f) < SPECTRAL_DIP)) return 0;
+    // The waveform still repeats after its period, however faintly.
+    if (!(f > 0) || !(DipNear(SAMPLE_RATE / f) < SPECTRAL_DIP)) return 0;
     return RefineOnHarmonics(f, M, nBins, w);
 }
 

@@ -174,12 +174,13 @@ std::vector<int16_t> ToBlock(const std::vector<double>& v) {
 }  // namespace
 
 TEST_F(Fundamental, HighNotesInPinkNoiseAreReadNotDropped) {
-    // A high piano-like note (a stiff string's second and third partials a
-    // little above the harmonic series) with pink noise 25 dB below it: the
-    // period spans a few samples and the noise leaves its dip shallow, but the
-    // spectrum's partials are clean.
+    // High piano-like notes (a stiff string's second and third partials, as
+    // loud as the first, 1.2% and 2.7% above the harmonic series) with pink
+    // noise 25 dB below them: the period spans a few samples and falls
+    // between two of them, and the waveform no longer repeats well after
+    // one period, but the spectrum's partials are clean.
     int read = 0, blocks = 0;
-    for (double f0 : {2093.0, 2489.0, 2960.0, 3520.0}) {
+    for (double f0 : {16000 / 4.5, 16000 / 5.5, 16000 / 6.5, 16000 / 7.5}) {
         for (int b = 0; b < 4; ++b) {
             std::vector<double> v(BLOCK_FRAMES);
             double energy = 0;
@@ -187,7 +188,7 @@ TEST_F(Fundamental, HighNotesInPinkNoiseAreReadNotDropped) {
                 const double t = double(b * BLOCK_FRAMES + i) / SAMPLE_RATE;
                 for (int n = 1; n <= 3; ++n)
                     if (n * f0 < 7900)
-                        v[i] += 6000.0 / n * std::sin(2 * M_PI * n * f0 * (1 + 0.004 * n * n) * t);
+                        v[i] += 6000.0 * std::sin(2 * M_PI * n * f0 * (1 + 0.003 * n * n) * t);
                 energy += v[i] * v[i];
             }
             const auto noise = PinkNoise(BLOCK_FRAMES, 7 + b);
@@ -197,7 +198,7 @@ TEST_F(Fundamental, HighNotesInPinkNoiseAreReadNotDropped) {
             const PitchReading& r = analyser.GetReading();
             ++blocks;
             if (r.fFrequency != NO_FREQUENCY) {
-                EXPECT_NEAR(Cents(r.dFrequency, f0 * 1.004), 0.0, 20.0) << f0;
+                EXPECT_NEAR(Cents(r.dFrequency, f0), 0.0, 50.0) << f0;
                 ++read;
             }
         }
