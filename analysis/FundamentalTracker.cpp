@@ -268,15 +268,20 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
     if (!partial(f0) && !partial(5 * f0) && !partial(7 * f0) && partial(2 * f0)) f0 *= 2;
     if (f0 >= CHECK_ABOVE) {
         // The period a third or half as long as the played note's: at the
-        // release, or when a room's reflections take the fundamental down,
-        // a loud third or second harmonic can repeat almost on its own. The
-        // spectrum still shows the note's own partial below the candidate,
-        // and the waveform repeats after its period too.
+        // attack, at the release, or when a room's reflections take the
+        // fundamental down, a loud harmonic can repeat almost on its own (a
+        // clarinet's third, a bassoon's second). The spectrum still
+        // shows the note's own partials below and beside the candidate: its
+        // first and one next to the candidate (3/2 of the candidate for the
+        // half period), or a strong first where the waveform repeats too.
         for (int k = 3; k >= 2; --k) {
             const double lower = f0 / k;
-            if (lower >= MIN_FREQUENCY &&
-                PartialLevel(lower, M, nBins, w, loudest, true) >= SUBHARMONIC_LEVEL * loudest &&
-                DipNear(k * SAMPLE_RATE / f0) < WEAK_THRESHOLD) {
+            if (!(lower >= MIN_FREQUENCY)) continue;
+            const float level = PartialLevel(lower, M, nBins, w, loudest, true);
+            if (!(level > 0)) continue;
+            if ((level >= SUBHARMONIC_LEVEL * loudest &&
+                 DipNear(k * SAMPLE_RATE / f0) < WEAK_THRESHOLD) ||
+                clean((k - 1) * lower) || clean((k + 1) * lower)) {
                 f0 = lower;
                 break;
             }
