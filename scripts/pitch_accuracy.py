@@ -5,7 +5,8 @@ Renders single notes of General MIDI instruments with fluidsynth, makes pure
 and noisy sine tones, silence and noise with sox, all at 16 kHz, into a
 temporary directory; runs `kalvo-analyze --tsv --method dominant|fundamental`
 and `aubiopitch -p yin` (same rate, same hop of 1333 samples) on every file and
-writes a markdown report. Python 3 with numpy (Debian's python3-numpy).
+writes a markdown report. The instruments and the harmonic tones are measured
+a second time as a room hears them (high-pass, reverberation, pink noise). Python 3 with numpy (Debian's python3-numpy).
 
 Normally started by scripts/pitch-accuracy.sh, which checks the tools first.
 """
@@ -716,6 +717,20 @@ def describe():
             SINE_AMPLITUDE, " and ".join(str(x) for x in NOISY_SNRS_DB)),
         "- **No note.** 3 s of digital silence, of white noise at three levels and of pink "
         "noise.",
+        "- **Room.** The instruments and the harmonic tones once more, as a laptop's microphone "
+        "in a room hears them: `sox ... -c 1 ... highpass %d reverb %s` (a %d Hz high-pass and "
+        "sox's room reverberation, reverberance %s %%, HF damping %s %%, room scale %s %%), "
+        "then pink noise (`sox synth pinknoise`) mixed in %d dB below the RMS of each note's "
+        "steady part, over the note's span from its note-on to the next one. The sets marked "
+        "*(room)*." % ((ROOM_HIGHPASS_HZ, " ".join(ROOM_REVERB), ROOM_HIGHPASS_HZ)
+                        + ROOM_REVERB + (ROOM_NOISE_DB,)),
+        "- **Over the whole note**: every reading that lies wholly between a note's note-on "
+        "and the next note's (attack, steady part, release and the reverberation's tail). "
+        "*Wrong readings*: readings more than %d cents from the note's own pitch, as a share of "
+        "the readings with a frequency (voiced blocks). *First reading wrong*: the first "
+        "reading with a frequency is such a reading, as a share of the notes that have one. "
+        "*Detected*: the steady part names some note (not no note). *In band*: the note's own "
+        "pitch lies from %g to %g Hz, the tuner's range." % ((WRONG_CENTS,) + IN_BAND),
         "- **Trackers**, all on the same files: `kalvo-analyze --tsv --method fundamental` and "
         "`--method dominant` (the `published_hz` column; -1 is no reading), and `aubiopitch -p "
         "yin -r %d -H %d -B %d` with its default tolerance and silence threshold (0 Hz is no "
