@@ -281,7 +281,7 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
             if (!(level > 0)) continue;
             if ((level >= SUBHARMONIC_LEVEL * loudest &&
                  DipNear(k * SAMPLE_RATE / f0) < WEAK_THRESHOLD) ||
-                clean((k - 1) * lower) || clean((k + 1) * lower)) {
+                (k > 2 && clean((k - 1) * lower)) || clean((k + 1) * lower)) {
                 f0 = lower;
                 break;
             }
