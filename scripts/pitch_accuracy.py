@@ -959,6 +959,11 @@ def main():
                 deb_version("fluidsynth"), deb_version("fluid-soundfont-gm"), SOUNDFONT,
                 deb_version("aubio-tools"), deb_version("sox")))
         out.append("")
+        if args.quick:
+            out.append("Run with `--quick`: the blocks' own pitch was not measured, and the "
+                       "columns and targets named after it hold the error against the note's "
+                       "own pitch instead.")
+            out.append("")
         out.append("## Overall")
         out.append("")
         out += TABLE_HEAD
