@@ -52,6 +52,7 @@ double ParabolaMinimum(double a, double b, double c) {
 double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     m_dLastDip = 1.0;
     m_dLongerPeriod = 0;
+    m_bHaveDifference = false;
     if (n < static_cast<unsigned>(2 * MAX_LAG) + 32) return 0;
     const unsigned W = n - MAX_LAG - 32;  // the lag groups may look a little past MAX_LAG
 
@@ -67,6 +68,7 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
         running += m_adDiff[t];
         m_adNormalised[t] = running > 0 ? m_adDiff[t] * t / running : 1;
     }
+    m_bHaveDifference = true;
 
     // The first dip whose bottom lies below the threshold: the shortest lag
     // that repeats the waveform, so never a multiple of the period. The bottom
@@ -128,19 +130,76 @@ float CFundamentalTracker::Loudest(const float* M, unsigned nBins) {
     return loudest;
 }
 
+float CFundamentalTracker::FloorAround(int k, const float* M, unsigned nBins) {
+    constexpr int RADIUS = 64;
+    std::array<float, 2 * RADIUS + 1> near;
+    const int lo = std::max(1, k - RADIUS), hi = std::min(int(nBins) - 1, k + RADIUS);
+    if (lo > hi) return 0;
+    const int count = hi - lo + 1;
+    std::copy(M + lo, M + hi + 1, near.begin());
+    std::nth_element(near.begin(), near.begin() + count / 4, near.begin() + count);
+    return near[count / 4];
+}
+
 bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, double w,
-                                     float loudest) {
-    if (!(f > 0) || !(w > 0) || nBins < 4) return false;
+                                     float loudest, bool clean) {
+    return PartialLevel(f, M, nBins, w, loudest, clean) > 0;
+}
+
+float CFundamentalTracker::PartialLevel(double f, const float* M, unsigned nBins, double w,
+                                        float loudest, bool clean) {
+    if (!(f > 0) || !(w > 0) || nBins < 4) return 0;
     const double centre = f / w;
     const double radius = std::max(2.0, 0.03 * centre);
     const int lo = std::max(1, int(std::floor(centre - radius)));
     const int hi = std::min(int(nBins) - 2, int(std::ceil(centre + radius)));
-    if (lo >= hi) return false;
+    if (lo >= hi) return 0;
     int k = lo;
     for (int i = lo + 1; i <= hi; ++i)
         if (M[i] > M[k]) k = i;
-    if (k == lo || k == hi || !(M[k] >= M[k - 1]) || !(M[k] >= M[k + 1])) return false;
-    return M[k] >= PARTIAL_LEVEL * loudest;
+    if (k == lo || k == hi || !(M[k] >= M[k - 1]) || !(M[k] >= M[k + 1])) return 0;
+    if (!(M[k] >= PARTIAL_LEVEL * loudest)) return 0;
+    if (clean && !(M[k] >= FLOOR_RATIO * FloorAround(k, M, nBins))) return 0;
+    return M[k];
+}
+
+double CFundamentalTracker::DipNear(double t) const {
+    if (!m_bHaveDifference) return 1;
+    const int c = int(std::lround(t));
+    double dip = 1;
+    for (int l = std::max(1, c - 1); l <= std::min(MAX_LAG, c + 1); ++l)
+        dip = std::min(dip, m_adNormalised[l]);
+    return dip;
+}
+
+double CFundamentalTracker::SpectralHighNote(const float* M, unsigned nBins, double w,
+                                             float loudest) const {
+    if (!m_bHaveDifference || !(loudest > 0) || !(w > 0) || nBins < 4) return 0;
+    // The strong clean peaks (at least SUBHARMONIC_LEVEL of the loudest and
+    // SPECTRAL_FLOOR_RATIO above the floor, not the loudest of the noise):
+    // the lowest is the candidate, and every other lies near a multiple of
+    // it (a stiff string's upper partials run sharp, hence the wide margin).
+    double f = 0;
+    const int first = std::max(2, int(MIN_FREQUENCY / w));
+    for (int i = first; i + 1 < int(nBins); ++i) {
+        if (!(M[i] >= SUBHARMONIC_LEVEL * loudest) || !(M[i] > M[i - 1]) || !(M[i] >= M[i + 1]))
+            continue;
+        if (!(M[i] >= SPECTRAL_FLOOR_RATIO * FloorAround(i, M, nBins))) continue;
+        if (f > 0) {
+            const double ratio = i * w / f;
+            if (std::fabs(ratio - std::round(ratio)) >= 0.15) return 0;
+            continue;
+        }
+        if (!(M[i - 1] > 0) || !(M[i + 1] > 0)) return 0;
+        f = (i + ParabolaOffset(std::log(double(M[i - 1])), std::log(double(M[i])),
+                                std::log(double(M[i + 1])))) *
+            w;
+        // A high note only: lower ones are the period's to find.
+        if (f < SPECTRAL_ABOVE || f > MAX_FREQUENCY * 1.03) return 0;
+    }
+    // The waveform still repeats after its period, however faintly.
+    if (!(f > 0) || !(DipNear(SAMPLE_RATE / f) < SPECTRAL_DIP)) return 0;
+    return RefineOnHarmonics(f, M, nBins, w);
 }
 
 double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigned nBins, double w) {
@@ -188,12 +247,11 @@ double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigne
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
                                      double w) {
     double period = FindPeriod(x, n);
-    if (!(period > 0)) return 0;
     const float loudest = Loudest(M, nBins);
+    if (!(period > 0)) return SpectralHighNote(M, nBins, w, loudest);
     const auto partial = [&](double f) { return HasPartial(f, M, nBins, w, loudest); };
     // The octave below counts only when its partial is really there.
-    if (m_dLongerPeriod > 0 && partial(SAMPLE_RATE / m_dLongerPeriod))
-        period = m_dLongerPeriod;
+    if (m_dLongerPeriod > 0 && partial(SAMPLE_RATE / m_dLongerPeriod)) period = m_dLongerPeriod;
     // A waveform can repeat only after a multiple of the played note's
     // period: an organ mixture sounds a rank a fifth above the key, and key
     // and fifth meet again only an octave below the key, where nothing sounds.
@@ -202,7 +260,44 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
     // and seventh are all missing. A weak fundamental (low piano or bassoon
     // notes) still has its fifth and seventh harmonics.
     double f0 = SAMPLE_RATE / period;
+    const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true); };
+    // Nothing at the candidate but a partial at 3/2 of it: the waveform
+    // repeated after one and a half periods of the played note, as at the
+    // strike of a high note; neither the candidate nor its octave is the note.
+    if (f0 >= CHECK_ABOVE && !clean(f0) && clean(1.5 * f0))
+        return SpectralHighNote(M, nBins, w, loudest);
     if (!partial(f0) && !partial(5 * f0) && !partial(7 * f0) && partial(2 * f0)) f0 *= 2;
+    if (f0 >= CHECK_ABOVE) {
+        // The period a third or half as long as the played note's: at the
+        // attack, at the release, or when a room's reflections take the
+        // fundamental down, a loud harmonic can repeat almost on its own (a
+        // clarinet's third, a bassoon's second). The spectrum still
+        // shows the note's own partials below and beside the candidate: its
+        // first and one next to the candidate (3/2 of the candidate for the
+        // half period), or a strong first where the waveform repeats too.
+        for (int k = 3; k >= 2; --k) {
+            const double lower = f0 / k;
+            if (!(lower >= MIN_FREQUENCY)) continue;
+            const float level = PartialLevel(lower, M, nBins, w, loudest, true);
+            if (!(level > 0)) continue;
+            if ((level >= SUBHARMONIC_LEVEL * loudest &&
+                 DipNear(k * SAMPLE_RATE / f0) < WEAK_THRESHOLD) ||
+                (k > 2 && clean((k - 1) * lower)) || clean((k + 1) * lower)) {
+                f0 = lower;
+                break;
+            }
+        }
+        // A candidate the spectrum contradicts is no note: nothing sounds at
+        // its frequency, and it is not a weak fundamental under a complete
+        // series (its second and third harmonics both there), but partials
+        // sound at 3/2, 2 or 3 of it. That is the attack of a high note read
+        // two thirds low, or the noisy tail of a note read an octave or a
+        // twelfth low. No reading is better than a wrong note; the spectrum
+        // may still name a high note.
+        if (!clean(f0) && !(clean(2 * f0) && clean(3 * f0)) &&
+            (clean(1.5 * f0) || clean(2 * f0) || clean(3 * f0)))
+            return SpectralHighNote(M, nBins, w, loudest);
+    }
     // A long period is measured finely on the sample grid itself; a short one
     // spans only a few samples, and the partials of the spectrum pin it down.
     return f0 < PERIOD_PRECISE_BELOW ? f0 : RefineOnHarmonics(f0, M, nBins, w);

@@ -43,6 +43,29 @@ public:
     // ... and the spectrum has a partial at the lower frequency no fainter
     // than this share of its strongest one (-30 dB).
     static constexpr double PARTIAL_LEVEL = 0.0316;
+    // A clean partial also stands this far above the spectrum's floor around
+    // it (its lower quartile, 18 dB): in a room the floor of noise and
+    // reverberation can reach -30 dB of the loudest partial, and a peak of
+    // the noise is no partial. (Below about 100 Hz the partials' main lobes
+    // overlap and hide the floor; the checks that use this start above.)
+    static constexpr double FLOOR_RATIO = 8.0;
+    // A candidate whose frequency over 2 or 3 has a partial at least this
+    // share of the strongest (-20 dB), where the waveform repeats too, is
+    // that harmonic of a lower note: the spectrum shows the played note.
+    static constexpr double SUBHARMONIC_LEVEL = 0.1;
+    // From this frequency up, the spectrum decides on a candidate the
+    // period alone leaves in doubt; below, weak and missing fundamentals
+    // (low piano and bassoon notes, the high-pass of a small microphone) are
+    // common and the period is trusted.
+    static constexpr double CHECK_ABOVE = 150.0;
+    // A high note whose period spans only a few samples, when noise leaves
+    // the period's dip shallower than the thresholds above: the spectrum's
+    // loudest partial names it from this frequency up, when it stands at
+    // least SPECTRAL_FLOOR_RATIO above the floor (24 dB) and the normalised
+    // difference still dips below SPECTRAL_DIP at its period.
+    static constexpr double SPECTRAL_ABOVE = 1500.0;
+    static constexpr double SPECTRAL_FLOOR_RATIO = 16.0;
+    static constexpr double SPECTRAL_DIP = 0.7;
 
     // Period of x[0 ... n-1] in samples (fractional), or 0 when the block is
     // silent or has no periodic signal. When the signal also repeats far
@@ -53,8 +76,15 @@ public:
 
     // Whether an unsmoothed magnitude spectrum M[0 ... nBins-1] with bin
     // width w has a peak within 3% of f at least PARTIAL_LEVEL of its
-    // strongest bin, whose magnitude is `loudest` (see Loudest).
-    static bool HasPartial(double f, const float* M, unsigned nBins, double w, float loudest);
+    // strongest bin, whose magnitude is `loudest` (see Loudest), and
+    // with `clean`, FLOOR_RATIO above the floor around it.
+    static bool HasPartial(double f, const float* M, unsigned nBins, double w, float loudest,
+                           bool clean = false);
+    // The magnitude of that peak, or 0 when there is none.
+    static float PartialLevel(double f, const float* M, unsigned nBins, double w, float loudest,
+                              bool clean);
+    // The floor of M around bin k: the lower quartile of the bins within 64.
+    static float FloorAround(int k, const float* M, unsigned nBins);
     // The strongest bin of M[1 ... nBins-1].
     static float Loudest(const float* M, unsigned nBins);
 
@@ -70,6 +100,14 @@ public:
     double GetLastDip() const { return m_dLastDip; }
 
 private:
+    // The lowest normalised difference within a sample of lag t (1 outside
+    // the lags, or when the last block had none).
+    double DipNear(double t) const;
+    // A high note named by the spectrum's loudest partial, when the period
+    // found none (0 otherwise).
+    double SpectralHighNote(const float* M, unsigned nBins, double w, float loudest) const;
+
+    bool m_bHaveDifference = false;
     std::array<double, MAX_LAG + 2> m_adDiff{};
     std::array<double, MAX_LAG + 2> m_adNormalised{};
     double m_dLastDip = 1.0;

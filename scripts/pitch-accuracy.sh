@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures how well the tuner's two pitch methods and aubio's yin name the
-# notes of a generated test set, and writes docs/pitch-accuracy.md.
+# notes of a generated test set, clean and as a room hears it (high-pass,
+# reverberation, pink noise), and writes docs/pitch-accuracy.md.
 #
 #   scripts/pitch-accuracy.sh [BUILD_DIR]     (default build/)
 #

@@ -6,7 +6,8 @@ Renders single notes of General MIDI instruments with fluidsynth, makes pure
 and noisy sine tones, silence and noise with sox, all at 16 kHz, into a
 temporary directory; runs `kalvo-analyze --tsv --method dominant|fundamental`
 and `aubiopitch -p yin` (same rate, same hop of 1333 samples) on every file and
-writes a markdown report. Python 3 with numpy (Debian's python3-numpy).
+writes a markdown report. The instruments and the harmonic tones are measured
+a second time as a room hears them (high-pass, reverberation, pink noise). Python 3 with numpy (Debian's python3-numpy).
 
 Normally started by scripts/pitch-accuracy.sh, which checks the tools first.
 """
@@ -72,6 +73,13 @@ NOISY_SNRS_DB = (20, 10)
 NOTE_NAMES = ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
 
 TRACKERS = ("fundamental", "dominant", "aubio yin")
+
+# The room condition: what a laptop's microphone in a room hears of a note.
+ROOM_HIGHPASS_HZ = 120
+ROOM_REVERB = ("50", "50", "60")  # sox reverb: reverberance %, HF damping %, room scale %
+ROOM_NOISE_DB = 25  # pink noise this far below the note's RMS
+WRONG_CENTS = 50  # a reading further than this from the note's own pitch is a wrong note
+IN_BAND = (40.0, 4000.0)  # the tuner's range
 
 
 def note_name(midi):
@@ -356,6 +364,46 @@ def make_harmonic_tones(tmp):
     return {"set": "Harmonic tones", "kind": "tone", "file": path, "notes": notes}
 
 
+def make_room(tmp, s):
+    """The set as heard in a room: a high-pass and a room reverberation (sox),
+    then pink noise ROOM_NOISE_DB below each note's RMS (over the note's span
+    from its note-on to the next one; the lead takes the first note's level)."""
+    base = os.path.splitext(s["file"])[0]
+    wet = base + "-room-wet.wav"
+    frames = len(read_mono(s["file"]))
+    run(["sox", "-D", "-R", "-G", s["file"], "-c", "1", wet, "highpass", str(ROOM_HIGHPASS_HZ),
+         "reverb"] + list(ROOM_REVERB) + ["trim", "0", "%ds" % frames])
+    x = numpy.asarray(read_mono(wet))
+    os.remove(wet)
+    noise_path = base + "-room-noise.wav"
+    run(["sox", "-D", "-R", "-n", "-r", str(RATE), "-b", "16", "-c", "1", noise_path, "synth",
+         "%.4f" % (len(x) / float(RATE) + 0.01), "pinknoise", "vol", "0.3"])
+    noise = numpy.asarray(read_mono(noise_path))[:len(x)]
+    assert len(noise) == len(x)
+    os.remove(noise_path)
+    noise = noise / math.sqrt(float(numpy.mean(noise * noise)))
+    starts = [int(round(start * RATE)) for _, _, start in s["notes"]]
+    bounds = [0] + starts[1:] + [len(x)]
+    out = x.copy()
+    for i, (a, b) in enumerate(zip(bounds[:-1], bounds[1:])):
+        sa, sb = steady_span(s["notes"][i][2])
+        part = x[sa:sb]
+        rms = math.sqrt(float(numpy.mean(part * part))) if len(part) else 0.0
+        out[a:b] += noise[a:b] * rms * 10 ** (-ROOM_NOISE_DB / 20.0)
+    peak = float(numpy.max(numpy.abs(out))) if len(out) else 0.0
+    if peak > 0.99:
+        out *= 0.99 / peak
+    path = base + "-room.wav"
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(numpy.round(out * 32767).astype("<i2").tobytes())
+    room = dict(s)
+    room.update({"set": s["set"] + " (room)", "file": path, "condition": "room"})
+    return room
+
+
 def make_no_note_files(tmp):
     """Files that must give no note at all."""
     files = []
@@ -453,7 +501,17 @@ def judge_note(readings, midi, ref, start, own, block_pitch):
     # What a tracker that read every block's own pitch exactly would be off
     # the reference frequency: the floor under the error against it.
     block_floor = [cents_between(block_pitch(r[3]), ref) for r in named_right]
+    # Over the whole note, attack and release included: every reading that
+    # lies wholly between the note-on and the next note's.
+    a, b = int(round(start * RATE)), int(round((start + NOTE_ON_S + NOTE_OFF_S) * RATE))
+    pitch = own or ref
+    voiced = [r[2] for r in readings if r[0] >= a and r[1] <= b and r[2] > 0]
+    wrong = [f for f in voiced if abs(cents_between(f, pitch)) > WRONG_CENTS]
     return {
+        "voiced": len(voiced),
+        "wrong": len(wrong),
+        "first_wrong": bool(voiced) and abs(cents_between(voiced[0], pitch)) > WRONG_CENTS,
+        "in_band": IN_BAND[0] <= pitch <= IN_BAND[1],
         "named": named,
         "class_ok": named is not None and (named - midi) % 12 == 0,
         "octave_ok": named == midi,
@@ -490,6 +548,11 @@ def summarise(verdicts):
     floor = [abs(e) for v in verdicts for e in v["block_floor"]]
     blocks = sum(v["blocks"] for v in verdicts)
     return {
+        "detected": sum(v["named"] is not None for v in verdicts),
+        "voiced": sum(v["voiced"] for v in verdicts),
+        "wrong": sum(v["wrong"] for v in verdicts),
+        "with_reading": sum(v["voiced"] > 0 for v in verdicts),
+        "first_wrong": sum(v["first_wrong"] for v in verdicts),
         "notes": n,
         "class": sum(v["class_ok"] for v in verdicts),
         "octave": sum(v["octave_ok"] for v in verdicts),
@@ -539,6 +602,49 @@ TABLE_HEAD = [
     "| median error, block's own pitch (cents) | 90th percentile, block's own pitch (cents) |",
     "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|",
 ]
+
+
+WHOLE_HEAD = [
+    "| notes | tracker | condition | notes | detected (a note named) | named right "
+    "| steady blocks right | wrong readings, of voiced blocks over the whole note "
+    "| first reading wrong, of notes with a reading | median error, block's own pitch (cents) |",
+    "|---|---|---|---:|---:|---:|---:|---:|---:|---:|",
+]
+
+
+def whole_row(label, tracker, condition, s):
+    return "| %s | %s | %s | %d | %s | %s | %s | %s (%d of %d) | %s (%d of %d) | %s |" % (
+        label, tracker, condition, s["notes"], pct(s["detected"], s["notes"]),
+        pct(s["octave"], s["notes"]), pct(s["blocks_ok"], s["blocks"]),
+        pct2(s["wrong"], s["voiced"]), s["wrong"], s["voiced"],
+        pct(s["first_wrong"], s["with_reading"]), s["first_wrong"], s["with_reading"],
+        cents(s["block_median"]))
+
+
+def pct2(k, n):
+    return "%.2f%%" % (100.0 * k / n) if n else "-"
+
+
+def whole_targets(condition, f, quiet_ok):
+    named, wrong = (0.995, 0.007) if condition == "clean" else (0.99, 0.012)
+    checks = [
+        ("named right in at least %.1f%% of notes" % (100 * named), pct(f["octave"], f["notes"]),
+         share(f["octave"], f["notes"]) >= named),
+        ("detected (a note named) in at least 99.5%% of notes", pct(f["detected"], f["notes"]),
+         share(f["detected"], f["notes"]) >= 0.995),
+        ("wrong readings at most %.1f%% of voiced blocks over the whole note" % (100 * wrong),
+         pct2(f["wrong"], f["voiced"]), share(f["wrong"], f["voiced"]) <= wrong),
+        ("first reading wrong in at most 5%% of notes with a reading",
+         pct(f["first_wrong"], f["with_reading"]), share(f["first_wrong"], f["with_reading"]) <= 0.05),
+    ]
+    rows = ["| %s | %s | %s | %s |" % (condition, what.replace("%%", "%"), value,
+                                      "yes" if ok else "**no**") for what, value, ok in checks]
+    rows.append("| %s | (for comparison) median error against the block's own pitch | %s | |" % (
+        condition, cents(f["block_median"])))
+    if quiet_ok is not None and condition == "clean":
+        rows.append("| - | silence and noise give no reading | %s | %s |" % (
+            "no reading" if quiet_ok else "readings", "yes" if quiet_ok else "**no**"))
+    return rows
 
 
 def tool_version(cmd):
@@ -612,6 +718,20 @@ def describe():
             SINE_AMPLITUDE, " and ".join(str(x) for x in NOISY_SNRS_DB)),
         "- **No note.** 3 s of digital silence, of white noise at three levels and of pink "
         "noise.",
+        "- **Room.** The instruments and the harmonic tones once more, as a laptop's microphone "
+        "in a room hears them: `sox ... -c 1 ... highpass %d reverb %s` (a %d Hz high-pass and "
+        "sox's room reverberation, reverberance %s %%, HF damping %s %%, room scale %s %%), "
+        "then pink noise (`sox synth pinknoise`) mixed in %d dB below the RMS of each note's "
+        "steady part, over the note's span from its note-on to the next one. The sets marked "
+        "*(room)*." % ((ROOM_HIGHPASS_HZ, " ".join(ROOM_REVERB), ROOM_HIGHPASS_HZ)
+                        + ROOM_REVERB + (ROOM_NOISE_DB,)),
+        "- **Over the whole note**: every reading that lies wholly between a note's note-on "
+        "and the next note's (attack, steady part, release and the reverberation's tail). "
+        "*Wrong readings*: readings more than %d cents from the note's own pitch, as a share of "
+        "the readings with a frequency (voiced blocks). *First reading wrong*: the first "
+        "reading with a frequency is such a reading, as a share of the notes that have one. "
+        "*Detected*: the steady part names some note (not no note). *In band*: the note's own "
+        "pitch lies from %g to %g Hz, the tuner's range." % ((WRONG_CENTS,) + IN_BAND),
         "- **Trackers**, all on the same files: `kalvo-analyze --tsv --method fundamental` and "
         "`--method dominant` (the `published_hz` column; -1 is no reading), and `aubiopitch -p "
         "yin -r %d -H %d -B %d` with its default tolerance and silence threshold (0 Hz is no "
@@ -697,16 +817,32 @@ def main():
     ap.add_argument("--command", default=None, help="command line recorded in the report")
     ap.add_argument("--keep", action="store_true", help="keep the rendered audio")
     ap.add_argument("--jobs", type=int, default=2)
+    ap.add_argument("--only", default=None,
+                    help="comma-separated words: measure only the instruments whose name holds "
+                         "one of them (and the made tones when 'tones' is one), for a quick look")
+    ap.add_argument("--quick", action="store_true",
+                    help="skip the blocks' own pitch (its errors are then against the note's)")
     args = ap.parse_args()
+    words = [w.strip().lower() for w in args.only.split(",")] if args.only else None
+    instruments_run = [i for i in INSTRUMENTS
+                       if words is None or any(w in i[0].lower() for w in words)]
+    tones_run = words is None or "tones" in words
 
     tmp = tempfile.mkdtemp(prefix="kalvo-pitch-accuracy-")
     try:
         print("rendering into %s ..." % tmp, file=sys.stderr)
         with concurrent.futures.ThreadPoolExecutor(args.jobs) as pool:
-            jobs = [pool.submit(render_instrument, tmp, *i) for i in INSTRUMENTS]
-            sines = pool.submit(make_sines, tmp)
+            jobs = [pool.submit(render_instrument, tmp, *i) for i in instruments_run]
+            sines = pool.submit(make_sines, tmp) if tones_run else None
             quiet = pool.submit(make_no_note_files, tmp)
-            sets = [j.result() for j in jobs] + sines.result() + [make_harmonic_tones(tmp)]
+            sets = [j.result() for j in jobs]
+            if tones_run:
+                sets += sines.result() + [make_harmonic_tones(tmp)]
+            for s in sets:
+                s["condition"] = "clean"
+            # The instruments and the harmonic tones once more as a room hears them.
+            rooms = [pool.submit(make_room, tmp, s) for s in sets if s["kind"] != "sine"]
+            sets += [j.result() for j in rooms]
             no_note = quiet.result()
             print("analysing ...", file=sys.stderr)
             tracked = [pool.submit(run_trackers, args.analyzer, s["file"]) for s in sets]
@@ -760,6 +896,8 @@ def main():
                         if r[2] > 0 and nearest_midi(r[2]) == midi:
                             m = r[3]
                             block_jobs[(s["file"], m, midi)] = (s["mono"][m[0]:m[1]], own or ref)
+        if args.quick:
+            block_jobs = {k: v for k, v in block_jobs.items() if k[0] == "check"}
         keys = list(block_jobs)
         with concurrent.futures.ProcessPoolExecutor(args.jobs) as pool:
             pitches = dict(zip(keys, pool.map(block_reference_job, [block_jobs[k] for k in keys],
@@ -772,7 +910,8 @@ def main():
                 vs = []
                 for midi, ref, start, own in s["notes"]:
                     if s["kind"] == "instrument":
-                        block_pitch = lambda m, f=s["file"], n=midi: pitches[(f, m, n)]
+                        block_pitch = lambda m, f=s["file"], n=midi, o=own or ref: pitches.get(
+                            (f, m, n), o) if args.quick else pitches[(f, m, n)]
                     else:
                         block_pitch = lambda m, f=ref: f
                     v = judge_note(s["readings"][t], midi, ref, start, own, block_pitch)
@@ -785,10 +924,17 @@ def main():
         def pooled(selected):
             return {t: summarise([v for s in selected for v in s["verdicts"][t]]) for t in TRACKERS}
 
-        instruments = [s for s in sets if s["kind"] == "instrument"]
+        clean = [s for s in sets if s["condition"] == "clean"]
+        instruments = [s for s in clean if s["kind"] == "instrument"]
         single = [s for s in instruments if s["set"] not in MIXTURES]
-        sine_sets = [s for s in sets if s["kind"] == "sine"]
-        tone_sets = [s for s in sets if s["kind"] == "tone"]
+        sine_sets = [s for s in clean if s["kind"] == "sine"]
+        tone_sets = [s for s in clean if s["kind"] == "tone"]
+        room = [s for s in sets if s["condition"] == "room"]
+
+        def in_band(selected, condition, kinds=("instrument", "tone")):
+            return {t: summarise([v for s in selected if s["condition"] == condition
+                                  and s["kind"] in kinds
+                                  for v in s["verdicts"][t] if v["in_band"]]) for t in TRACKERS}
         quiet_counts = [{t: sum(1 for x in r[t] if x[2] > 0) for t in TRACKERS}
                         for r in quiet_readings]
         fundamental_quiet_ok = all(c["fundamental"] == 0 for c in quiet_counts)
@@ -814,6 +960,11 @@ def main():
                 deb_version("fluidsynth"), deb_version("fluid-soundfont-gm"), SOUNDFONT,
                 deb_version("aubio-tools"), deb_version("sox")))
         out.append("")
+        if args.quick:
+            out.append("Run with `--quick`: the blocks' own pitch was not measured, and the "
+                       "columns and targets named after it hold the error against the note's "
+                       "own pitch instead.")
+            out.append("")
         out.append("## Overall")
         out.append("")
         out += TABLE_HEAD
@@ -821,7 +972,34 @@ def main():
         out += table_rows("instruments without %s" % mixtures, pooled(single))
         out += table_rows("all sines", pooled(sine_sets))
         out += table_rows("harmonic tones", pooled(tone_sets))
-        out += table_rows("everything", pooled(sets))
+        out += table_rows("everything", pooled(clean))
+        out += table_rows("all instruments, room", pooled([s for s in room
+                                                           if s["kind"] == "instrument"]))
+        out += table_rows("harmonic tones, room", pooled([s for s in room if s["kind"] == "tone"]))
+        out.append("")
+        out.append("## Clean and in a room, over the whole note")
+        out.append("")
+        out.append("In-band notes (own pitch %g to %g Hz) of the instruments and the harmonic "
+                   "tones, clean and as a room hears them (how: see *What is measured*). *Wrong "
+                   "readings* and *first reading wrong* count every reading from the note-on to "
+                   "the next note's, attack and release included; the other columns only the "
+                   "steady part." % IN_BAND)
+        out.append("")
+        out += WHOLE_HEAD
+        for label, kinds in (("instruments", ("instrument",)),
+                             ("instruments and harmonic tones", ("instrument", "tone"))):
+            for t in TRACKERS:
+                for condition in ("clean", "room"):
+                    out.append(whole_row(label, t, condition, in_band(sets, condition, kinds)[t]))
+        out.append("")
+        out.append("Targets of the fundamental method on these notes (instruments and harmonic "
+                   "tones, in band):")
+        out.append("")
+        out.append("| condition | target | measured | reached |")
+        out.append("|---|---|---:|---|")
+        for condition in ("clean", "room"):
+            out += whole_targets(condition, in_band(sets, condition)["fundamental"],
+                                 fundamental_quiet_ok)
         out.append("")
         out.append("## Targets of the fundamental method")
         out.append("")
@@ -840,7 +1018,7 @@ def main():
             hi = max(n[0] for n in s["notes"])
             label = "%s (%s-%s)" % (s["set"], note_name(lo), note_name(hi))
             if s["kind"] == "instrument":
-                program = [i[1] for i in INSTRUMENTS if i[0] == s["set"]][0]
+                program = [i[1] for i in INSTRUMENTS if s["set"].startswith(i[0])][0]
                 label = "%s, GM %d (%s-%s)" % (s["set"], program + 1, note_name(lo), note_name(hi))
             out += table_rows(label, pooled([s]))
         out.append("")

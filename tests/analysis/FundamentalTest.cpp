@@ -144,3 +144,94 @@ TEST_F(Fundamental, TheSwitchTakesEffectFromTheNextBlockAndChangesNothingElse) {
     EXPECT_NEAR(analyser.GetReading().dFrequency, 196.0, 0.5);
     EXPECT_EQ(analyser.GetReading().bFrequencyChanged, 1);
 }
+
+namespace {
+
+// Pink noise (Paul Kellet's filter of white noise) of unit RMS.
+std::vector<double> PinkNoise(unsigned n, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::normal_distribution<double> white(0, 1);
+    std::vector<double> v(n);
+    double b0 = 0, b1 = 0, b2 = 0, energy = 0;
+    for (int i = -2000; i < int(n); ++i) {  // let the filter settle first
+        const double w = white(rng);
+        b0 = 0.99765 * b0 + w * 0.0990460;
+        b1 = 0.96300 * b1 + w * 0.2965164;
+        b2 = 0.57000 * b2 + w * 1.0526913;
+        if (i >= 0) energy += (v[i] = b0 + b1 + b2 + w * 0.1848) * v[i];
+    }
+    for (auto& x : v) x /= std::sqrt(energy / n);
+    return v;
+}
+
+std::vector<int16_t> ToBlock(const std::vector<double>& v) {
+    std::vector<int16_t> block(BLOCK_VALUES);
+    for (unsigned i = 0; i < BLOCK_FRAMES; ++i)
+        block[2 * i] = block[2 * i + 1] =
+            static_cast<int16_t>(std::lround(std::clamp(v[i], -32768.0, 32767.0)));
+    return block;
+}
+
+}  // namespace
+
+TEST_F(Fundamental, HighNotesInPinkNoiseAreReadNotDropped) {
+    // High piano-like notes (a stiff string's second and third partials, as
+    // loud as the first, 1.2% and 2.7% above the harmonic series) with pink
+    // noise 25 dB below them: the period spans a few samples and falls
+    // between two of them, and the waveform no longer repeats well after
+    // one period, but the spectrum's partials are clean.
+    int read = 0, blocks = 0;
+    for (double f0 : {16000 / 4.5, 16000 / 5.5, 16000 / 6.5, 16000 / 7.5}) {
+        for (int b = 0; b < 4; ++b) {
+            std::vector<double> v(BLOCK_FRAMES);
+            double energy = 0;
+            for (unsigned i = 0; i < BLOCK_FRAMES; ++i) {
+                const double t = double(b * BLOCK_FRAMES + i) / SAMPLE_RATE;
+                for (int n = 1; n <= 3; ++n)
+                    if (n * f0 < 7900)
+                        v[i] += 6000.0 * std::sin(2 * M_PI * n * f0 * (1 + 0.003 * n * n) * t);
+                energy += v[i] * v[i];
+            }
+            const auto noise = PinkNoise(BLOCK_FRAMES, 7 + b);
+            const double gain = std::sqrt(energy / BLOCK_FRAMES) * std::pow(10, -25 / 20.0);
+            for (unsigned i = 0; i < BLOCK_FRAMES; ++i) v[i] += gain * noise[i];
+            ASSERT_TRUE(analyser.AnalyseBlock(ToBlock(v).data()));
+            const PitchReading& r = analyser.GetReading();
+            ++blocks;
+            if (r.fFrequency != NO_FREQUENCY) {
+                EXPECT_NEAR(Cents(r.dFrequency, f0), 0.0, 50.0) << f0;
+                ++read;
+            }
+        }
+    }
+    EXPECT_GE(read, blocks - 1);
+}
+
+TEST_F(Fundamental, AnAttackReadTwoThirdsLowGivesNoWrongNote) {
+    // The attack of a high note (2400 Hz, its octave louder while it builds
+    // up) under a strike whose partials lie at 4/3 and 8/3 of it: together
+    // they repeat after one and a half periods, so the period's candidate is
+    // two thirds of the note (1600 Hz), where nothing sounds, and its octave
+    // is the strike. No reading, or the note itself.
+    const double f = 2400.0;
+    std::vector<double> v(BLOCK_FRAMES);
+    for (unsigned i = 400; i < BLOCK_FRAMES; ++i) {
+        const double t = double(i) / SAMPLE_RATE, s = double(i - 400);
+        const double strike = std::exp(-s / 600);
+        v[i] =
+            std::min(1.0, s / 200) *
+                (1500 * std::sin(2 * M_PI * f * t) + 4000 * std::sin(4 * M_PI * f * t)) +
+            9000 * strike *
+                (std::sin(2 * M_PI * f * 4 / 3 * t) + 0.6 * std::sin(2 * M_PI * f * 8 / 3 * t + 1));
+    }
+    std::vector<float> mono(BLOCK_FRAMES);
+    for (unsigned i = 0; i < BLOCK_FRAMES; ++i) mono[i] = 2 * float(std::lround(v[i]));
+    CFundamentalTracker tracker;
+    const double period = tracker.FindPeriod(mono.data(), BLOCK_FRAMES);
+    ASSERT_NEAR(SAMPLE_RATE / period, f * 2 / 3, 20.0);  // the case this is about
+    ASSERT_TRUE(analyser.AnalyseBlock(ToBlock(v).data()));
+    const PitchReading& r = analyser.GetReading();
+    if (r.fFrequency != NO_FREQUENCY) {
+        EXPECT_NEAR(Cents(r.dFrequency, f), 0.0, 50.0);
+    }
+}
