@@ -76,7 +76,7 @@ void CBufferedWindow::Render(QImage& image) {
     image.fill(QColor(255, 255, 255));
     m_textCells.clear();
     CDC dc(&image);
-    dc.SetTextCellRecorder(&m_textCells);
+    if (m_bRecordTextCells) dc.SetTextCellRecorder(&m_textCells);
     OnDraw(&dc);
     m_strDrawnSpoken = SpokenText();
     m_bDrawn = true;

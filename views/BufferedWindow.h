@@ -33,6 +33,9 @@ public:
     // Client coordinates of a point given in widget coordinates.
     QPoint ToClient(const QPoint& widgetPoint) const;
     // Where the latest Render drew text (client pixels): cells and ink.
+    // Measuring the ink costs a text layout per string, so it is kept only
+    // once asked for.
+    void RecordTextCells(bool bRecord) { m_bRecordTextCells = bRecord; }
     const std::vector<QRect>& GetTextCells() const { return m_textCells; }
 
     // What the view tells a screen reader: its reading in words, from the
@@ -60,6 +63,7 @@ private:
     QImage m_backBuffer;
     QImage m_scaledBuffer;
     std::vector<QRect> m_textCells;
+    bool m_bRecordTextCells = false;
     QString m_strDrawnSpoken;
     bool m_bDrawn = false;
     QString m_strAnnounced;

@@ -287,6 +287,10 @@ void CDC::RasterLine(int x0, int y0, int x1, int y1) {
         if (static_cast<unsigned>(px) >= static_cast<unsigned>(width) ||
             static_cast<unsigned>(py) >= static_cast<unsigned>(height))
             return;
+        if (n == 1) {
+            reinterpret_cast<std::uint32_t*>(bits + py * stride)[px] = rgb;
+            return;
+        }
         for (int row = py * n; row < (py + 1) * n; ++row) {
             auto* line = reinterpret_cast<std::uint32_t*>(bits + row * stride);
             std::fill(line + px * n, line + (px + 1) * n, rgb);

@@ -59,6 +59,7 @@ QImage Grab(CBufferedWindow& view) {
 TEST(HighDpi, IntegerRatioKeepsTheGeometryAndDrawsTextAtDeviceResolution) {
     Views v;
     for (CBufferedWindow* pView : v.All()) {
+        pView->RecordTextCells(true);
         const QImage device = Grab(*pView);
         ASSERT_EQ(device.devicePixelRatio(), 2.0) << "run me with QT_SCALE_FACTOR=2";
         ASSERT_EQ(device.size(), pView->size() * 2);
