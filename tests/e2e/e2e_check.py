@@ -23,12 +23,13 @@ def fail(message):
     sys.exit(1)
 
 
-def write_melody(path):
+def write_notes(path, notes):
+    """A mono WAVE file of (hz, seconds) notes, each with a short fade that
+    keeps the note changes clean."""
     frames = bytearray()
-    for _, _, hz in MELODY:
-        n = int(NOTE_SECONDS * RATE)
+    for hz, seconds in notes:
+        n = int(seconds * RATE)
         for i in range(n):
-            # A short fade keeps the note changes clean.
             env = min(1.0, i / 400.0, (n - i) / 400.0)
             frames += struct.pack("<h", int(12000 * env * math.sin(2 * math.pi * hz * i / RATE)))
     with wave.open(path, "wb") as w:
@@ -36,6 +37,10 @@ def write_melody(path):
         w.setsampwidth(2)
         w.setframerate(RATE)
         w.writeframes(bytes(frames))
+
+
+def write_melody(path):
+    write_notes(path, [(hz, NOTE_SECONDS) for _, _, hz in MELODY])
 
 
 def one(pattern):
@@ -191,16 +196,7 @@ def check_midi(path):
 
 
 def write_tone(path, hz=440.0, seconds=3.0):
-    n = int(seconds * RATE)
-    frames = bytearray()
-    for i in range(n):
-        env = min(1.0, i / 400.0, (n - i) / 400.0)
-        frames += struct.pack("<h", int(12000 * env * math.sin(2 * math.pi * hz * i / RATE)))
-    with wave.open(path, "wb") as w:
-        w.setnchannels(1)
-        w.setsampwidth(2)
-        w.setframerate(RATE)
-        w.writeframes(bytes(frames))
+    write_notes(path, [(hz, seconds)])
 
 
 def a5_reference(path):
