@@ -89,7 +89,9 @@ TEST(HighDpi, IntegerRatioKeepsTheGeometryAndDrawsTextAtDeviceResolution) {
         EXPECT_EQ(nMismatches, 0) << pView->accessibleName().toStdString();
         // The frequency display has no text; the others' text has detail
         // finer than a logical pixel.
-        if (!text.empty()) EXPECT_GT(nDetailed, 10) << pView->accessibleName().toStdString();
+        if (!text.empty()) {
+            EXPECT_GT(nDetailed, 10) << pView->accessibleName().toStdString();
+        }
     }
     v.spectrum.hide();
     // The panel's pictures come in their 2x versions, same logical size.
