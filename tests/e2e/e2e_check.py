@@ -200,18 +200,28 @@ def write_tone(path, hz=440.0, seconds=3.0):
 
 
 def a5_reference(path):
-    """The A5 the log's A5 readings were counted against: each measured
-    frequency lowered by its cents (the tone's own pitch does not matter),
-    the median over the readings, since the damped cents lag the frequency
-    where the tone starts and ends."""
-    refs = []
+    """The A5 the log's A5 reading was counted against: the measured
+    frequency lowered by its cents (the tone's own pitch does not matter).
+    Lines are written only when the reading changes, and the damped cents
+    move for a while where the tone starts and ends, so the reading taken is
+    the one that held longest: the settled one."""
+    def seconds(stamp):
+        h, m, s, cs = (int(v) for v in stamp.split(":"))
+        return h * 3600 + m * 60 + s + cs / 100.0
+    lines = []
     for line in open(path, "rb").read().decode("ascii").split("\r\n"):
         parts = [p.strip() for p in line.split("|")]
+        if len(parts) >= 2 and parts[0].count(":") == 3:
+            lines.append(parts)
+    best = None
+    for parts, following in zip(lines, lines[1:]):
         if len(parts) == 5 and parts[1].endswith("Hz") and parts[2] == "A5":
-            refs.append(float(parts[1][:-2]) / 2 ** (int(parts[3]) / 1200.0))
-    if not refs:
+            held = seconds(following[0]) - seconds(parts[0])
+            if best is None or held > best[0]:
+                best = (held, float(parts[1][:-2]) / 2 ** (int(parts[3]) / 1200.0))
+    if best is None:
         fail("no A5 reading in %s" % path)
-    return sorted(refs)[len(refs) // 2]
+    return best[1]
 
 
 def check_settings(work):
