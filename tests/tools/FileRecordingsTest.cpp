@@ -69,10 +69,6 @@ double FirstOnMs(const SmfFile& smf, int nKey) {
     return -1;
 }
 
-bool OneLine(const std::string& err) {
-    return !err.empty() && err.find('\n') == err.size() - 1;
-}
-
 TEST(FileRecordings, LogWaveAndMidiOfAToneFileWithTimesFromTheFile) {
     ScratchDir dir;
     ASSERT_TRUE(dir.Ok());

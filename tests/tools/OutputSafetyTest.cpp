@@ -18,10 +18,6 @@ using namespace tooltest;
 
 namespace {
 
-bool OneLine(const std::string& err) {
-    return !err.empty() && err.find('\n') == err.size() - 1;
-}
-
 // Only the named files, no temporary left behind.
 std::vector<std::string> Names(const std::string& folder) {
     std::vector<std::string> names;

@@ -95,6 +95,11 @@ inline std::string ReadWhole(const std::string& path) {
     return s.str();
 }
 
+// True for exactly one line of text: what a refused run prints on stderr.
+inline bool OneLine(const std::string& err) {
+    return !err.empty() && err.find('\n') == err.size() - 1;
+}
+
 struct RunResult {
     int status = -1;  // exit status, or -1 when it did not exit normally
     std::string out;
