@@ -180,8 +180,8 @@ void CTunerDlg::BuildMenu() {
     AppendMenuItem(pSnapshot, ID_SNAPSHOT_CLIPBOARD, QStringLiteral("to Clipboard"));
     AppendMenuItem(pSnapshot, ID_SNAPSHOT_FILE, QStringLiteral("to File"))->setEnabled(false);
     // Beyond the designed menu: the player's choice of pitch method, the
-    // dominant frequency by default.
-    QMenu* pMethod = pSettings->addMenu(QStringLiteral("Pitch &Method"));
+    // dominant frequency by default. Its access key is P: M opens Midi.
+    QMenu* pMethod = pSettings->addMenu(QStringLiteral("&Pitch Method"));
     auto* pMethodGroup = new QActionGroup(pMethod);
     pMethodGroup->addAction(
         AppendMenuItem(pMethod, ID_PITCH_DOMINANT, QStringLiteral("&Dominant Frequency")));

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include <map>
 
 #include "analysis/NoteTable.h"
 #include "app/AppIds.h"
@@ -150,8 +151,8 @@ TEST(TunerDlg, MenuHasEveryItemWithItsTextIdAndState) {
         {"&Settings > &Spectrum", 32779, false, true},
         {"&Settings > Snapshot > to Clipboard", 32790, false, true},
         {"&Settings > Snapshot > to File", 32791, false, false},
-        {"&Settings > Pitch &Method > &Dominant Frequency", 33000, true, true},
-        {"&Settings > Pitch &Method > Fundamental (&Harmonic Instruments)", 33001, false, true},
+        {"&Settings > &Pitch Method > &Dominant Frequency", 33000, true, true},
+        {"&Settings > &Pitch Method > Fundamental (&Harmonic Instruments)", 33001, false, true},
         {"&Settings > -", 0, false, true},
         {"&Settings > Recording F&older...", 33002, false, true},
         {"&Settings > &Remember Settings", 33003, false, true},
@@ -177,6 +178,27 @@ TEST(TunerDlg, MenuHasEveryItemWithItsTextIdAndState) {
         EXPECT_EQ(actual[i].bChecked, expected[i].bChecked) << actual[i].path.toStdString();
         EXPECT_EQ(actual[i].bEnabled, expected[i].bEnabled) << actual[i].path.toStdString();
     }
+}
+
+// A key pressed in an open menu goes straight to its item only when no
+// other item of that menu shares the letter.
+void ExpectAccessKeysUnique(QMenu* pMenu) {
+    std::map<QChar, QString> owners;
+    for (QAction* pAction : pMenu->actions()) {
+        if (pAction->menu()) ExpectAccessKeysUnique(pAction->menu());
+        const QString text = pAction->text();
+        const qsizetype i = text.indexOf(QLatin1Char('&'));
+        if (i < 0 || i + 1 >= text.size()) continue;
+        const QChar key = text[i + 1].toLower();
+        const auto [it, bNew] = owners.emplace(key, text);
+        EXPECT_TRUE(bNew) << text.toStdString() << " and " << it->second.toStdString();
+    }
+}
+
+TEST(TunerDlg, MenuAccessKeysAreUniqueWithinEachMenu) {
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    for (QAction* pTop : w.dlg->GetMenuBar()->actions()) ExpectAccessKeysUnique(pTop->menu());
 }
 
 // Ends the next modal dialog that opens, with OK or Cancel.
