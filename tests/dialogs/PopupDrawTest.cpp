@@ -2,6 +2,10 @@
 // The drop-down lists and the prompt over every dialog, drawn on a real X
 // display and read back from the screen: each shows its items, not a
 // rectangle of one colour. Run under xvfb-run (ctest: dialogs_popups_x11).
+// The screen is read from the root window, as the server holds it; xwd and
+// import (without -screen) rebuild the picture window by window and show
+// these popups, and often the dialogs, as black rectangles that are not on
+// the screen.
 #include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QMessageBox>
