@@ -52,6 +52,7 @@ double ParabolaMinimum(double a, double b, double c) {
 double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     m_dLastDip = 1.0;
     m_dLongerPeriod = 0;
+    m_bWeakDip = false;
     m_bHaveDifference = false;
     if (n < static_cast<unsigned>(2 * MAX_LAG) + 32) return 0;
     const unsigned W = n - MAX_LAG - 32;  // the lag groups may look a little past MAX_LAG
@@ -83,6 +84,22 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
             break;
         }
     }
+    // A first dip at the shortest lag is a period above the range (the
+    // strong second partial of a note near the top of it, say): the note
+    // itself, if any, repeats at one of the next dips.
+    if (best == MIN_LAG) {
+        best = -1;
+        for (int t = MIN_LAG + 2; t < MAX_LAG; ++t) {
+            const double a = m_adNormalised[t - 1], b = m_adNormalised[t],
+                         c = m_adNormalised[t + 1];
+            if (b > a || b > c) continue;
+            if (ParabolaMinimum(a, b, c) < THRESHOLD) {
+                best = t;
+                break;
+            }
+        }
+        if (best < 0) return 0;
+    }
     // A long period's dip is wide, and noise or a decaying tone ripples it:
     // its first local minimum can lie well before the bottom (a semitone
     // sharp on a low note). The bottom is the lowest lag of the whole stretch
@@ -96,6 +113,7 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     m_dLastDip = m_adNormalised[deepest];
     if (best < 0) {
         if (m_adNormalised[deepest] >= WEAK_THRESHOLD) return 0;
+        m_bWeakDip = true;
         best = deepest;
     }
     if (best <= MIN_LAG || best >= MAX_LAG)
@@ -147,10 +165,10 @@ bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, d
 }
 
 float CFundamentalTracker::PartialLevel(double f, const float* M, unsigned nBins, double w,
-                                        float loudest, bool clean) {
+                                        float loudest, bool clean, double tolerance) {
     if (!(f > 0) || !(w > 0) || nBins < 4) return 0;
     const double centre = f / w;
-    const double radius = std::max(2.0, 0.03 * centre);
+    const double radius = std::max(2.0, tolerance * centre);
     const int lo = std::max(1, int(std::floor(centre - radius)));
     const int hi = std::min(int(nBins) - 2, int(std::ceil(centre + radius)));
     if (lo >= hi) return 0;
@@ -199,6 +217,11 @@ double CFundamentalTracker::SpectralHighNote(const float* M, unsigned nBins, dou
     }
     // The waveform still repeats after its period, however faintly.
     if (!(f > 0) || !(DipNear(SAMPLE_RATE / f) < SPECTRAL_DIP)) return 0;
+    // Nothing sounds an octave or a twelfth below: as a note dies away in a
+    // room, its fundamental sinks below the loud partials first, and the
+    // lowest loud one is then its second or third.
+    if (HasPartial(f / 2, M, nBins, w, loudest) || HasPartial(f / 3, M, nBins, w, loudest))
+        return 0;
     return RefineOnHarmonics(f, M, nBins, w);
 }
 
@@ -244,47 +267,94 @@ double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigne
     return std::fabs(refined / f0 - 1) < 0.03 ? refined : f0;
 }
 
+bool CFundamentalTracker::IsRising(const float* x, unsigned n) {
+    const unsigned q = n / 4;
+    double first = 0, last = 0;
+    for (unsigned j = 0; j < q; ++j) first += double(x[j]) * x[j];
+    for (unsigned j = n - q; j < n; ++j) last += double(x[j]) * x[j];
+    return last > ATTACK_RISE * first;
+}
+
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
                                      double w) {
     double period = FindPeriod(x, n);
     const float loudest = Loudest(M, nBins);
     if (!(period > 0)) return SpectralHighNote(M, nBins, w, loudest);
     const auto partial = [&](double f) { return HasPartial(f, M, nBins, w, loudest); };
-    // The octave below counts only when its partial is really there.
-    if (m_dLongerPeriod > 0 && partial(SAMPLE_RATE / m_dLongerPeriod)) period = m_dLongerPeriod;
+    const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true); };
+    // The octave below counts only when the spectrum shows it: its own
+    // partial, or a clean one at 3/2 of the candidate (the lower note's
+    // third), which no note at the candidate has. In a room the high-pass of
+    // the microphone and the walls often take the first away.
+    if (m_dLongerPeriod > 0) {
+        const double lower = SAMPLE_RATE / m_dLongerPeriod;
+        if (partial(lower) || clean(3 * lower)) period = m_dLongerPeriod;
+    }
+    double f0 = SAMPLE_RATE / period;
+    // A block that the note's attack fills only in part: its period mixes
+    // what came before with the first cycles of the note. Only a candidate
+    // that the spectrum backs is published there: a clean partial of its
+    // own and none an octave below, which would leave its octave in doubt.
+    // No reading for that block is better than a wrong note.
+    if (IsRising(x, n) && (!clean(f0) || clean(f0 / 2))) return 0;
+    // Without a dip below the threshold the period is a guess among noise or
+    // reverberation; it stands only when the spectrum confirms it: the
+    // candidate's first and second partials, or below CHECK_ABOVE (where the
+    // first is often missing) one of them. Otherwise the spectrum may still
+    // name a high note.
+    if (m_bWeakDip &&
+        !(f0 >= CHECK_ABOVE ? clean(f0) && clean(2 * f0) : clean(f0) || clean(2 * f0)))
+        return SpectralHighNote(M, nBins, w, loudest);
+    // Nothing at the candidate but a partial at 3/2 of it: the waveform
+    // repeated after one and a half periods of the played note, as at the
+    // strike of a high note; neither the candidate nor its octave is the note.
+    if (f0 >= CHECK_ABOVE && !clean(f0) && clean(1.5 * f0))
+        return SpectralHighNote(M, nBins, w, loudest);
     // A waveform can repeat only after a multiple of the played note's
     // period: an organ mixture sounds a rank a fifth above the key, and key
     // and fifth meet again only an octave below the key, where nothing sounds.
     // Measured on that longer period, the key's partials are the even
     // harmonics and the fifth's are the third, ninth ...: the first, fifth
     // and seventh are all missing. A weak fundamental (low piano or bassoon
-    // notes) still has its fifth and seventh harmonics.
-    double f0 = SAMPLE_RATE / period;
-    const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true); };
-    // Nothing at the candidate but a partial at 3/2 of it: the waveform
-    // repeated after one and a half periods of the played note, as at the
-    // strike of a high note; neither the candidate nor its octave is the note.
-    if (f0 >= CHECK_ABOVE && !clean(f0) && clean(1.5 * f0))
-        return SpectralHighNote(M, nBins, w, loudest);
-    if (!partial(f0) && !partial(5 * f0) && !partial(7 * f0) && partial(2 * f0)) f0 *= 2;
+    // notes) still has its fifth and seventh harmonics. Those two are looked
+    // for close to their place: a mixture's detuned upper ranks put partials
+    // a few percent beside them.
+    const auto near = [&](double f) {
+        return PartialLevel(f, M, nBins, w, loudest, false, MIXTURE_TOLERANCE) > 0;
+    };
+    if (!partial(f0) && !near(5 * f0) && !near(7 * f0) && partial(2 * f0)) f0 *= 2;
     if (f0 >= CHECK_ABOVE) {
-        // The period a third or half as long as the played note's: at the
-        // attack, at the release, or when a room's reflections take the
-        // fundamental down, a loud harmonic can repeat almost on its own (a
-        // clarinet's third, a bassoon's second). The spectrum still
-        // shows the note's own partials below and beside the candidate: its
-        // first and one next to the candidate (3/2 of the candidate for the
-        // half period), or a strong first where the waveform repeats too.
-        for (int k = 3; k >= 2; --k) {
+        // The period a fraction as long as the played note's: at the attack,
+        // at the release, or when a room's reflections and its high-pass take
+        // the fundamental down, a loud harmonic can repeat almost on its own
+        // (a clarinet's third, a bassoon's second or fifth). The spectrum
+        // still shows the note's own partials on either side of the
+        // candidate, which no note at the candidate has, and the waveform
+        // repeats after the note's period.
+        bool lowered = false;
+        for (int k = MAX_SUBHARMONIC; k >= 2 && !lowered; --k) {
+            const double lower = f0 / k;
+            if (lower >= MIN_FREQUENCY && clean((k - 1) * lower) && clean((k + 1) * lower) &&
+                DipNear(k * SAMPLE_RATE / f0) < WEAK_THRESHOLD) {
+                f0 = lower;
+                lowered = true;
+            }
+        }
+        // Or its first is there with one partial next to the candidate, or
+        // a strong first where the waveform repeats far better than after
+        // the candidate's own period (a resonance of the body at a third of
+        // a high note is no note).
+        for (int k = 3; k >= 2 && !lowered; --k) {
             const double lower = f0 / k;
             if (!(lower >= MIN_FREQUENCY)) continue;
             const float level = PartialLevel(lower, M, nBins, w, loudest, true);
             if (!(level > 0)) continue;
-            if ((level >= SUBHARMONIC_LEVEL * loudest &&
-                 DipNear(k * SAMPLE_RATE / f0) < WEAK_THRESHOLD) ||
+            const double dip = DipNear(k * SAMPLE_RATE / f0);
+            if ((level >= SUBHARMONIC_LEVEL * loudest && dip < WEAK_THRESHOLD &&
+                 dip < 0.5 * DipNear(SAMPLE_RATE / f0)) ||
                 (k > 2 && clean((k - 1) * lower)) || clean((k + 1) * lower)) {
                 f0 = lower;
-                break;
+                lowered = true;
             }
         }
         // A candidate the spectrum contradicts is no note: nothing sounds at

@@ -66,6 +66,15 @@ public:
     static constexpr double SPECTRAL_ABOVE = 1500.0;
     static constexpr double SPECTRAL_FLOOR_RATIO = 16.0;
     static constexpr double SPECTRAL_DIP = 0.7;
+    // A block is an attack when the energy of its last quarter exceeds its
+    // first quarter's this many times (3 dB).
+    static constexpr double ATTACK_RISE = 2.0;
+    // A candidate may be this many times the played note's frequency, the
+    // note's own partials showing on either side of it.
+    static constexpr int MAX_SUBHARMONIC = 5;
+    // How close to the fifth and seventh harmonic a partial must lie for the
+    // organ-mixture test (a share of the frequency).
+    static constexpr double MIXTURE_TOLERANCE = 0.02;
 
     // Period of x[0 ... n-1] in samples (fractional), or 0 when the block is
     // silent or has no periodic signal. When the signal also repeats far
@@ -80,11 +89,15 @@ public:
     // with `clean`, FLOOR_RATIO above the floor around it.
     static bool HasPartial(double f, const float* M, unsigned nBins, double w, float loudest,
                            bool clean = false);
-    // The magnitude of that peak, or 0 when there is none.
+    // The magnitude of that peak (looked for within `tolerance` of f), or 0
+    // when there is none.
     static float PartialLevel(double f, const float* M, unsigned nBins, double w, float loudest,
-                              bool clean);
+                              bool clean, double tolerance = 0.03);
     // The floor of M around bin k: the lower quartile of the bins within 64.
     static float FloorAround(int k, const float* M, unsigned nBins);
+    // Whether x[0 ... n-1] grows louder from its first quarter to its last
+    // by ATTACK_RISE or more: a note starting within the block.
+    static bool IsRising(const float* x, unsigned n);
     // The strongest bin of M[1 ... nBins-1].
     static float Loudest(const float* M, unsigned nBins);
 
@@ -112,4 +125,6 @@ private:
     std::array<double, MAX_LAG + 2> m_adNormalised{};
     double m_dLastDip = 1.0;
     double m_dLongerPeriod = 0;
+    // The last period came from a dip above THRESHOLD (below WEAK_THRESHOLD).
+    bool m_bWeakDip = false;
 };

@@ -326,7 +326,7 @@ HARMONIC_SPECTRA = [
     ("strong third", [0.2, 0.5, 1.0, 0.4, 0.25, 0.12, 0.06]),  # low brass
     ("odd partials", [1.0, 0.03, 0.6, 0.03, 0.35, 0.03, 0.2, 0.02, 0.1]),  # clarinet
 ]
-HARMONIC_LOW, HARMONIC_HIGH = 28, 96
+HARMONIC_LOW, HARMONIC_HIGH = 28, 107  # 41.2 Hz ... 3951 Hz, the top of the range
 
 
 def make_harmonic_tones(tmp):
@@ -747,7 +747,8 @@ def describe():
         "- **Harmonic tones.** Every semitone from MIDI %d to %d, made of several partials at "
         "exactly the harmonic frequencies, each a deterministic -10 to +10 cents off the "
         "tempered note; four spectra in turn: %s (amplitudes of partials 1, 2, 3, ...: %s). "
-        "Judged against the frequency they were made with." % (
+        "Partials above 7.8 kHz are left out, so the tones above 2 kHz have two partials or "
+        "one. Judged against the frequency they were made with." % (
             HARMONIC_LOW, HARMONIC_HIGH, ", ".join(n for n, _ in HARMONIC_SPECTRA),
             "; ".join("/".join("%g" % a for a in p) for _, p in HARMONIC_SPECTRA)),
         "- **Cent errors** per reading that names the played note, against three references; "

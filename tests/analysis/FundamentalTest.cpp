@@ -174,6 +174,15 @@ std::vector<int16_t> ToBlock(const std::vector<double>& v) {
 
 }  // namespace
 
+TEST_F(Fundamental, ANoteNearTheTopWithItsSecondPartialAboveTheRangeIsRead) {
+    // 2650 Hz under a second partial 22 dB louder, at 5300 Hz: the first dip
+    // of the waveform lies at the shortest lag, a period above the range.
+    const double f = 2650.0;
+    const PitchReading r = Feed(f, {600, 7500});
+    ASSERT_NE(r.fFrequency, NO_FREQUENCY);
+    EXPECT_NEAR(Cents(r.dFrequency, f), 0.0, 5.0);
+}
+
 TEST_F(Fundamental, HighNotesInPinkNoiseAreReadNotDropped) {
     // High piano-like notes (a stiff string's second and third partials, as
     // loud as the first, 1.2% and 2.7% above the harmonic series) with pink
