@@ -75,29 +75,20 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     // that repeats the waveform, so never a multiple of the period. The bottom
     // is taken between the lags: a period of a few samples falls between two
     // of them, and neither alone dips deep enough.
-    int best = -1;
-    for (int t = MIN_LAG; t < MAX_LAG; ++t) {
-        const double a = m_adNormalised[t - 1], b = m_adNormalised[t], c = m_adNormalised[t + 1];
-        if (b > a || b > c) continue;
-        if (ParabolaMinimum(a, b, c) < THRESHOLD) {
-            best = t;
-            break;
+    const auto firstDip = [this](int from) {
+        for (int t = from; t < MAX_LAG; ++t) {
+            const double a = m_adNormalised[t - 1], b = m_adNormalised[t],
+                         c = m_adNormalised[t + 1];
+            if (b <= a && b <= c && ParabolaMinimum(a, b, c) < THRESHOLD) return t;
         }
-    }
+        return -1;
+    };
+    int best = firstDip(MIN_LAG);
     // A first dip at the shortest lag is a period above the range (the
     // strong second partial of a note near the top of it, say): the note
     // itself, if any, repeats at one of the next dips.
     if (best == MIN_LAG) {
-        best = -1;
-        for (int t = MIN_LAG + 2; t < MAX_LAG; ++t) {
-            const double a = m_adNormalised[t - 1], b = m_adNormalised[t],
-                         c = m_adNormalised[t + 1];
-            if (b > a || b > c) continue;
-            if (ParabolaMinimum(a, b, c) < THRESHOLD) {
-                best = t;
-                break;
-            }
-        }
+        best = firstDip(MIN_LAG + 2);
         if (best < 0) return 0;
     }
     // A long period's dip is wide, and noise or a decaying tone ripples it:
