@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AppSettings.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,8 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -26,14 +30,19 @@ namespace {
 // and leaves its default.
 class CReader {
 public:
-    CReader(QSettings& file, QStringList& bad) : m_file(file), m_bad(bad) {}
+    // Keys are matched whatever their case: a file edited by hand may say
+    // [Analysis] and A5.
+    CReader(QSettings& file, QStringList& bad) : m_bad(bad) {
+        for (const QString& strKey : file.allKeys())
+            m_values.insert(strKey.toLower(), file.value(strKey));
+    }
 
-    bool Has(const char* pszKey) const { return m_file.contains(QLatin1String(pszKey)); }
+    bool Has(const char* pszKey) const { return m_values.contains(QLatin1String(pszKey)); }
 
     // A plain text; a list or group under the key is no text.
     bool Text(const char* pszKey, QString& strValue) {
         if (!Has(pszKey)) return false;
-        const QVariant v = m_file.value(QLatin1String(pszKey));
+        const QVariant v = m_values.value(QLatin1String(pszKey));
         if (v.typeId() != QMetaType::QString) return Bad(pszKey);
         strValue = v.toString();
         return true;
@@ -103,12 +112,55 @@ public:
     }
 
 private:
-    QSettings& m_file;
+    QHash<QString, QVariant> m_values;
     QStringList& m_bad;
 };
 
 QString ColorText(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr)).name();
+}
+
+// The file a settings path stands for: a link is followed to the file it
+// names, which need not exist yet, so that saving writes through the link.
+bool FollowLinks(const QString& strPath, QString& strTarget, std::string& strReason) {
+    strTarget = QFileInfo(strPath).absoluteFilePath();
+    for (int i = 0; i < 40; ++i) {
+        const QFileInfo info(strTarget);
+        if (!info.isSymLink()) return true;
+        strTarget = info.symLinkTarget();
+    }
+    strReason = std::strerror(ELOOP);
+    return false;
+}
+
+// Only text that QSettings itself would write: sections, key = value lines
+// and comments, in UTF-8. Anything else was not written as settings, and is
+// left alone rather than read as a run of bad values.
+bool LooksLikeSettings(const QByteArray& bytes, std::string& strReason) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    if (decoder.hasError()) {
+        strReason = "not a settings file: it is not UTF-8 text";
+        return false;
+    }
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        bool bControl = false;
+        for (QChar c : line) bControl = bControl || (c.unicode() < 0x20 && c != QLatin1Char('\t'));
+        const bool bKnown =
+            line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('#')) ||
+            (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) ||
+            line.indexOf(QLatin1Char('=')) > 0;
+        if (bControl || !bKnown) {
+            strReason = "not a settings file: line " + std::to_string(i + 1) +
+                        " is neither a "
+                        "[section] nor a key = value";
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -139,9 +191,53 @@ QString SettingsFilePath() {
            QStringLiteral("/kalvo/kalvo.conf");
 }
 
-bool ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringList& bad) {
-    if (!QFileInfo(strPath).isFile()) return false;
+ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringList& bad,
+                               std::string& strReason) {
+    const QByteArray path = strPath.toLocal8Bit();
+    struct stat st;
+    if (stat(path.constData(), &st) != 0) {
+        if (errno == ENOENT) return ESettingsFile::None;
+        strReason = std::strerror(errno);
+        return ESettingsFile::Refused;
+    }
+    // A folder in its place holds no settings; saving says why it fails.
+    if (S_ISDIR(st.st_mode)) return ESettingsFile::None;
+    if (!S_ISREG(st.st_mode)) {
+        strReason = "not a regular file";
+        return ESettingsFile::Refused;
+    }
+    if (st.st_size > MAX_SETTINGS_FILE_BYTES) {
+        strReason = "larger than 1 MB, which no settings file of Kalvo is";
+        return ESettingsFile::Refused;
+    }
+    // Read here first, so that what cannot be read is told, not taken for
+    // an empty file.
+    const int fd = open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        strReason = std::strerror(errno);
+        return ESettingsFile::Refused;
+    }
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) strReason = std::strerror(errno);
+        if (n <= 0) break;
+        bytes.append(buffer, n);
+        if (bytes.size() > MAX_SETTINGS_FILE_BYTES) {
+            strReason = "larger than 1 MB, which no settings file of Kalvo is";
+            break;
+        }
+    }
+    close(fd);
+    if (!strReason.empty() || !LooksLikeSettings(bytes, strReason)) return ESettingsFile::Refused;
+
     QSettings file(strPath, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError) {
+        strReason = "not a settings file that can be read";
+        return ESettingsFile::Refused;
+    }
     CReader r(file, bad);
 
     for (const TuningOption& option : TuningOptions()) {
@@ -214,15 +310,38 @@ bool ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringList& bad)
             s.nX = x, s.nY = y, s.nWidth = w, s.nHeight = h;
         }
     }
-    return true;
+    return ESettingsFile::Read;
 }
 
-bool WriteSettingsFile(const QString& strPath, const CAppSettings& s) {
-    if (!QDir().mkpath(QFileInfo(strPath).absolutePath())) return false;
-    // Written beside the old file and renamed over it: a damaged old file
-    // is not read back, and a failed write leaves the old one whole.
-    const QString strNew = strPath + QStringLiteral(".new");
-    QFile::remove(strNew);
+bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::string& strReason) {
+    QString strTarget;
+    if (!FollowLinks(strPath, strTarget, strReason)) return false;
+    const QString strFolder = QFileInfo(strTarget).absolutePath();
+    if (!QDir().mkpath(strFolder)) {
+        strReason = "cannot make the folder " + strFolder.toStdString();
+        return false;
+    }
+    // Two windows closing at once take turns; a lock that is not let go
+    // within a second (another program's, or a leftover that cannot be
+    // removed) keeps the old file rather than hold up the window.
+    QLockFile lock(strTarget + QStringLiteral(".lock"));
+    if (!lock.tryLock(SETTINGS_LOCK_WAIT_MS)) {
+        strReason = "the lock " + (strTarget + QStringLiteral(".lock")).toStdString() +
+                    " could not be taken within a second (another program holds it, or it "
+                    "was left behind and cannot be removed)";
+        return false;
+    }
+    // Written into a new file of its own beside the old one and renamed
+    // over it: a failed write leaves the old one whole, and no name of
+    // ours is ever shared with a leftover.
+    QByteArray strNewName = (strTarget + QStringLiteral(".XXXXXX")).toLocal8Bit();
+    const int fd = mkostemp(strNewName.data(), O_CLOEXEC);
+    if (fd < 0) {
+        strReason = std::strerror(errno);
+        return false;
+    }
+    close(fd);
+    const QString strNew = QString::fromLocal8Bit(strNewName);
     QSettings file(strNew, QSettings::IniFormat);
     for (const TuningOption& option : TuningOptions())
         file.setValue(QStringLiteral("analysis/") + QLatin1String(option.name),
@@ -264,8 +383,14 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s) {
     }
     file.sync();
     if (file.status() != QSettings::NoError) {
-        QFile::remove(strNew);
+        unlink(strNewName.constData());
+        strReason = "the settings could not be written";
         return false;
     }
-    return std::rename(strNew.toLocal8Bit().constData(), strPath.toLocal8Bit().constData()) == 0;
+    if (std::rename(strNewName.constData(), strTarget.toLocal8Bit().constData()) != 0) {
+        strReason = std::strerror(errno);
+        unlink(strNewName.constData());
+        return false;
+    }
+    return true;
 }

@@ -52,10 +52,26 @@ bool CanWriteFolder(const std::string& strFolder, std::string& strReason);
 // $XDG_CONFIG_HOME/kalvo/kalvo.conf (~/.config/kalvo/kalvo.conf).
 QString SettingsFilePath();
 
+// A settings file larger than this is no file of ours.
+constexpr int MAX_SETTINGS_FILE_BYTES = 1 << 20;
+// How long a save waits for another one to finish.
+constexpr int SETTINGS_LOCK_WAIT_MS = 1000;
+
+enum class ESettingsFile {
+    None,     // there is no file
+    Read,     // read over the defaults
+    Refused,  // there is one, but it cannot be read or is no settings file
+};
+
 // Reads the file over the values in s. Every value that is missing keeps
 // its default; every value that is out of range, of the wrong kind or not a
 // folder that can be written is named in bad and keeps its default too.
-// False when there is no file.
-bool ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringList& bad);
-// False when the file could not be written.
-bool WriteSettingsFile(const QString& strPath, const CAppSettings& s);
+// Keys are matched whatever their case. A file that exists but cannot be
+// read, is larger than MAX_SETTINGS_FILE_BYTES or is not a settings file is
+// Refused with the reason, and s is left as it was.
+ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringList& bad,
+                               std::string& strReason);
+// Replaces the file whole (through a link, the file it names); false with
+// the reason when it could not be written, and then the old file stands as
+// it was and nothing else is left behind.
+bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::string& strReason);

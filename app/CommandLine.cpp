@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCommandLineParser>
@@ -8,9 +9,11 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "analysis/TuningOptions.h"
 #include "app/AppSettings.h"
+#include "platform/sound/AudioFileReader.h"
 #include "platform/sound/PulseCapture.h"
 
 namespace {
@@ -42,15 +45,20 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
                             QString::fromLatin1(option.metavar));
     for (const QCommandLineOption& option : tuning) parser.addOption(option);
 
+    // Arguments are byte strings: a file name need not be valid in any
+    // encoding. Each byte stands as one Latin-1 character while parsing and
+    // goes back as the same byte, so every name reaches the file system as
+    // it was given.
     QStringList list{QStringLiteral("kalvo")};
-    for (const std::string& a : args) list << QString::fromLocal8Bit(a.c_str());
+    for (const std::string& a : args) list << QString::fromLatin1(a.data(), qsizetype(a.size()));
+    const auto bytes = [](const QString& str) { return str.toLatin1().toStdString(); };
     if (!parser.parse(list)) {
         QString strError = parser.errorText();
         if (strError.endsWith('.')) strError.chop(1);
-        return error(strError.toStdString());
+        return error(bytes(strError));
     }
     if (!parser.positionalArguments().isEmpty())
-        return error("unknown argument: " + parser.positionalArguments().first().toStdString());
+        return error("unknown argument: " + bytes(parser.positionalArguments().first()));
     if (parser.isSet(help)) {
         cl.action = CommandLineAction::Help;
         return cl;
@@ -62,9 +70,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CAppOptions& o = cl.options;
     o.bDemo = parser.isSet(demo);
     o.bDefaults = parser.isSet(defaults);
-    o.strInput = parser.value(input).toLocal8Bit().toStdString();
-    o.strSource = parser.value(source).toLocal8Bit().toStdString();
-    o.strRecordDir = parser.value(recordDir).toLocal8Bit().toStdString();
+    o.strInput = bytes(parser.value(input));
+    o.strSource = bytes(parser.value(source));
+    o.strRecordDir = bytes(parser.value(recordDir));
     if (parser.isSet(input) && o.strInput.empty()) return error("--input needs a value");
     if (parser.isSet(source) && o.strSource.empty()) return error("--source needs a value");
     if (parser.isSet(recordDir) && o.strRecordDir.empty())
@@ -73,7 +81,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     for (size_t i = 0; i < tuning.size(); ++i) {
         if (!parser.isSet(tuning[i])) continue;
         const TuningOption& option = TuningOptions()[i];
-        const std::string strValue = parser.value(tuning[i]).toStdString();
+        const std::string strValue = bytes(parser.value(tuning[i]));
         std::string strError;
         if (!option.parse(strValue, values, strError)) return error(strError);
         o.tuning.emplace_back(option.name, strValue);
@@ -129,20 +137,30 @@ bool ListPulseSources(std::vector<std::string>& names) {
 }
 
 std::string CheckCommandLineTargets(CAppOptions& options, SourceLister fnListSources) {
-    if (!options.strInput.empty() && access(options.strInput.c_str(), R_OK) != 0)
-        return "--input: cannot read " + Quoted(options.strInput) + ": " + std::strerror(errno);
-    if (!options.strInput.empty() &&
-        QFileInfo(QString::fromLocal8Bit(options.strInput.c_str())).isDir())
-        return "--input: " + Quoted(options.strInput) + " is a folder, not an audio file";
+    if (!options.strInput.empty()) {
+        struct stat st;
+        if (access(options.strInput.c_str(), R_OK) != 0 || stat(options.strInput.c_str(), &st) != 0)
+            return "--input: cannot read " + Quoted(options.strInput) + ": " + std::strerror(errno);
+        if (S_ISDIR(st.st_mode))
+            return "--input: " + Quoted(options.strInput) + " is a folder, not an audio file";
+        // A file is opened as the capture will open it, so that one that
+        // cannot be played is told here and not by boxes over a window. A
+        // pipe is left to the capture: reading it here would use it up.
+        std::string strError;
+        CAudioFileReader16k reader;
+        if (S_ISREG(st.st_mode) && !reader.Open(options.strInput, strError))
+            return "--input: " + strError;
+    }
     if (!options.strRecordDir.empty()) {
         std::string strReason;
         if (!CanWriteFolder(options.strRecordDir, strReason))
             return "--record-dir: cannot write to " + Quoted(options.strRecordDir) + ": " +
                    strReason;
-        options.strRecordDir = QFileInfo(QString::fromLocal8Bit(options.strRecordDir.c_str()))
-                                   .absoluteFilePath()
-                                   .toLocal8Bit()
-                                   .toStdString();
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(options.strRecordDir, ec);
+        if (!ec) options.strRecordDir = absolute.lexically_normal().string();
+        while (options.strRecordDir.size() > 1 && options.strRecordDir.back() == '/')
+            options.strRecordDir.pop_back();
     }
     std::vector<std::string> names;
     if (!options.strSource.empty() && fnListSources && fnListSources(names)) {

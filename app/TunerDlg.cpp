@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -667,12 +668,21 @@ void CTunerDlg::OnCommand(unsigned nId) {
 void CTunerDlg::LoadStartSettings() {
     const CAppOptions options = m_pApp ? m_pApp->GetOptions() : CAppOptions{};
     const QString strPath = SettingsFilePath();
-    m_bRemember = QFileInfo(strPath).isFile();
-    m_bSaveAtExit = m_bRemember && !options.bDefaults;
     CAppSettings s;
     QStringList bad;
-    if (m_bRemember && !options.bDefaults) {
-        ReadSettingsFile(strPath, s, bad);
+    std::string strReason;
+    const ESettingsFile read =
+        options.bDefaults ? ESettingsFile::None : ReadSettingsFile(strPath, s, bad, strReason);
+    m_bRemember = read != ESettingsFile::None || QFileInfo(strPath).isFile();
+    // A file that could not be read is the user's, not ours to replace.
+    m_bSaveAtExit = read == ESettingsFile::Read;
+    if (read == ESettingsFile::Refused)
+        ShowMessageText(QStringLiteral("Cannot read the remembered settings in %1 (%2). This run "
+                                       "starts with the default settings and leaves the file as "
+                                       "it is.")
+                            .arg(strPath, QString::fromLocal8Bit(strReason.c_str())),
+                        MB_ICONEXCLAMATION);
+    if (read == ESettingsFile::Read) {
         m_bApplyStartSettings = true;
         m_strRememberedSource = s.strSource;
         // The remembered source only when listening to the sound server, and
@@ -684,12 +694,12 @@ void CTunerDlg::LoadStartSettings() {
             bool bFound = FAILED(EnumerateCaptureDevices(m_system, list));
             for (int i = 0; i < list.m_nCaptureDevices; ++i)
                 bFound = bFound || list.m_astrCaptureDeviceIds[i] == s.strSource;
-            if (bFound) {
+            // A source that is missing now (a USB interface unplugged) is
+            // still the one to try next time.
+            if (bFound)
                 m_strSource = s.strSource;
-            } else {
-                bad << QStringLiteral("capture/source");
-                m_strRememberedSource.clear();
-            }
+            else
+                m_bRememberedSourceMissing = true;
         }
     }
     // The command line wins for this run.
@@ -716,9 +726,11 @@ CAppSettings CTunerDlg::CurrentSettings() const {
         static_cast<QComboBox*>(m_pControlPanel->GetDlgItem(IDC_TRANSPOSITION_LIST));
     s.tuning.nTransposition = std::max(0, pTransposition->currentIndex());
     s.tuning.nPitchMethod = m_pAnalyser->m_nPitchMethod.load(std::memory_order_relaxed);
-    s.tuning.nFftSizeIndex = m_dlgFft.m_nFftSizeIndex;
-    s.tuning.nWindowType = m_dlgFft.m_nWindowIndex;
-    s.tuning.fAlpha = m_dlgFft.m_fAlpha;
+    // What the analysis uses: a cancelled dialog keeps its lists, not
+    // applied.
+    s.tuning.nFftSizeIndex = m_dlgFft.m_nAppliedSizeIndex;
+    s.tuning.nWindowType = m_dlgFft.m_nAppliedWindowIndex;
+    s.tuning.fAlpha = m_dlgFft.m_fAppliedAlpha;
 
     s.nSpectrumScale = m_dlgSpectrum.m_nScale;
     s.nDynamicIndex = m_dlgSpectrum.m_nDynamicIndex;
@@ -744,7 +756,8 @@ CAppSettings CTunerDlg::CurrentSettings() const {
 
     s.strRecordFolder = m_pControlPanel->GetRecordingFolder();
     const CAppOptions options = m_pApp ? m_pApp->GetOptions() : CAppOptions{};
-    s.strSource = options.strInput.empty() && !options.bDemo ? m_strSource : m_strRememberedSource;
+    const bool bServer = options.strInput.empty() && !options.bDemo;
+    s.strSource = bServer && !m_bRememberedSourceMissing ? m_strSource : m_strRememberedSource;
     s.bPlaced = true;
     s.nX = x();
     s.nY = y();
@@ -809,7 +822,7 @@ void CTunerDlg::ApplySettings(const CAppSettings& s) {
     if (s.strRecordFolder != now.strRecordFolder)
         m_pControlPanel->SetRecordingFolder(s.strRecordFolder);
     if (s.bPlaced) {
-        move(s.nX, s.nY);
+        move(OnSomeScreen(QRect(s.nX, s.nY, s.nWidth, s.nHeight)));
         // A size of the user's own needs the display plug-in's layout.
         if (m_pApp && !m_pApp->m_bDisplayUnavailable)
             resize(std::clamp(s.nWidth, m_initialSize.width(), MAX_TRACK_WIDTH),
@@ -817,26 +830,41 @@ void CTunerDlg::ApplySettings(const CAppSettings& s) {
     }
 }
 
-void CTunerDlg::SaveSettingsIfRemembered() {
-    if (!m_bSaveAtExit || !m_pControlPanel) return;
+bool CTunerDlg::SaveSettingsIfRemembered() {
+    if (!m_bSaveAtExit || !m_pControlPanel) return true;
     const QString strPath = SettingsFilePath();
-    if (!WriteSettingsFile(strPath, CurrentSettings()))
-        std::fprintf(stderr, "kalvo: cannot save the settings in %s\n",
-                     strPath.toLocal8Bit().constData());
+    std::string strReason;
+    if (WriteSettingsFile(strPath, CurrentSettings(), strReason)) return true;
+    ShowMessageText(QStringLiteral("Cannot save the settings in %1 (%2); the file stays as it was.")
+                        .arg(strPath, QString::fromLocal8Bit(strReason.c_str())),
+                    MB_ICONEXCLAMATION);
+    return false;
 }
 
 void CTunerDlg::OnRememberSettings() {
     m_bRemember = !m_bRemember;
     m_bSaveAtExit = m_bRemember;
-    CheckMenuItem(m_pMenu, ID_REMEMBER_SETTINGS, m_bRemember);
     const QString strPath = SettingsFilePath();
     if (m_bRemember) {
         // Written now as well, so the choice holds even if the run ends
-        // badly; the close writes the settings of then.
-        SaveSettingsIfRemembered();
-    } else if (QFile::exists(strPath) && !QFile::remove(strPath)) {
-        std::fprintf(stderr, "kalvo: cannot remove %s\n", strPath.toLocal8Bit().constData());
+        // badly; the close writes the settings of then. When it cannot be
+        // written, nothing is remembered.
+        if (!SaveSettingsIfRemembered()) m_bRemember = m_bSaveAtExit = false;
+    } else if (QFileInfo::exists(strPath) && !QFile::remove(strPath)) {
+        ShowMessageText(QStringLiteral("Cannot remove the remembered settings %1.").arg(strPath),
+                        MB_ICONEXCLAMATION);
     }
+    CheckMenuItem(m_pMenu, ID_REMEMBER_SETTINGS, m_bRemember);
+}
+
+QPoint CTunerDlg::OnSomeScreen(const QRect& placed) const {
+    // A place remembered on a monitor that is gone would hide the window
+    // for good: it must keep some of its top on a screen.
+    const QRect top(placed.x(), placed.y(), std::max(placed.width(), 1), 32);
+    for (const QScreen* pScreen : QGuiApplication::screens())
+        if (pScreen->availableGeometry().intersects(top)) return placed.topLeft();
+    const QScreen* pPrimary = QGuiApplication::primaryScreen();
+    return pPrimary ? pPrimary->availableGeometry().topLeft() : QPoint(0, 0);
 }
 
 void CTunerDlg::OnRecordingFolder() {

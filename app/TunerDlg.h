@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QRect>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -164,7 +165,11 @@ private:
     void LoadStartSettings();
     void OnRememberSettings();
     void OnRecordingFolder();
-    void SaveSettingsIfRemembered();
+    // False, after a message, when the settings could not be saved.
+    bool SaveSettingsIfRemembered();
+    // Where a window remembered at placed goes: there, unless no screen
+    // shows its top, and then the primary screen's corner.
+    QPoint OnSomeScreen(const QRect& placed) const;
     void OnConvertToMidi();
     bool ChooseLogFile(std::string& strPath);
     void SetRefreshRate(int nRate);
@@ -192,4 +197,5 @@ private:
     // The remembered source, kept for the next run while this one plays a
     // file or the demo.
     std::string m_strRememberedSource;
+    bool m_bRememberedSourceMissing = false;
 };

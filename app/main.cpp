@@ -43,9 +43,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Wayland compositors match the window to its desktop entry (and icon) by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalvo.Kalvo"));
-    std::vector<std::string> args;
-    const QStringList qtArgs = QCoreApplication::arguments();
-    for (int i = 1; i < qtArgs.size(); ++i) args.push_back(qtArgs[i].toStdString());
+    // Qt has taken its own arguments out of argv; the rest are used as the
+    // bytes they are, not decoded (a file name need not be valid UTF-8).
+    const std::vector<std::string> args(argv + 1, argv + argc);
 
     CommandLine cl = ParseCommandLine(args);
     switch (cl.action) {

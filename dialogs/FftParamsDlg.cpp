@@ -119,6 +119,9 @@ void CFftParamsDlg::accept() {
     if (UpdateData()) QDialog::accept();
 }
 
-void CFftParamsDlg::Apply(CPitchAnalyser& analyser) const {
+void CFftParamsDlg::Apply(CPitchAnalyser& analyser) {
+    m_nAppliedSizeIndex = m_nFftSizeIndex;
+    m_nAppliedWindowIndex = m_nWindowIndex;
+    m_fAppliedAlpha = m_fAlpha;
     analyser.ApplyFftParameters(m_nWindowIndex, m_nFftSizeIndex, m_fAlpha);
 }

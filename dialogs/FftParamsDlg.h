@@ -35,8 +35,9 @@ public:
     int exec() override;
 
     // The members into the analysis: window type, size, bin width and the
-    // negated alpha, used from the next block on.
-    void Apply(CPitchAnalyser& analyser) const;
+    // negated alpha, used from the next block on. The applied values are
+    // kept apart from the members, which a cancelled opening also changes.
+    void Apply(CPitchAnalyser& analyser);
 
     // Reads every control back into the members; a refused alpha shows the
     // prompt, puts the focus on the field and returns false.
@@ -45,6 +46,9 @@ public:
     int m_nFftSizeIndex = 1;  // 0: 4096, 1: 8192
     int m_nWindowIndex = 3;   // WindowType order; 3 is "Hanning"
     float m_fAlpha = 0.5f;
+    int m_nAppliedSizeIndex = 1;
+    int m_nAppliedWindowIndex = 3;
+    float m_fAppliedAlpha = 0.5f;
 
     QComboBox* GetSizeList() const { return m_pSizeList; }
     QComboBox* GetWindowList() const { return m_pWindowList; }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -144,7 +145,7 @@ TEST(RememberSettings, BadFileStartsAtDefaultsAndDefaultsOptionIgnoresAGoodOne) 
         QFile file(SettingsFilePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(
-            "\x01\xff garbage ]]][[\n[analysis]\na5=999\nwindow=7\nalpha=abc\n"
+            "[analysis]\na5=999\nwindow=7\nalpha=abc\n"
             "fft=4096, 8192\n[spectrum]\nfrom=3900\nto=4000\n[view]\nbackground=red\n"
             "refresh=3\n[recording]\nfolder=/no/such/folder\n[capture]\nsource=gone\n"
             "[midi]\ntempo=19\n[window]\nx=abc\n");
@@ -169,7 +170,8 @@ TEST(RememberSettings, BadFileStartsAtDefaultsAndDefaultsOptionIgnoresAGoodOne) 
     CAppSettings good;
     good.tuning.nA5 = 450;
     good.nRefreshRate = 1;
-    ASSERT_TRUE(WriteSettingsFile(SettingsFilePath(), good));
+    std::string strReason;
+    ASSERT_TRUE(WriteSettingsFile(SettingsFilePath(), good, strReason)) << strReason;
     {
         CWindowFixture w;
         CTunerApp app(w.platform, ParseCommandLine({"--defaults"}).options);
@@ -187,6 +189,129 @@ TEST(RememberSettings, BadFileStartsAtDefaultsAndDefaultsOptionIgnoresAGoodOne) 
         w.dlg.reset();
     }
     EXPECT_TRUE(messages.Boxes().empty());
+}
+
+QByteArray FileBytes(const QString& strPath) {
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void WriteFile(const QString& strPath, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(strPath).absolutePath());
+    QFile file(strPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// What is in the settings folder besides the settings themselves.
+QStringList Strays() {
+    QStringList list = QDir(QFileInfo(SettingsFilePath()).absolutePath())
+                           .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    list.removeAll(QStringLiteral("kalvo.conf"));
+    return list;
+}
+
+TEST(RememberSettings, AFileThatCannotBeReadIsNamedAndKept) {
+    CFreshConfig config;
+    QByteArray random(4096, '\0');
+    for (int i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 7919 + 13) % 251);
+    const QByteArray huge = "[analysis]\na5=442\n" + QByteArray(MAX_SETTINGS_FILE_BYTES, ';');
+    for (const QByteArray& bytes : {random, huge}) {
+        CMessageRecorder messages;
+        WriteFile(SettingsFilePath(), bytes);
+        {
+            CWindowFixture w;
+            ASSERT_TRUE(w.Open());
+            EXPECT_EQ(PanelList(w, IDC_A5_LIST)->currentText().trimmed(), "440");
+            w.dlg->OnCancel();
+        }
+        const auto boxes = messages.Boxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_TRUE(boxes[0].text.contains(SettingsFilePath())) << boxes[0].text.toStdString();
+        EXPECT_TRUE(FileBytes(SettingsFilePath()) == bytes);
+        EXPECT_TRUE(Strays().isEmpty()) << Strays().join(' ').toStdString();
+    }
+    // Written by hand in another case, it is read as it was meant.
+    WriteFile(SettingsFilePath(), "[Analysis]\nA5 = 442\n[VIEW]\nRefresh = low\n");
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    EXPECT_EQ(PanelList(w, IDC_A5_LIST)->currentText().trimmed(), "442");
+    EXPECT_TRUE(Checked(*w.dlg, ID_REFRESH_LOW));
+}
+
+TEST(RememberSettings, SavingGoesThroughLinksAndFailsWithoutLossOrWaiting) {
+    CFreshConfig config;
+    QTemporaryDir elsewhere;
+    CMessageRecorder messages;
+    const QString strReal = elsewhere.path() + "/real.conf";
+    QDir().mkpath(QFileInfo(SettingsFilePath()).absolutePath());
+    ASSERT_TRUE(QFile::link(strReal, SettingsFilePath()));  // dangling until saved
+    {
+        CWindowFixture w;
+        ASSERT_TRUE(w.Open());
+        FindMenuItem(w.dlg->m_pMenu, ID_REMEMBER_SETTINGS)->trigger();
+        EXPECT_TRUE(Checked(*w.dlg, ID_REMEMBER_SETTINGS));
+        w.dlg->OnCancel();
+    }
+    EXPECT_TRUE(QFileInfo(SettingsFilePath()).isSymLink());
+    const QByteArray saved = FileBytes(strReal);
+    EXPECT_TRUE(saved.contains("a5=440")) << saved.toStdString();
+
+    // A lock that can never be taken: the close goes on, says so and keeps
+    // the old file.
+    ASSERT_TRUE(QDir().mkpath(strReal + ".lock"));
+    {
+        CWindowFixture w;
+        ASSERT_TRUE(w.Open());
+        PanelList(w, IDC_A5_LIST)->setCurrentIndex(450 - MIN_A5);
+        w.dlg->OnCancel();
+    }
+    ASSERT_EQ(messages.Boxes().size(), 1u);
+    EXPECT_TRUE(messages.Boxes()[0].text.contains("Cannot save the settings"));
+    EXPECT_TRUE(FileBytes(strReal) == saved);
+    QDir(strReal + ".lock").removeRecursively();
+
+    // A folder where the file should be: checking the item says why it
+    // cannot be saved, leaves it unchecked and nothing behind.
+    QFile::remove(SettingsFilePath());
+    ASSERT_TRUE(QDir().mkpath(SettingsFilePath()));
+    messages.Clear();
+    {
+        CWindowFixture w;
+        ASSERT_TRUE(w.Open());
+        FindMenuItem(w.dlg->m_pMenu, ID_REMEMBER_SETTINGS)->trigger();
+        EXPECT_FALSE(Checked(*w.dlg, ID_REMEMBER_SETTINGS));
+        EXPECT_EQ(messages.Boxes().size(), 1u);
+        w.dlg->OnCancel();
+    }
+    EXPECT_TRUE(Strays().isEmpty()) << Strays().join(' ').toStdString();
+    QDir(SettingsFilePath()).removeRecursively();
+}
+
+TEST(RememberSettings, KeepsWhatWasAppliedAndWhatIsMissingNowAndShowsTheWindow) {
+    CFreshConfig config;
+    // As after a second monitor and a USB interface were unplugged.
+    WriteFile(SettingsFilePath(),
+              "[capture]\nsource=usb.gone\n[window]\nx=5000\ny=4000\nwidth=534\nheight=360\n");
+    {
+        CWindowFixture w;
+        ASSERT_TRUE(w.Open());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(w.dlg->pos())) << w.dlg->pos().x() << "," << w.dlg->pos().y();
+        // An FFT size chosen and then cancelled is not applied, nor saved.
+        QTimer::singleShot(0, [] {
+            if (auto* pDlg = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                pDlg->findChild<QComboBox*>(QString::number(IDC_FFT_SIZE_LIST))->setCurrentIndex(0);
+                pDlg->reject();
+            }
+        });
+        FindMenuItem(w.dlg->m_pMenu, ID_SETTINGS_FFT)->trigger();
+        EXPECT_EQ(w.dlg->GetAnalyser().m_nFftSize.load(), FFT_SIZE_LARGE);
+        w.dlg->OnCancel();
+    }
+    QSettings file(SettingsFilePath(), QSettings::IniFormat);
+    EXPECT_EQ(file.value("capture/source").toString(), "usb.gone");
+    EXPECT_EQ(file.value("analysis/fft").toString(), "8192");
 }
 
 TEST(CommandLine, AnalysisSettingsAsKalvoAnalyzeTakesThem) {
@@ -242,7 +367,8 @@ TEST(CaptureFailure, BoxesSayTheCauseAndClosingEndsWithAStatus) {
     EXPECT_TRUE(boxes[0].detail.startsWith("Connection refused\n"));
     EXPECT_EQ(boxes[1].text, QString(CaptureMessageText(IDS_DX_INVALIDPARAM)));
     for (const auto& box : boxes)
-        EXPECT_TRUE(box.detail.endsWith("\nStart with --demo to try the tuner without a sound card"));
+        EXPECT_TRUE(
+            box.detail.endsWith("\nStart with --demo to try the tuner without a sound card"));
     w.dlg->OnCancel();
     EXPECT_EQ(w.dlg->GetQuitCode(), CTunerDlg::EXIT_CAPTURE_FAILED);
 }

@@ -20,12 +20,17 @@ refused() {  # expected text, then the arguments
     timeout 20 "$KALVO" "$@" >"$WORK/out" 2>"$WORK/err" || status=$?
     [ "$status" -eq 2 ] || fail "kalvo $* ended with $status: $(cat "$WORK/err")"
     [ "$(wc -l <"$WORK/err")" -eq 1 ] || fail "kalvo $*: not one line: $(cat "$WORK/err")"
-    grep -qF -- "$want" "$WORK/err" || fail "kalvo $*: $(cat "$WORK/err")"
+    LC_ALL=C grep -qF -- "$want" "$WORK/err" || fail "kalvo $*: $(cat "$WORK/err")"
     echo "ok: kalvo $* -> $(cat "$WORK/err")"
 }
 
 refused "kalvo: --input: cannot read '$WORK/none.wav': No such file or directory" \
     --input "$WORK/none.wav"
+# A file that is there but holds no audio, under a name that is not UTF-8:
+# told before any window, naming the file as it is.
+notes="$WORK/$(printf 'notes\377.txt')"
+echo "not audio" >"$notes"
+refused "kalvo: --input: '$notes': not an audio file" --input "$notes"
 refused "kalvo: --source: no capture source named 'nosuch' (there are: ${KALVO_PULSE_SINK}.monitor)" \
     --source nosuch
 refused "kalvo: --record-dir: cannot write to '/proc'" --record-dir /proc
