@@ -17,10 +17,16 @@ using namespace tooltest;
 namespace {
 
 // Whether the main thread of pid waits in open(), as on a FIFO without a
-// writer.
+// writer, with the capture thread started (so past the handlers' set-up).
 bool IsWaitingInOpen(pid_t pid) {
-    const std::string call = ReadWhole("/proc/" + std::to_string(pid) + "/syscall");
-    return call.rfind(std::to_string(SYS_openat) + " ", 0) == 0;
+    const std::string proc = "/proc/" + std::to_string(pid);
+    std::error_code ec;
+    int nThreads = 0;
+    for (auto it = fs::directory_iterator(proc + "/task", ec);
+         !ec && it != fs::directory_iterator(); it.increment(ec))
+        ++nThreads;
+    const std::string call = ReadWhole(proc + "/syscall");
+    return nThreads >= 2 && call.rfind(std::to_string(SYS_openat) + " ", 0) == 0;
 }
 
 TEST(Fifo, LogToMidiRefusesAFifo) {
