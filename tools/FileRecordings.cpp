@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "analysis/Constants.h"
@@ -20,10 +21,12 @@
 #include "plugins/PluginBinding.h"
 #include "recording/LogToMidi.h"
 #include "recording/MidiRecorder.h"
+#include "recording/RecordingFileName.h"
 #include "recording/RecordingRecovery.h"
 #include "recording/SessionLog.h"
 #include "recording/WaveRecorder.h"
 #include "tools/FileAnalysis.h"
+#include "tools/Interrupt.h"
 #include "tools/OutputIdentity.h"
 
 namespace {
@@ -41,7 +44,7 @@ class CFileRecordingSystem : public CRecordingSystem {
 public:
     explicit CFileRecordingSystem(const CAnalyzeOptions& options) : m_options(options) {}
     ~CFileRecordingSystem() override {
-        for (auto& [ext, output] : m_outputs) Discard(ext);
+        for (auto& [ext, output] : m_outputs) unlink(output.strTemp.c_str());
     }
     void SetPosition(uint64_t nMs) { m_nPositionMs = static_cast<uint32_t>(nMs); }
     uint32_t MillisecondCounter() override { return m_nPositionMs; }
@@ -74,6 +77,8 @@ public:
             }
             nMode = st.st_mode & 07777;
         } else {
+            // A link to a file still to be made makes that file.
+            output.strFinal = LinkTarget(strTarget);
             nMode = umask(0);
             umask(nMode);
             nMode = 0666 & ~nMode;
@@ -107,7 +112,7 @@ public:
         const auto it = m_outputs.find(ext);
         if (it == m_outputs.end()) return;
         unlink(it->second.strTemp.c_str());
-        it->second.strTemp.clear();
+        m_outputs.erase(it);
     }
 
     const std::string& Target(const std::string& ext) const {
@@ -157,6 +162,91 @@ std::string PlainMidiName(const std::string& strLog) {
     return s + ".mid";
 }
 
+// Opens the input; a FIFO or another file that is not plain is opened here
+// and watched, so that a signal ends a wait for its writer or its data.
+bool OpenInput(CAudioFileReader16k& reader, const std::string& strPath, std::string& strError) {
+    struct stat st;
+    if (stat(strPath.c_str(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))
+        return reader.Open(strPath, strError);
+    const int fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        strError = Quoted(strPath) + ": cannot open: " + std::strerror(errno);
+        return false;
+    }
+    CInterruptScope::WatchDescriptor(fd);
+    const bool bOk = reader.Open(fd, strPath, strError);
+    if (!bOk) CInterruptScope::WatchDescriptor(-1);
+    return bOk;
+}
+
+// Ends the watch of OpenInput's descriptor.
+struct CDescriptorWatch {
+    ~CDescriptorWatch() { CInterruptScope::WatchDescriptor(-1); }
+};
+
+// The plug-in makes its file next to the log it is given, under the first
+// free name; two conversions at once may both pick the same one, and the
+// name it made is not told. So it is given a link to the log in a new folder
+// of its own, beside the log, where the name is always free; the file it made
+// there is then moved beside the log under the first name that is free,
+// taken exclusively.
+class CPrivateConversion {
+public:
+    explicit CPrivateConversion(const std::string& strLog) {
+        m_strFolder = FolderOf(strLog) + "/." + BaseNameOf(strLog) + ".XXXXXX";
+        if (!mkdtemp(m_strFolder.data())) {
+            m_strFolder.clear();
+            return;
+        }
+        char* psz = realpath(strLog.c_str(), nullptr);
+        m_strLog = m_strFolder + "/" + BaseNameOf(strLog);
+        if (!psz || symlink(psz, m_strLog.c_str()) != 0) m_strLog.clear();
+        std::free(psz);
+    }
+    ~CPrivateConversion() {
+        if (m_strFolder.empty()) return;
+        if (!m_strLog.empty()) {
+            unlink(m_strLog.c_str());
+            unlink(PlainMidiName(m_strLog).c_str());
+        }
+        rmdir(m_strFolder.c_str());
+    }
+    CPrivateConversion(const CPrivateConversion&) = delete;
+    CPrivateConversion& operator=(const CPrivateConversion&) = delete;
+
+    bool Ok() const { return !m_strLog.empty(); }
+    const std::string& LogPath() const { return m_strLog; }
+
+    // Moves the file made beside the log as strWanted, or strWanted with
+    // -2, -3, ... when that is taken; never over a file. False with errno.
+    bool Place(const std::string& strWanted, std::string& strMade) {
+        const std::string strFrom = PlainMidiName(m_strLog);
+        for (int nSuffix = 1; nSuffix <= 100000; ++nSuffix) {
+            const std::string strName = SuffixedFileName(strWanted, nSuffix);
+            if (renameat2(AT_FDCWD, strFrom.c_str(), AT_FDCWD, strName.c_str(), RENAME_NOREPLACE) ==
+                0) {
+                strMade = strName;
+                return true;
+            }
+            if (errno == EEXIST) continue;
+            if (errno != EINVAL && errno != ENOSYS) return false;
+            // A file system without the exclusive rename: a hard link fails
+            // on a taken name just as well.
+            if (link(strFrom.c_str(), strName.c_str()) == 0) {
+                strMade = strName;
+                return true;
+            }
+            if (errno != EEXIST) return false;
+        }
+        errno = EEXIST;
+        return false;
+    }
+
+private:
+    std::string m_strFolder;
+    std::string m_strLog;
+};
+
 }  // namespace
 
 int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
@@ -167,11 +257,26 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
     if (!CheckOutputIdentities({"the audio file", options.strInput}, outputs, strError))
         return EXIT_ANALYZE_BAD_INPUT;
 
+    // Ctrl-C and SIGTERM end the run as a failure does: no target is
+    // replaced and every temporary file is removed.
+    const CInterruptScope interrupt;
+    const auto interrupted = [&] {
+        strError =
+            "interrupted by " + SignalName(CInterruptScope::Signal()) + ": no output was written";
+        return InterruptedStatus(CInterruptScope::Signal());
+    };
     CAudioFileReader16k reader;
-    if (!reader.Open(options.strInput, strError)) return EXIT_ANALYZE_BAD_INPUT;
+    if (!OpenInput(reader, options.strInput, strError)) {
+        if (CInterruptScope::Signal()) return interrupted();
+        return EXIT_ANALYZE_BAD_INPUT;
+    }
+    // Declared after the reader, so the watch ends before the reader closes.
+    const CDescriptorWatch watch;
     std::array<int16_t, BLOCK_VALUES> block{};
     std::size_t got = 0;
-    if (!reader.Read(block.data(), BLOCK_FRAMES, got, strError)) return EXIT_ANALYZE_BAD_INPUT;
+    const bool bFirstRead = reader.Read(block.data(), BLOCK_FRAMES, got, strError);
+    if (CInterruptScope::Signal()) return interrupted();
+    if (!bFirstRead) return EXIT_ANALYZE_BAD_INPUT;
     if (got == 0) {
         strError = Quoted(options.strInput) + ": holds no audio frames";
         return EXIT_ANALYZE_BAD_INPUT;
@@ -228,6 +333,7 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
     int status = EXIT_ANALYZE_OK;
     uint64_t nFrames = 0;
     for (uint64_t nBlock = 0; got > 0; ++nBlock) {
+        if (CInterruptScope::Signal()) break;
         system.SetPosition(BlockStartMs(nBlock));
         // As in the tuner, the WAVE recording takes the captured frames
         // before they are analysed; a last partial block is recorded as it
@@ -237,6 +343,9 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
                                       static_cast<unsigned>(got * BLOCK_BYTES / BLOCK_FRAMES))) {
             failed(strWaveFailure, ".wav", "cannot write", wave.GetLastError());
             bWave = false;
+            // At once, so that a full disk gets the space back for the others.
+            wave.Close();
+            system.Discard(".wav");
         }
         nFrames += got;
         std::fill(block.begin() + 2 * got, block.end(), int16_t{0});
@@ -249,10 +358,13 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
             if (bLog && !log.AddEntry(analyser.GetLine())) {
                 failed(strLogFailure, ".log", "cannot write", log.GetLastError());
                 bLog = false;
+                log.Close();
+                system.Discard(".log");
             }
             if (bMidi && !midi.AddEvent(analyser.GetLine())) {
                 strMidiFailure = "the MIDI plug-in refused a line of " + Quoted(options.strInput);
                 bMidi = false;
+                system.Discard(".mid");
             }
         }
         if (!bLog && !bWave && !bMidi) break;
@@ -264,23 +376,32 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
     }
     // The end entries at the end of what was read.
     system.SetPosition(nFrames * 1000 / static_cast<uint64_t>(SAMPLE_RATE));
-    // Every recording is ended, whatever failed; a complete one replaces its
-    // target unless the input itself failed, when no output is whole.
-    const auto finish = [&](bool bOn, bool bEnded, std::string& strLine, const char* ext,
-                            int nError) {
-        if (!bOn) return;
-        if (!bEnded) {
-            failed(strLine, ext, "cannot write", nError);
-        } else if (status == EXIT_ANALYZE_OK && !system.Commit(ext)) {
-            failed(strLine, ext, "cannot replace", errno);
-        }
+    // Every recording is ended, whatever failed; one that could not be is
+    // dropped at once.
+    const auto end = [&](bool& bOn, bool bEnded, std::string& strLine, const char* ext,
+                         int nError) {
+        if (!bOn || bEnded) return;
+        failed(strLine, ext, "cannot write", nError);
+        system.Discard(ext);
+        bOn = false;
     };
     const bool bLogClosed = bLog && log.Close();
-    finish(bLog, bLogClosed, strLogFailure, ".log", log.GetLastError());
+    end(bLog, bLogClosed, strLogFailure, ".log", log.GetLastError());
     const bool bWaveClosed = bWave && wave.Close();
-    finish(bWave, bWaveClosed, strWaveFailure, ".wav", wave.GetLastError());
-    const bool bMidiWritten = bMidi && midi.Stop();
-    finish(bMidi, bMidiWritten, strMidiFailure, ".mid", midi.GetLastError());
+    end(bWave, bWaveClosed, strWaveFailure, ".wav", wave.GetLastError());
+    // A run that failed has no use for the MIDI file.
+    const bool bMidiWritten = bMidi && status == EXIT_ANALYZE_OK && midi.Stop();
+    end(bMidi, bMidiWritten, strMidiFailure, ".mid", midi.GetLastError());
+    // A signal also ends a FIFO's read early, as if the input had ended; one
+    // up to here leaves every target as it was.
+    if (CInterruptScope::Signal()) status = interrupted();
+    // Complete recordings replace their targets unless the input itself
+    // failed, when no output is whole.
+    for (const auto& [bOn, ext, pLine] :
+         {std::tuple{bLog, ".log", &strLogFailure}, std::tuple{bWave, ".wav", &strWaveFailure},
+          std::tuple{bMidi, ".mid", &strMidiFailure}})
+        if (bOn && status == EXIT_ANALYZE_OK && !system.Commit(ext))
+            failed(*pLine, ext, "cannot replace", errno);
     if (status == EXIT_ANALYZE_OK && !joined().empty()) {
         strError = joined();
         status = EXIT_ANALYZE_WRITE_FAILED;
@@ -289,26 +410,55 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
 }
 
 int ConvertLogFileToMidi(const std::string& strLog, std::string& strError, std::FILE* pOut) {
+    // Only a plain file: a FIFO would wait for a writer, a device might never
+    // end. Opened without waiting, then looked at.
+    const int fd = open(strLog.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        strError = "cannot open log file " + Quoted(strLog) + ": " + std::strerror(errno);
+        return EXIT_ANALYZE_BAD_INPUT;
+    }
+    struct stat st {};
+    const bool bPlain = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     // The tuner's own check before it hands the file on (message 163).
-    FILE* pFile = std::fopen(strLog.c_str(), "rb");
-    const bool bReadable = pFile && (std::fgetc(pFile), !std::ferror(pFile));
-    if (pFile) std::fclose(pFile);
+    char c;
+    const bool bReadable = bPlain && read(fd, &c, 1) >= 0;
+    const int nReadError = errno;
+    close(fd);
+    if (!bPlain) {
+        strError = "cannot open log file " + Quoted(strLog) + ": " +
+                   (S_ISDIR(st.st_mode) ? "is a folder" : "is not a plain file");
+        return EXIT_ANALYZE_BAD_INPUT;
+    }
     if (!bReadable) {
-        strError = "cannot open log file " + Quoted(strLog);
+        strError = "cannot open log file " + Quoted(strLog) + ": " + std::strerror(nReadError);
         return EXIT_ANALYZE_BAD_INPUT;
     }
     CMidiPlugin plugin;
     if (!LoadMidiPlugin(plugin, strError)) return EXIT_ANALYZE_BAD_INPUT;
-    std::string strPath = strLog;
+    const CInterruptScope interrupt;
+    // The name it would get now, for a message.
     const std::string strMidiFile = NextLogToMidiFile(strLog);
     errno = 0;
-    const int nResult = plugin.m_pfnLogToMidi(strPath.data());
+    CPrivateConversion conversion(strLog);
+    int nResult = -4;
+    std::string strMade;
+    if (conversion.Ok()) {
+        std::string strPath = conversion.LogPath();
+        nResult = plugin.m_pfnLogToMidi(strPath.data());
+        if (nResult >= 0 && !conversion.Place(PlainMidiName(strLog), strMade)) nResult = -4;
+    }
     const int nError = errno;
+    if (CInterruptScope::Signal()) {
+        if (!strMade.empty()) unlink(strMade.c_str());
+        strError =
+            "interrupted by " + SignalName(CInterruptScope::Signal()) + ": no MIDI file was made";
+        return InterruptedStatus(CInterruptScope::Signal());
+    }
     if (nResult >= 0) {
         // The log's own name with .mid needs no word; another one does, as
         // the user would look for the first.
-        if (pOut && !strMidiFile.empty() && strMidiFile != PlainMidiName(strLog)) {
-            std::fprintf(pOut, "%s\n", strMidiFile.c_str());
+        if (pOut && strMade != PlainMidiName(strLog)) {
+            std::fprintf(pOut, "%s\n", strMade.c_str());
             if (std::fflush(pOut) != 0) {
                 strError = "cannot write the output";
                 return EXIT_ANALYZE_WRITE_FAILED;

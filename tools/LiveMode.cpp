@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/LiveMode.h"
 
-#include <signal.h>
-
 #include <atomic>
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,6 +22,7 @@
 #include "platform/system/Clock.h"
 #include "platform/system/ProgramVersion.h"
 #include "tools/FileAnalysis.h"
+#include "tools/Interrupt.h"
 
 namespace {
 
@@ -32,11 +32,6 @@ constexpr const char* TSV_LINE_END = "\n";
 
 // Longer than a null sink's monitor takes to deliver its first data (1.6 s).
 constexpr std::chrono::seconds STALL_LIMIT{3};
-
-volatile sig_atomic_t g_bInterrupted = 0;
-void OnInterrupt(int) {
-    g_bInterrupted = 1;
-}
 
 // The tuner's messages for a failed start-up, then the sound system's own
 // words, on pErr.
@@ -140,18 +135,21 @@ int ListCaptureSources(std::FILE* pOut, std::FILE* pErr) {
 
 int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr) {
     std::unique_ptr<ICaptureSystem> pSystem;
-    CWaveFileCaptureSystem* pFileSystem = nullptr;
     if (options.bDemo) {
         // Loops, so like a sound card it runs until Ctrl-C or --seconds.
         pSystem = std::make_unique<CWaveFileCaptureSystem>(DEMO_DEVICE_NAME, SynthesiseDemoPhrase(),
                                                            true);
     } else if (!options.strLiveInput.empty()) {
-        auto p = std::make_unique<CWaveFileCaptureSystem>(options.strLiveInput);
-        pFileSystem = p.get();
-        pSystem = std::move(p);
+        pSystem = std::make_unique<CWaveFileCaptureSystem>(options.strLiveInput);
     } else {
         pSystem = std::make_unique<CPulseCaptureSystem>();
     }
+    return RunLiveCapture(*pSystem, options, pOut, pErr);
+}
+
+int RunLiveCapture(ICaptureSystem& system, const CAnalyzeOptions& options, std::FILE* pOut,
+                   std::FILE* pErr) {
+    auto* pFileSystem = options.bDemo ? nullptr : dynamic_cast<CWaveFileCaptureSystem*>(&system);
 
     CControlState control;
     control.m_fA5Factor.store(A5Factor(options.nA5), std::memory_order_relaxed);
@@ -168,17 +166,12 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
 
     // The terminal has no selection dialog: a source is chosen by name, else
     // the default one is opened.
-    CCaptureEngine engine(*pSystem, *pAnalyser);
+    CCaptureEngine engine(system, *pAnalyser);
     engine.SetCaptureDevice(options.strSource);
 
-    struct sigaction action {};
-    action.sa_handler = &OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    struct sigaction oldInt {
-    }, oldTerm{};
-    g_bInterrupted = 0;
-    sigaction(SIGINT, &action, &oldInt);
-    sigaction(SIGTERM, &action, &oldTerm);
+    // Without SA_RESTART: the open of a FIFO that waits for its writer ends.
+    std::optional<CInterruptScope> interrupt;
+    interrupt.emplace();
 
     std::string strHeader;
     if (options.format == OutputFormat::Tsv) {
@@ -192,7 +185,11 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
 
     int status = EXIT_ANALYZE_OK;
     const CaptureStartUp s = engine.StartUp();
-    if (!s.bOk) {
+    if (!s.bOk && CInterruptScope::Signal()) {
+        std::fprintf(pErr, "kalvo-analyze: interrupted by %s before the capture started\n",
+                     SignalName(CInterruptScope::Signal()).c_str());
+        status = InterruptedStatus(CInterruptScope::Signal());
+    } else if (!s.bOk) {
         PrintStartUpFailure(s, pErr);
         status = EXIT_ANALYZE_CAPTURE_FAILED;
     } else {
@@ -204,7 +201,7 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
         auto tLastBlock = tStart;
         uint64_t nLastBlocks = engine.GetBlocksTaken();
         for (;;) {
-            if (g_bInterrupted) break;
+            if (CInterruptScope::Signal()) break;
             if (options.dSeconds > 0 &&
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count() >=
                     options.dSeconds)
@@ -238,10 +235,15 @@ int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
+        // A server lost in the last moments (or that stopped answering) left
+        // no time for the checks above: the capture it cannot stop tells.
+        if (status == EXIT_ANALYZE_OK && FAILED(engine.Stop())) {
+            std::fprintf(pErr, "kalvo-analyze: the sound server stopped the capture\n");
+            status = EXIT_ANALYZE_CAPTURE_FAILED;
+        }
     }
     engine.Close();
-    sigaction(SIGINT, &oldInt, nullptr);
-    sigaction(SIGTERM, &oldTerm, nullptr);
+    interrupt.reset();
     if (pFileSystem && pFileSystem->GetState()) {
         const std::string strReadError = pFileSystem->GetState()->GetReadError();
         if (!strReadError.empty()) {

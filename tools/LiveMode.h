@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "platform/sound/CaptureTypes.h"
 #include "tools/AnalyzeOptions.h"
 
 // The capture could not be opened or started, or the sound server went away.
@@ -21,3 +22,8 @@ int ListCaptureSources(std::FILE* pOut, std::FILE* pErr);
 // Ctrl-C. A failure to capture prints the tuner's messages on pErr and returns
 // EXIT_ANALYZE_CAPTURE_FAILED.
 int RunLiveMode(const CAnalyzeOptions& options, std::FILE* pOut, std::FILE* pErr);
+
+// The same on a given capture system (the tests script one). A device that
+// cannot be stopped at the end counts as lost.
+int RunLiveCapture(ICaptureSystem& system, const CAnalyzeOptions& options, std::FILE* pOut,
+                   std::FILE* pErr);

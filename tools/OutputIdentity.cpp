@@ -2,6 +2,7 @@
 #include "tools/OutputIdentity.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -28,7 +29,8 @@ std::string ResolvedPath(const std::string& strPath) {
     return (folder / path.filename()).lexically_normal().string();
 }
 
-FileIdentity IdentityOf(const std::string& strPath) {
+FileIdentity IdentityOf(const std::string& strPathGiven) {
+    const std::string strPath = LinkTarget(strPathGiven);
     FileIdentity id;
     struct stat st;
     // stat follows links: a link to the input is the input.
@@ -53,6 +55,26 @@ std::string Quoted(const std::string& s) {
 }
 
 }  // namespace
+
+std::string LinkTarget(const std::string& strPath) {
+    std::string s = strPath;
+    // As many links as the kernel follows in one lookup; a loop stays a link.
+    for (int i = 0; i < 40; ++i) {
+        struct stat st;
+        if (lstat(s.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return s;
+        std::string strLink(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = readlink(s.c_str(), strLink.data(), strLink.size());
+        if (n <= 0 || static_cast<size_t>(n) >= strLink.size()) return s;
+        strLink.resize(static_cast<size_t>(n));
+        if (strLink[0] == '/') {
+            s = strLink;
+        } else {
+            const size_t nSlash = s.rfind('/');
+            s = (nSlash == std::string::npos ? std::string() : s.substr(0, nSlash + 1)) + strLink;
+        }
+    }
+    return s;
+}
 
 bool CheckOutputIdentities(const NamedFile& input, const std::vector<NamedFile>& outputs,
                            std::string& strError) {

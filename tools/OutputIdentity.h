@@ -18,3 +18,8 @@ struct NamedFile {
 // (--log-to-midi has none). False with one line in strError.
 bool CheckOutputIdentities(const NamedFile& input, const std::vector<NamedFile>& outputs,
                            std::string& strError);
+
+// Where a file written under strPath ends up: through symbolic links, also
+// one whose target does not exist yet, to the file they name; strPath itself
+// when it is no link.
+std::string LinkTarget(const std::string& strPath);

@@ -2,6 +2,7 @@
 // kalvo-analyze: the tuner's analysis of an audio file, as a session log or a
 // table, on standard output.
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -26,6 +27,9 @@ int Fail(int status, const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file past the size limit (ulimit -f) is a failed write to report and
+    // clean up after, not a reason to die without a word.
+    signal(SIGXFSZ, SIG_IGN);
     CAnalyzeOptions options;
     std::string error;
     if (!ParseAnalyzeOptions(argc, argv, options, error))

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sound/AudioFileReader.h"
 
+#include <fcntl.h>
 #include <samplerate.h>
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -85,6 +87,13 @@ bool CAudioFileReader16k::Open(const std::string& strPath, std::string& strError
     if (fs::is_directory(st)) return Fail(strError, "is a directory, not an audio file");
     if (fs::is_regular_file(st) && fs::file_size(strPath, ec) == 0 && !ec)
         return Fail(strError, "the file is empty, there is no audio in it");
+    if (!fs::is_regular_file(st)) {
+        // A FIFO's open waits for its writer: done here, once, so that a
+        // signal ends it (EINTR) instead of a second open waiting again.
+        const int fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return Fail(strError, std::string("cannot open: ") + std::strerror(errno));
+        return Open(fd, strPath, strError);
+    }
 
     SF_INFO info{};
     m_pFile = sf_open(strPath.c_str(), SFM_READ, &info);
@@ -96,6 +105,23 @@ bool CAudioFileReader16k::Open(const std::string& strPath, std::string& strError
             return Fail(strError, std::string("cannot open: ") + std::strerror(errno));
         return Fail(strError, "not an audio file in a format that can be read (" + why + ")");
     }
+    return SetUp(info, strError);
+}
+
+bool CAudioFileReader16k::Open(int fd, const std::string& strName, std::string& strError) {
+    Close();
+    m_strPath = strName;
+    SF_INFO info{};
+    m_pFile = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
+    if (!m_pFile) {
+        close(fd);
+        return Fail(strError, "not an audio file in a format that can be read (" +
+                                  OneLine(sf_strerror(nullptr)) + ")");
+    }
+    return SetUp(info, strError);
+}
+
+bool CAudioFileReader16k::SetUp(const SF_INFO& info, std::string& strError) {
     if (info.frames <= 0) return Fail(strError, "holds no audio frames");
     if (info.channels < 1) return Fail(strError, "has no audio channels");
     if (info.samplerate <= 0) return Fail(strError, "has no valid sample rate");

@@ -8,6 +8,7 @@
 
 struct sf_private_tag;  // SNDFILE
 struct SRC_STATE_tag;   // SRC_STATE
+struct SF_INFO;
 
 // Reads any audio file that libsndfile reads and delivers it the way the
 // capture device does: 16000 frames per second, interleaved signed 16-bit
@@ -38,6 +39,10 @@ public:
 
     // Opens the file and checks that it holds at least one frame of audio.
     bool Open(const std::string& strPath, std::string& strError);
+    // The same from a descriptor opened for reading (a FIFO, a pipe), which
+    // the reader then owns and closes, also on failure; strName names it in
+    // messages.
+    bool Open(int fd, const std::string& strName, std::string& strError);
     // Fills pOut with up to nFrames stereo frames (2 * nFrames values) and sets
     // nDelivered; fewer than asked only at the end of the file, 0 once it is
     // over. Returns false on a read or conversion error.
@@ -55,6 +60,7 @@ public:
 private:
     enum class Mode { Direct, Float, Resample };
 
+    bool SetUp(const SF_INFO& info, std::string& strError);
     bool FillInput(std::vector<float>& afDest, std::size_t& nCount, std::string& strError);
     bool ReadDirect(int16_t* pOut, std::size_t nFrames, std::size_t& nDelivered,
                     std::string& strError);

@@ -324,7 +324,8 @@ public:
 private:
     HRESULT Cork(bool bCork) {
         CPulseConnection::Locked lock(*m_pConnection);
-        if (!m_pStream || pa_stream_get_state(m_pStream) != PA_STREAM_READY)
+        if (!m_pStream || pa_stream_get_state(m_pStream) != PA_STREAM_READY ||
+            m_bLost.load(std::memory_order_relaxed))
             return DSERR_BUFFERLOST;
         // Stopped: whatever still arrives is not captured.
         if (bCork) m_ring.SetRunning(false);
@@ -340,7 +341,13 @@ private:
                 r->pConnection->Signal();
             },
             &result);
-        if (!m_pConnection->WaitOperation(pOp) || !result.bSuccess) return DSERR_GENERIC;
+        if (!m_pConnection->WaitOperation(pOp)) {
+            // A server that does not answer in time is gone for us: the next
+            // call must not wait for it again.
+            m_bLost.store(true, std::memory_order_relaxed);
+            return DSERR_BUFFERLOST;
+        }
+        if (!result.bSuccess) return DSERR_GENERIC;
         if (!bCork) m_ring.SetRunning(true);
         return DS_OK;
     }

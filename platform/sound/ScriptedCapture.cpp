@@ -27,7 +27,7 @@ public:
     HRESULT Stop() override {
         ++m_pState->nStops;
         m_pState->ring.SetRunning(false);
-        return DS_OK;
+        return m_pState->hrStop;
     }
     HRESULT GetStatus(uint32_t* pdwStatus) override {
         if (!pdwStatus) return DSERR_INVALIDPARAM;
@@ -73,6 +73,7 @@ public:
         if (FAILED(m_system.m_hrCreateBuffer)) return m_system.m_hrCreateBuffer;
         auto pState = std::make_shared<ScriptedBufferState>(pDesc->dwBufferBytes);
         pState->hrStart = m_system.m_hrStart;
+        pState->hrStop = m_system.m_hrStop;
         pState->bNoNotify = m_system.m_bNoNotify;
         {
             std::lock_guard<std::mutex> lock(m_system.m_mutex);

@@ -24,8 +24,9 @@ struct ScriptedBufferState {
     std::atomic<int> nLocks{0};
     std::atomic<bool> bReleased{false};
     HRESULT hrStart = DS_OK;
+    HRESULT hrStop = DS_OK;                // a failure here: the device no longer answers
     std::atomic<HRESULT> hrStatus{DS_OK};  // a failure here: the device was lost
-    bool bNoNotify = false;  // the buffer offers no notification interface
+    bool bNoNotify = false;                // the buffer offers no notification interface
 };
 
 // A sound system whose devices, results and ring are set by a test: the test
@@ -39,6 +40,7 @@ public:
     HRESULT m_hrCreate = DS_OK;
     HRESULT m_hrCreateBuffer = DS_OK;
     HRESULT m_hrStart = DS_OK;
+    HRESULT m_hrStop = DS_OK;
     bool m_bNoNotify = false;
     std::string m_strErrorText;
 

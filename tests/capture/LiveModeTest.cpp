@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/sound/ScriptedCapture.h"
 #include "tests/capture/CaptureTestSupport.h"
 #include "tools/AnalyzeOptions.h"
 #include "tools/LiveMode.h"
@@ -125,6 +126,22 @@ TEST_F(LiveModeTest, AMissingServerPrintsTheDesignedMessagesAndExits3) {
                   "DirectX - Invalid parameter specified\n"
                   "kalvo-analyze: Connection refused\n");
     }
+}
+
+// A server lost in the last moments of --seconds, too late for the check of
+// missing blocks: the capture it can no longer stop tells.
+TEST(LiveModeLoss, AServerLostAtTheEndIsReported) {
+    CScriptedCaptureSystem system;
+    system.m_hrStop = DSERR_BUFFERLOST;
+    CAnalyzeOptions options;
+    options.bLive = true;
+    options.dSeconds = 0.2;
+    std::FILE* pOut = std::tmpfile();
+    std::FILE* pErr = std::tmpfile();
+    EXPECT_EQ(RunLiveCapture(system, options, pOut, pErr), EXIT_ANALYZE_CAPTURE_FAILED);
+    EXPECT_NE(ReadAll(pErr).find("sound server"), std::string::npos);
+    std::fclose(pOut);
+    std::fclose(pErr);
 }
 
 TEST(LiveModeOptions, CapturingTakesNoFileAndSecondsMustBePositive) {

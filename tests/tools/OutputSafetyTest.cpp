@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -29,7 +30,9 @@ std::vector<std::string> Names(const std::string& folder) {
 
 // Runs kalvo-analyze with writes beyond nBytes failing in every plain file,
 // as on a full disk; standard error goes through a pipe, which has no limit.
-RunResult RunOnAFullDisk(const std::vector<std::string>& args, rlim_t nBytes) {
+// With bSizeSignal the kernel sends SIGXFSZ as well, as under `ulimit -f`.
+RunResult RunOnAFullDisk(const std::vector<std::string>& args, rlim_t nBytes,
+                         bool bSizeSignal = false) {
     int fds[2];
     RunResult result;
     if (pipe(fds) != 0) return result;
@@ -47,7 +50,7 @@ RunResult RunOnAFullDisk(const std::vector<std::string>& args, rlim_t nBytes) {
     struct rlimit limit = old;
     limit.rlim_cur = nBytes;
     setrlimit(RLIMIT_FSIZE, &limit);
-    void (*pfnOld)(int) = signal(SIGXFSZ, SIG_IGN);
+    void (*pfnOld)(int) = signal(SIGXFSZ, bSizeSignal ? SIG_DFL : SIG_IGN);
     pid_t pid = -1;
     const bool bStarted =
         posix_spawn(&pid, KALVO_ANALYZE_PATH, &actions, nullptr, argv.data(), environ) == 0;
@@ -180,6 +183,147 @@ TEST(OutputSafety, ConvertingNextToAMidiFileMakesANewOneAndKeepsTheOld) {
     EXPECT_EQ(ReadWhole(dir / "session.mid"), "the live recording");
     EXPECT_TRUE(ReadSmfFile(dir / "session-2.mid", smf, strError)) << strError;
     EXPECT_FALSE(fs::exists(dir / "session-3.mid"));
+}
+
+// The kernel's SIGXFSZ at the size limit would end the run without a word
+// and leave the temporary files.
+TEST(OutputSafety, AFileSizeLimitFailsTheOutputWithAMessage) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.Ok());
+    const std::string in = dir / "tone.wav";
+    ASSERT_TRUE(WriteTone(in, 16000, 2, 440.0, 1.0));
+    ASSERT_TRUE(WriteText(dir / "old.wav", "the old recording"));
+    const RunResult run =
+        RunOnAFullDisk({in, "--wav", dir / "old.wav", "--log", dir / "new.log"}, 4096, true);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(OneLine(run.err)) << run.err;
+    EXPECT_NE(run.err.find("old.wav"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWhole(dir / "old.wav"), "the old recording");
+    // The log is small enough, and kept.
+    EXPECT_EQ(Names(dir / ""), (std::vector<std::string>{"new.log", "old.wav", "tone.wav"}));
+}
+
+// Ctrl-C or SIGTERM while the outputs are written (the input, a FIFO, has
+// nothing more just then): the run ends, says so, leaves no temporary file
+// and the old target as it was.
+TEST(OutputSafety, AnInterruptedRunLeavesNoTemporaryAndTheOldFile) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ASSERT_TRUE(WriteTone(dir / "tone.wav", 16000, 2, 440.0, 3.0));
+    const std::string bytes = ReadWhole(dir / "tone.wav");
+    ASSERT_EQ(unlink((dir / "tone.wav").c_str()), 0);
+    void (*pfnOld)(int) = signal(SIGPIPE, SIG_IGN);
+    for (const int nSignal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(nSignal);
+        ASSERT_TRUE(WriteText(dir / "old.wav", "the old recording"));
+        ASSERT_EQ(mkfifo((dir / "in").c_str(), 0600), 0);
+        const pid_t pid = StartAnalyze(
+            {dir / "in", "--wav", dir / "old.wav", "--log", dir / "new.log"}, dir / "err.txt");
+        ASSERT_GT(pid, 0);
+        const int fd = OpenFifoWriter(dir / "in", 10);
+        EXPECT_GE(fd, 0);
+        // A second of audio; the outputs are being written once their
+        // temporary files exist.
+        EXPECT_TRUE(WriteAllTo(fd, bytes.substr(0, 44 + 64000)));
+        EXPECT_TRUE(WaitFor([&] { return HasTemporaryOf(dir / "", "old.wav"); }, 10));
+        kill(pid, nSignal);
+        EXPECT_EQ(WaitWithin(pid, 10), 128 + nSignal);
+        close(fd);
+        const std::string err = ReadWhole(dir / "err.txt");
+        EXPECT_TRUE(OneLine(err)) << err;
+        EXPECT_EQ(ReadWhole(dir / "old.wav"), "the old recording");
+        EXPECT_EQ(Names(dir / ""), (std::vector<std::string>{"err.txt", "in", "old.wav"}));
+        unlink((dir / "in").c_str());
+    }
+    signal(SIGPIPE, pfnOld);
+}
+
+// A WAVE recording that reaches the size limit (as on a full disk) is
+// dropped at once, while the run goes on: its temporary file must not keep
+// space the other outputs need. They carry on and are kept.
+TEST(OutputSafety, AFailedOutputIsRemovedAtOnceAndTheOthersAreKept) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ASSERT_TRUE(WriteTone(dir / "tone.wav", 16000, 2, 440.0, 6.0));
+    ASSERT_EQ(RunAnalyze(dir, {dir / "tone.wav", "--log", dir / "whole.log"}).status, 0);
+    const std::string bytes = ReadWhole(dir / "tone.wav");
+    ASSERT_EQ(mkfifo((dir / "in").c_str(), 0600), 0);
+    void (*pfnOld)(int) = signal(SIGPIPE, SIG_IGN);
+    const pid_t pid = StartAnalyze({dir / "in", "--wav", dir / "o.wav", "--log", dir / "o.log"},
+                                   dir / "err.txt", 100000);
+    ASSERT_GT(pid, 0);
+    const int fd = OpenFifoWriter(dir / "in", 10);
+    EXPECT_GE(fd, 0);
+    // Three seconds: the WAVE passes the limit; then the input waits.
+    const size_t nPart = 44 + 3 * 64000;
+    EXPECT_TRUE(WriteAllTo(fd, bytes.substr(0, nPart)));
+    EXPECT_TRUE(WaitFor(
+        [&] { return !HasTemporaryOf(dir / "", "o.wav") && HasTemporaryOf(dir / "", "o.log"); },
+        30));
+    EXPECT_TRUE(WriteAllTo(fd, bytes.substr(nPart)));
+    close(fd);
+    EXPECT_EQ(WaitWithin(pid, 30), 1);
+    signal(SIGPIPE, pfnOld);
+    const std::string err = ReadWhole(dir / "err.txt");
+    EXPECT_TRUE(OneLine(err)) << err;
+    EXPECT_NE(err.find("o.wav"), std::string::npos) << err;
+    EXPECT_EQ(ReadWhole(dir / "o.log"), ReadWhole(dir / "whole.log"));
+    EXPECT_FALSE(fs::exists(dir / "o.wav"));
+    EXPECT_FALSE(HasTemporaryOf(dir / "", "o.wav"));
+}
+
+// An output that is a link to a file still to be made: the file is made and
+// the link stays.
+TEST(OutputSafety, AnOutputThroughALinkWritesTheFileItNames) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ASSERT_TRUE(WriteTone(dir / "tone.wav", 16000, 2, 440.0, 1.0));
+    ASSERT_EQ(symlink("made.log", (dir / "link.log").c_str()), 0);
+    ASSERT_EQ(RunAnalyze(dir, {dir / "tone.wav", "--log", dir / "link.log"}).status, 0);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.log"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir / "made.log")));
+    EXPECT_NE(ReadWhole(dir / "made.log").find("Kalvo"), std::string::npos);
+}
+
+// Conversions of one log at the same time each print the name of the file
+// they made: every name once, and every file made is named.
+TEST(OutputSafety, ConcurrentConversionsEachPrintTheFileTheyMade) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ASSERT_TRUE(WriteTone(dir / "tone.wav", 16000, 2, 440.0, 600.0));
+    const std::string log = dir / "s.log";
+    // A line for every block, so the plug-in takes a while over each.
+    ASSERT_EQ(RunAnalyze(dir, {dir / "tone.wav", "--all"}, log).status, 0);
+    ASSERT_TRUE(WriteText(dir / "s.mid", "taken"));
+    constexpr int RUNS = 6;
+    std::vector<pid_t> pids;
+    for (int i = 0; i < RUNS; ++i) {
+        const std::string out = dir / ("out" + std::to_string(i));
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        std::vector<std::string> words{KALVO_ANALYZE_PATH, "--log-to-midi", log};
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        argv.push_back(nullptr);
+        pid_t pid = -1;
+        EXPECT_EQ(posix_spawn(&pid, KALVO_ANALYZE_PATH, &actions, nullptr, argv.data(), environ),
+                  0);
+        posix_spawn_file_actions_destroy(&actions);
+        pids.push_back(pid);
+    }
+    std::vector<std::string> printed;
+    for (int i = 0; i < RUNS; ++i) {
+        EXPECT_EQ(Wait(pids[i]), 0);
+        printed.push_back(ReadWhole(dir / ("out" + std::to_string(i))));
+    }
+    std::sort(printed.begin(), printed.end());
+    std::vector<std::string> made;
+    for (const std::string& name : Names(dir / ""))
+        if (name.size() > 4 && name.rfind(".mid") == name.size() - 4 && name != "s.mid")
+            made.push_back(dir / name + "\n");
+    EXPECT_EQ(printed, made);
 }
 
 }  // namespace

@@ -5,11 +5,14 @@
 // built kalvo-analyze and collect what it printed.
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sndfile.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +20,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tooltest {
@@ -133,6 +137,92 @@ inline RunResult RunAnalyze(const ScratchDir& dir, const std::vector<std::string
     if (stdoutPath.empty()) result.out = ReadWhole(outPath);
     result.err = ReadWhole(errPath);
     return result;
+}
+
+// Starts kalvo-analyze without waiting, standard error to errPath. With
+// nFileLimit every plain file it writes fails past that size, as on a full
+// disk (SIGXFSZ ignored, so the write fails with EFBIG).
+inline pid_t StartAnalyze(const std::vector<std::string>& args, const std::string& errPath,
+                          rlim_t nFileLimit = RLIM_INFINITY) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<std::string> words{KALVO_ANALYZE_PATH};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    struct rlimit limit = old;
+    limit.rlim_cur = nFileLimit;
+    void (*pfnOld)(int) = SIG_DFL;
+    if (nFileLimit != RLIM_INFINITY) {
+        setrlimit(RLIMIT_FSIZE, &limit);
+        pfnOld = signal(SIGXFSZ, SIG_IGN);
+    }
+    pid_t pid = -1;
+    if (posix_spawn(&pid, KALVO_ANALYZE_PATH, &actions, nullptr, argv.data(), environ) != 0)
+        pid = -1;
+    if (nFileLimit != RLIM_INFINITY) {
+        signal(SIGXFSZ, pfnOld);
+        setrlimit(RLIMIT_FSIZE, &old);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// True once bDone() holds, checked every few milliseconds; false when it
+// still does not after nSeconds (a bound for a broken program, not a
+// measurement).
+inline bool WaitFor(const std::function<bool()>& bDone, int nSeconds) {
+    const auto tEnd = std::chrono::steady_clock::now() + std::chrono::seconds(nSeconds);
+    while (!bDone()) {
+        if (std::chrono::steady_clock::now() > tEnd) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+// The exit status of pid; -1 when it was killed by a signal, or when it was
+// still running after nSeconds (it is killed then).
+inline int WaitWithin(pid_t pid, int nSeconds) {
+    int wstatus = 0;
+    if (!WaitFor([&] { return waitpid(pid, &wstatus, WNOHANG) == pid; }, nSeconds)) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &wstatus, 0);
+        return -1;
+    }
+    return WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+}
+
+// The writing end of a FIFO, opened once a reader has opened it (-1 when
+// none did within nSeconds). Writes to it fail instead of raising SIGPIPE
+// once the reader is gone, as long as SIGPIPE is ignored.
+inline int OpenFifoWriter(const std::string& path, int nSeconds) {
+    int fd = -1;
+    WaitFor([&] { return (fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; },
+            nSeconds);
+    if (fd >= 0) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+inline bool WriteAllTo(int fd, const std::string& bytes) {
+    for (size_t n = 0; n < bytes.size();) {
+        const ssize_t w = write(fd, bytes.data() + n, bytes.size() - n);
+        if (w <= 0) return false;
+        n += static_cast<size_t>(w);
+    }
+    return true;
+}
+
+// Whether folder holds a temporary file of an output named name (".name.XXXXXX").
+inline bool HasTemporaryOf(const std::string& folder, const std::string& name) {
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename().string().rfind("." + name + ".", 0) == 0) return true;
+    return false;
 }
 
 // Splits on a separator; a trailing separator gives no empty last element.
