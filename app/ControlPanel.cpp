@@ -423,7 +423,15 @@ void CControlPanel::ShowNotices() {
             notice = m_notices.front();
             m_notices.erase(m_notices.begin());
         }
-        ShowMessage(notice.nMessage, MB_ICONEXCLAMATION, Detail(notice.problem));
+        // A recording that was saved elsewhere is news, not a failure.
+        if (!notice.problem.strSavedTo.empty())
+            ShowMessageText(
+                QStringLiteral("A recording's folder was deleted or moved: the recording was saved "
+                               "in %1")
+                    .arg(QString::fromLocal8Bit(FolderOf(notice.problem.strSavedTo).c_str())),
+                MB_ICONINFORMATION, Detail(notice.problem));
+        else
+            ShowMessage(notice.nMessage, MB_ICONEXCLAMATION, Detail(notice.problem));
         // Unreachable and not saved: as after a failed write, the recording
         // ends; what it held is lost with its folder.
         if (notice.nSwitchOffFlag) SwitchOffRecording(notice.nSwitchOffFlag, notice.nSerial);

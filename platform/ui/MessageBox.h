@@ -27,6 +27,7 @@ int ShowMessage(unsigned nStringId, unsigned nIcon);
 int ShowMessage(unsigned nStringId, unsigned nIcon, const QString& detail);
 // The same for a text built by the caller (a filled-in format).
 int ShowMessageText(const QString& text, unsigned nIcon);
+int ShowMessageText(const QString& text, unsigned nIcon, const QString& detail);
 
 // A question with Yes and No (No is the default), on the user-interface
 // thread only; true for Yes.
@@ -41,7 +42,8 @@ QMessageBox* CreateMessageBox(const QString& text, unsigned nIcon, QWidget* pPar
 struct MessageHooks {
     std::function<void(unsigned nType)> beep;
     std::function<void(const QString& text, unsigned nIcon)> box;
-    std::function<void(const QString& text, const QString& detail, unsigned nIcon)> detailedBox = {};
+    std::function<void(const QString& text, const QString& detail, unsigned nIcon)> detailedBox =
+        {};
     // The answer to AskYesNo; unset, the question counts as a box answered No.
     std::function<bool(const QString& text)> question = {};
 };
