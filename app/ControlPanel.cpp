@@ -48,8 +48,9 @@ QColor ToQColor(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
 }
 
-// The line beneath a recording's failure message: the file and the reason,
-// and where the data went when it was saved elsewhere.
+// The line beneath a recording's failure message, or beneath the news that
+// it was saved elsewhere: the file and the reason, the recovery folders that
+// failed, and where the data went.
 QString Detail(const RecordingProblem& problem) {
     return problem.strPath.empty() ? QString()
                                    : QString::fromLocal8Bit(FormatProblem(problem).c_str());
