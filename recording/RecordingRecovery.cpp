@@ -197,7 +197,8 @@ ERecordingReach KeepRecordingReachable(FILE*& pFile, std::string& strFileName, u
     }
     // Lost once the stream is closed; with no folder to try at all, the
     // owner chose that a failure is only told.
-    pending.SetFailedFolders(failed, !failed.empty());
+    const bool bLost = !failed.empty();
+    pending.SetFailedFolders(std::move(failed), bLost);
     return ERecordingReach::Lost;
 }
 

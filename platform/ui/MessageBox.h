@@ -42,8 +42,7 @@ QMessageBox* CreateMessageBox(const QString& text, unsigned nIcon, QWidget* pPar
 struct MessageHooks {
     std::function<void(unsigned nType)> beep;
     std::function<void(const QString& text, unsigned nIcon)> box;
-    std::function<void(const QString& text, const QString& detail, unsigned nIcon)> detailedBox =
-        {};
+    std::function<void(const QString& text, const QString& detail, unsigned nIcon)> detailedBox = {};
     // The answer to AskYesNo; unset, the question counts as a box answered No.
     std::function<bool(const QString& text)> question = {};
 };
