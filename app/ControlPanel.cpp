@@ -48,8 +48,9 @@ QColor ToQColor(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
 }
 
-// The line beneath a recording's failure message: the file and the reason,
-// and where the data went when it was saved elsewhere.
+// The line beneath a recording's failure message, or beneath the news that
+// it was saved elsewhere: the file and the reason, the recovery folders that
+// failed, and where the data went.
 QString Detail(const RecordingProblem& problem) {
     return problem.strPath.empty() ? QString()
                                    : QString::fromLocal8Bit(FormatProblem(problem).c_str());
@@ -423,7 +424,15 @@ void CControlPanel::ShowNotices() {
             notice = m_notices.front();
             m_notices.erase(m_notices.begin());
         }
-        ShowMessage(notice.nMessage, MB_ICONEXCLAMATION, Detail(notice.problem));
+        // A recording that was saved elsewhere is news, not a failure.
+        if (!notice.problem.strSavedTo.empty())
+            ShowMessageText(
+                QStringLiteral("A recording's folder was deleted or moved: the recording was saved "
+                               "in %1")
+                    .arg(QString::fromLocal8Bit(FolderOf(notice.problem.strSavedTo).c_str())),
+                MB_ICONINFORMATION, Detail(notice.problem));
+        else
+            ShowMessage(notice.nMessage, MB_ICONEXCLAMATION, Detail(notice.problem));
         // Unreachable and not saved: as after a failed write, the recording
         // ends; what it held is lost with its folder.
         if (notice.nSwitchOffFlag) SwitchOffRecording(notice.nSwitchOffFlag, notice.nSerial);

@@ -105,8 +105,8 @@ private:
     void ToggleRecording(const RecordToggle& toggle, bool bAfterFailure = false,
                          bool bQuiet = false);
     // Twice a second: a recording whose folder was deleted or moved is saved
-    // into the recovery folder (or, when it cannot be, switched off), and
-    // the user is told once.
+    // into the first recovery folder that takes it (or, when none does,
+    // switched off), and the user is told once.
     void CheckRecordingsReachable();
     void ShowNotices();
     // Under m_recorderMutex: a recovery that recorder made, to be told.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording/MidiRecorder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,21 @@
 
 CMidiRecorder::CMidiRecorder(CMidiPlugin& app, CRecordingSystem& system)
     : m_pApp(&app), m_pSystem(&system) {}
+
+CMidiRecorder::~CMidiRecorder() {
+    if (!m_bWritten) RemoveReservedFile();
+    if (m_fdFolder >= 0) close(m_fdFolder);
+}
+
+void CMidiRecorder::RemoveReservedFile() {
+    if (m_fdFolder < 0 || m_strReservedName.empty()) return;
+    struct stat file;
+    if (fstatat(m_fdFolder, m_strReservedName.c_str(), &file, AT_SYMLINK_NOFOLLOW) == 0 &&
+        static_cast<uint64_t>(file.st_dev) == m_nReservedDevice &&
+        static_cast<uint64_t>(file.st_ino) == m_nReservedInode && file.st_size == 0)
+        unlinkat(m_fdFolder, m_strReservedName.c_str(), 0);
+    m_strReservedName.clear();
+}
 
 bool CMidiRecorder::Start() {
     if (!m_pApp->m_pfnStartMidiRecord || !m_pApp->m_pfnRecordMidiEvent ||
@@ -26,6 +42,8 @@ bool CMidiRecorder::Start() {
         m_nLastError = errno;
         return false;
     }
+    struct stat reserved;
+    const bool bReserved = fstat(fileno(pFile), &reserved) == 0;
     const bool bClosed = std::fclose(pFile) == 0;
     if (!bClosed) {
         m_nLastError = errno;
@@ -36,6 +54,14 @@ bool CMidiRecorder::Start() {
     if (stat(FolderOf(m_strFileName).c_str(), &folder) == 0) {
         m_nFolderDevice = static_cast<uint64_t>(folder.st_dev);
         m_nFolderInode = static_cast<uint64_t>(folder.st_ino);
+    }
+    // Kept open so that the empty file can still be found when the folder
+    // is moved.
+    m_fdFolder = open(FolderOf(m_strFileName).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (bReserved) {
+        m_strReservedName = BaseNameOf(m_strFileName);
+        m_nReservedDevice = static_cast<uint64_t>(reserved.st_dev);
+        m_nReservedInode = static_cast<uint64_t>(reserved.st_ino);
     }
     m_dwStartTime = m_pSystem->MillisecondCounter();
     if (m_pApp->m_pfnStartMidiRecord() == 0) {
@@ -86,22 +112,43 @@ bool CMidiRecorder::IsFolderGone() const {
 bool CMidiRecorder::Stop() {
     if (!m_pApp->m_pfnRecordMidiEvent || !m_pApp->m_pfnStopMidiRecord) return false;
     Send(INFO_END_OF_LOGFILE);
-    if (WriteFile(m_strFileName)) return true;
-    if (!IsFolderGone()) return false;
-    const std::string strFolder = m_pSystem->RecoveryFolder();
-    if (strFolder.empty()) return false;
-    // The recording is still whole in the plug-in: it goes to a new file of
-    // the same name in the recovery folder.
-    std::string strNewPath;
-    FILE* pFile = CopyIntoNewFile(-1, 0, strFolder, m_strFileName, "wb", strNewPath);
-    if (!pFile) return false;
-    std::fclose(pFile);
-    const int nError = ENOENT;
-    if (!WriteFile(strNewPath)) {
-        unlink(strNewPath.c_str());
+    if (WriteFile(m_strFileName)) {
+        m_bWritten = true;
+        m_recovery.SetFailedFolders({}, false);
+        return true;
+    }
+    if (!IsFolderGone()) {
+        m_recovery.SetFailedFolders({}, false);
         return false;
     }
-    m_recovery.Set({m_strFileName, nError, strNewPath, false});
-    m_strFileName = strNewPath;
-    return true;
+    // The recording is still whole in the plug-in: it goes to a new file of
+    // the same name in the first recovery folder where it can be written.
+    const int nError = m_nLastError;
+    std::vector<RecoveryAttempt> failed;
+    for (const std::string& strFolder : m_pSystem->RecoveryFolders()) {
+        std::string strNewPath;
+        FILE* pFile = m_pSystem->CopyForRecovery(-1, 0, strFolder, m_strFileName, "wb", strNewPath);
+        if (!pFile) {
+            failed.push_back({strFolder, errno});
+            continue;
+        }
+        std::fclose(pFile);
+        if (!WriteFile(strNewPath)) {
+            failed.push_back({strFolder, m_nLastError});
+            unlink(strNewPath.c_str());
+            continue;
+        }
+        RemoveReservedFile();
+        RecordingProblem saved{m_strFileName, nError, strNewPath, false};
+        saved.failedFolders = std::move(failed);
+        m_recovery.Set(std::move(saved));
+        m_recovery.SetFailedFolders({}, false);
+        m_strFileName = strNewPath;
+        m_bWritten = true;
+        return true;
+    }
+    // Not lost: the plug-in keeps it for the next try.
+    m_nLastError = nError;
+    m_recovery.SetFailedFolders(std::move(failed), false);
+    return false;
 }

@@ -16,6 +16,10 @@ class CMidiRecorder {
 public:
     explicit CMidiRecorder(CMidiPlugin& app,
                            CRecordingSystem& system = CRecordingSystem::Default());
+    // A file the plug-in never wrote leaves no empty one behind.
+    ~CMidiRecorder();
+    CMidiRecorder(const CMidiRecorder&) = delete;
+    CMidiRecorder& operator=(const CMidiRecorder&) = delete;
 
     // Names the file (reserving the name, so that nothing is overwritten and
     // an unwritable folder shows at once), starts the clock and the plug-in.
@@ -23,9 +27,11 @@ public:
     // One reading or no-signal line, without time prefix or line end.
     bool AddEvent(const std::string& strLine);
     // Sends the end line and has the plug-in write the file. When the folder
-    // the file was named in has gone, the file is written into the system's
-    // recovery folder instead (TakeRecovery tells). After a failure the
-    // recording goes on; calling Stop again retries.
+    // the file was named in has gone, the file is written into the first of
+    // the system's recovery folders that takes it instead (TakeRecovery
+    // tells), and the empty file reserved at the start is removed from the
+    // moved folder. After a failure the recording goes on; calling Stop
+    // again retries.
     bool Stop();
 
     const std::string& FileName() const { return m_strFileName; }
@@ -33,7 +39,7 @@ public:
     // errno of the last failure (the reserved file, the plug-in's writing);
     // 0 when unknown.
     int GetLastError() const { return m_nLastError; }
-    RecordingProblem GetProblem() const { return {m_strFileName, m_nLastError, {}, false}; }
+    RecordingProblem GetProblem() const { return m_recovery.Problem(m_strFileName, m_nLastError); }
     bool TakeRecovery(RecordingProblem& problem) { return m_recovery.Take(problem); }
 
 private:
@@ -41,6 +47,9 @@ private:
     // The plug-in writes the file under strName; false with m_nLastError.
     bool WriteFile(const std::string& strName);
     bool IsFolderGone() const;
+    // Removes the file reserved at the start from its folder, wherever that
+    // is now, while it is still that file and empty.
+    void RemoveReservedFile();
 
     CMidiPlugin* m_pApp;  // holder of the plug-in's entry points
     CRecordingSystem* m_pSystem;
@@ -51,5 +60,11 @@ private:
     // The folder the file was named in, as it was at the start.
     uint64_t m_nFolderDevice = 0;
     uint64_t m_nFolderInode = 0;
+    // That folder, open, and the empty file reserved in it.
+    int m_fdFolder = -1;
+    std::string m_strReservedName;
+    uint64_t m_nReservedDevice = 0;
+    uint64_t m_nReservedInode = 0;
+    bool m_bWritten = false;  // a stop wrote the file
     CPendingRecovery m_recovery;
 };

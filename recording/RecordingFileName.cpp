@@ -79,8 +79,14 @@ std::string SuffixedFileName(const std::string& strPath, int nSuffix) {
     return strPath.substr(0, nDot) + "-" + std::to_string(nSuffix) + strPath.substr(nDot);
 }
 
-std::string CRecordingSystem::RecoveryFolder() {
-    return DefaultRecoveryFolder();
+std::vector<std::string> CRecordingSystem::RecoveryFolders() {
+    return DefaultRecoveryFolders();
+}
+
+FILE* CRecordingSystem::CopyForRecovery(int fdFrom, uint64_t nBytes, const std::string& strFolder,
+                                        const std::string& strName, const char* pszMode,
+                                        std::string& strNewPath) {
+    return CopyIntoRecoveryFolder(fdFrom, nBytes, strFolder, strName, pszMode, strNewPath);
 }
 
 CRecordingSystem& CRecordingSystem::Default() {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/system/Clock.h"
 
@@ -52,9 +53,14 @@ public:
     void SetFolder(std::string strFolder) { m_strFolder = std::move(strFolder); }
     const std::string& GetFolder() const { return m_strFolder; }
     // Where a recording whose file can no longer be reached under its name
-    // (its folder was deleted or moved) is saved instead; empty: nowhere,
-    // the failure stands.
-    virtual std::string RecoveryFolder();
+    // (its folder was deleted or moved) is saved instead, in the order tried
+    // (DefaultRecoveryFolders); empty: nowhere, the failure stands.
+    virtual std::vector<std::string> RecoveryFolders();
+    // Copies a recording into one of them, as CopyIntoRecoveryFolder; tests
+    // make a folder fail as a full disk would.
+    virtual FILE* CopyForRecovery(int fdFrom, uint64_t nBytes, const std::string& strFolder,
+                                  const std::string& strName, const char* pszMode,
+                                  std::string& strNewPath);
     // The real clock and file system.
     static CRecordingSystem& Default();
 

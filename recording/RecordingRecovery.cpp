@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -15,37 +16,53 @@
 
 namespace {
 
-// mkdir -p; true when the folder exists afterwards.
+// mkdir -p; true when the folder exists afterwards, else false with errno.
 bool MakeFolders(const std::string& strPath) {
     struct stat st;
-    if (stat(strPath.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    if (stat(strPath.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return true;
+        errno = ENOTDIR;
+        return false;
+    }
+    if (errno != ENOENT) return false;
     const size_t nSlash = strPath.find_last_of('/');
     if (nSlash != std::string::npos && nSlash > 0 && !MakeFolders(strPath.substr(0, nSlash)))
         return false;
     return mkdir(strPath.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-bool IsWritableFolder(const std::string& strPath) {
-    struct stat st;
-    return stat(strPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           access(strPath.c_str(), W_OK | X_OK) == 0;
+// An absolute path from the environment, else empty.
+std::string AbsoluteFromEnvironment(const char* pszName) {
+    const char* psz = std::getenv(pszName);
+    return psz && psz[0] == '/' ? std::string(psz) : std::string();
+}
+
+// "A (reason), B (reason) or C (reason)".
+std::string FolderList(const std::vector<RecoveryAttempt>& folders) {
+    std::string s;
+    for (size_t i = 0; i < folders.size(); ++i) {
+        if (i > 0) s += i + 1 == folders.size() ? " or " : ", ";
+        s += folders[i].strFolder + " (" +
+             (folders[i].nError ? std::strerror(folders[i].nError) : "unknown error") + ")";
+    }
+    return s;
 }
 
 }  // namespace
 
-std::string DefaultRecoveryFolder() {
-    std::string strData;
-    if (const char* psz = std::getenv("XDG_DATA_HOME"); psz && psz[0] == '/')
-        strData = psz;
-    else if (const char* pszHome = std::getenv("HOME"); pszHome && pszHome[0] == '/')
-        strData = std::string(pszHome) + "/.local/share";
-    if (!strData.empty()) {
-        const std::string strFolder = strData + "/kalvo/recovered";
-        if (MakeFolders(strFolder) && IsWritableFolder(strFolder)) return strFolder;
-    }
-    const char* pszTmp = std::getenv("TMPDIR");
-    const std::string strTmp = pszTmp && pszTmp[0] == '/' ? pszTmp : "/tmp";
-    return IsWritableFolder(strTmp) ? strTmp : std::string();
+std::vector<std::string> DefaultRecoveryFolders() {
+    const std::string strHome = AbsoluteFromEnvironment("HOME");
+    std::string strData = AbsoluteFromEnvironment("XDG_DATA_HOME");
+    if (strData.empty() && !strHome.empty()) strData = strHome + "/.local/share";
+    std::string strTmp = AbsoluteFromEnvironment("TMPDIR");
+    if (strTmp.empty()) strTmp = "/tmp";
+    std::vector<std::string> folders;
+    for (std::string strFolder :
+         {strData.empty() ? strData : strData + "/kalvo/recovered", strTmp, strHome})
+        if (!strFolder.empty() &&
+            std::find(folders.begin(), folders.end(), strFolder) == folders.end())
+            folders.push_back(std::move(strFolder));
+    return folders;
 }
 
 bool IsStillReachable(const std::string& strPath, int fd, int& nError) {
@@ -127,6 +144,13 @@ FILE* CopyIntoNewFile(int fdFrom, uint64_t nBytes, const std::string& strFolder,
     return pFile;
 }
 
+FILE* CopyIntoRecoveryFolder(int fdFrom, uint64_t nBytes, const std::string& strFolder,
+                             const std::string& strName, const char* pszMode,
+                             std::string& strNewPath) {
+    if (!MakeFolders(strFolder)) return nullptr;
+    return CopyIntoNewFile(fdFrom, nBytes, strFolder, strName, pszMode, strNewPath);
+}
+
 bool CPendingRecovery::Take(RecordingProblem& problem) {
     if (!m_bPending) return false;
     m_bPending = false;
@@ -134,30 +158,59 @@ bool CPendingRecovery::Take(RecordingProblem& problem) {
     return true;
 }
 
+RecordingProblem CPendingRecovery::Problem(const std::string& strPath, int nError) const {
+    RecordingProblem problem{strPath, nError, {}, false};
+    problem.failedFolders = m_failed;
+    problem.bLost = m_bLost;
+    return problem;
+}
+
 ERecordingReach KeepRecordingReachable(FILE*& pFile, std::string& strFileName, uint64_t nBytes,
                                        const char* pszMode, CRecordingSystem& system,
                                        CPendingRecovery& pending, int& nError) {
     nError = 0;
-    if (!pFile || IsStillReachable(strFileName, fileno(pFile), nError))
+    if (!pFile || IsStillReachable(strFileName, fileno(pFile), nError)) {
+        pending.SetFailedFolders({}, false);
         return ERecordingReach::Reachable;
-    const std::string strFolder = system.RecoveryFolder();
-    if (strFolder.empty()) return ERecordingReach::Lost;
-    std::string strNewPath;
-    FILE* pNew =
-        CopyIntoNewFile(fileno(pFile), nBytes, strFolder, strFileName, pszMode, strNewPath);
-    if (!pNew) return ERecordingReach::Lost;
-    // What the recording holds was copied; whatever the old stream still
-    // buffers is no part of it.
-    __fpurge(pFile);
-    std::fclose(pFile);
-    pFile = pNew;
-    pending.Set({strFileName, nError, strNewPath, true});
-    strFileName = strNewPath;
-    return ERecordingReach::Moved;
+    }
+    std::vector<RecoveryAttempt> failed;
+    for (const std::string& strFolder : system.RecoveryFolders()) {
+        std::string strNewPath;
+        FILE* pNew = system.CopyForRecovery(fileno(pFile), nBytes, strFolder, strFileName, pszMode,
+                                            strNewPath);
+        if (!pNew) {
+            // A full disk, say: the next folder may have room.
+            failed.push_back({strFolder, errno});
+            continue;
+        }
+        // What the recording holds was copied; whatever the old stream still
+        // buffers is no part of it.
+        __fpurge(pFile);
+        std::fclose(pFile);
+        pFile = pNew;
+        RecordingProblem moved{strFileName, nError, strNewPath, true};
+        moved.failedFolders = std::move(failed);
+        pending.Set(std::move(moved));
+        pending.SetFailedFolders({}, false);
+        strFileName = strNewPath;
+        return ERecordingReach::Moved;
+    }
+    // Lost once the stream is closed; with no folder to try at all, the
+    // owner chose that a failure is only told.
+    const bool bLost = !failed.empty();
+    pending.SetFailedFolders(std::move(failed), bLost);
+    return ERecordingReach::Lost;
 }
 
 std::string FormatProblem(const RecordingProblem& p) {
     std::string s = p.strPath + ": " + (p.nError ? std::strerror(p.nError) : "unknown error");
+    // The folders that failed first, so that the message ends where the data
+    // is, or with what became of it.
+    if (!p.failedFolders.empty()) {
+        if (p.bLost) s += "; what was recorded is lost";
+        s += (p.bLost ? ": it could not be saved in " : "; it could not be saved in ") +
+             FolderList(p.failedFolders);
+    }
     if (!p.strSavedTo.empty())
         s += p.bContinues ? "; what was recorded is now in " + p.strSavedTo +
                                 ", and the recording goes on there"

@@ -42,7 +42,7 @@ public:
     // errno of the last failure (creation, a line, the close); 0 for none.
     int GetLastError() const { return m_nLastError; }
     // The file and the reason of the last failure, for the user.
-    RecordingProblem GetProblem() const { return {m_strFileName, m_nLastError, {}, false}; }
+    RecordingProblem GetProblem() const { return m_recovery.Problem(m_strFileName, m_nLastError); }
 
     // Checks that the file is still reachable under its name; when it is
     // not (its folder was deleted or moved), copies what was written into

@@ -50,7 +50,7 @@ public:
     const std::string& GetFileName() const { return m_strFileName; }
     // errno of the last failure (creation, a block, the close); 0 for none.
     int GetLastError() const { return m_nLastError; }
-    RecordingProblem GetProblem() const { return {m_strFileName, m_nLastError, {}, false}; }
+    RecordingProblem GetProblem() const { return m_recovery.Problem(m_strFileName, m_nLastError); }
 
     // As CSessionLog::KeepReachable: a recording whose folder went away is
     // copied into the recovery folder and goes on there; false only when it

@@ -49,7 +49,7 @@ public:
     void SetPosition(uint64_t nMs) { m_nPositionMs = static_cast<uint32_t>(nMs); }
     uint32_t MillisecondCounter() override { return m_nPositionMs; }
     // The user named the file: a failure is told, never moved elsewhere.
-    std::string RecoveryFolder() override { return std::string(); }
+    std::vector<std::string> RecoveryFolders() override { return {}; }
 
     FILE* CreateFile(const char* pszExtension, const char* pszMode, std::string& strName) override {
         const std::string ext = pszExtension;

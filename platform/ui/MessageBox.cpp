@@ -149,6 +149,10 @@ int ShowMessageText(const QString& text, unsigned nIcon) {
     return ShowTextAndDetail(text, QString(), nIcon);
 }
 
+int ShowMessageText(const QString& text, unsigned nIcon, const QString& detail) {
+    return ShowTextAndDetail(text, detail, nIcon);
+}
+
 bool AskYesNo(const QString& text, unsigned nIcon) {
     std::fprintf(stderr, "Kalvo: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);

@@ -27,6 +27,7 @@ int ShowMessage(unsigned nStringId, unsigned nIcon);
 int ShowMessage(unsigned nStringId, unsigned nIcon, const QString& detail);
 // The same for a text built by the caller (a filled-in format).
 int ShowMessageText(const QString& text, unsigned nIcon);
+int ShowMessageText(const QString& text, unsigned nIcon, const QString& detail);
 
 // A question with Yes and No (No is the default), on the user-interface
 // thread only; true for Yes.
