@@ -19,17 +19,22 @@ struct CScalaScale {
 // Reads the Scala format: '!' lines are comments; the first other line is
 // the description (which may be empty), the next the count, then one pitch
 // per line: cents when it holds a '.', otherwise a ratio n/d or a whole
-// number n (n/1). Anything after the pitch on its line is ignored. Line
-// ends LF or CR LF. Refused: a missing or bad count, fewer or more pitches
-// than counted, a pitch that does not read, a zero or negative ratio, a
-// period (the last pitch) of 1/1 or less, more than MAX_SCALA_DEGREES
-// degrees, a file that is not text. On failure strError is one line
+// number n (n/1). Anything after the pitch and a blank on its line is
+// ignored; blank lines after the description are skipped. Line ends LF or
+// CR LF; a leading UTF-8 byte order mark is skipped. Inner degrees may lie
+// below 1/1 (negative cents, 1/2). Refused: a missing or bad count, fewer
+// or more pitches than counted, a pitch that does not read, a zero or
+// negative ratio, a period (the last pitch) of 1/1 or less, a count of 0
+// (no period), more than MAX_SCALA_DEGREES degrees, a file that is not text
+// (a control character other than tab). On failure strError is one line
 // "NAME:LINE: reason" (the line where it went wrong; the last line for a
 // missing pitch) and scale is unchanged. strName is the file's name as the
 // user gave it.
 bool ParseScala(const std::string& strText, const std::string& strName, CScalaScale& scale,
                 std::string& strError);
 // The same from a file (at most 1 MB); "NAME: reason" when it cannot be read.
+// Only a regular file is read: a FIFO or a device is refused without
+// blocking.
 bool ReadScalaFile(const std::string& strPath, CScalaScale& scale, std::string& strError);
 
 // A Scala keyboard mapping (.kbm): which MIDI key holds which degree, and the
@@ -41,14 +46,16 @@ struct CKeyboardMap {
     int nMiddleKey = 60;  // the key where degree 0 (map entry 0) is
     int nReferenceKey = 69;
     double dReferenceHz = 440.0;
-    int nPeriodDegree = 0;  // the degree of the formal octave (0: the scale's own count)
+    int nPeriodDegree = 0;   // the degree of the formal octave (0: the scale's own count)
     std::vector<int> anMap;  // nSize entries: the degree of each key, -1 for 'x'
 };
 // The .kbm format: seven numbers (size, first, last, middle, reference key,
 // reference frequency, octave degree), then the size's map entries, one per
 // line, each a degree or 'x'; '!' lines are comments. Refused as ParseScala
 // refuses, with "NAME:LINE: reason": a missing number, keys outside 0 ... 127,
-// a frequency that is not positive, fewer entries than the size.
+// a last key below the first, a frequency that is not positive, a size or a
+// degree that is negative or above MAX_SCALA_DEGREES, fewer or more entries
+// than the size.
 bool ParseKeyboardMap(const std::string& strText, const std::string& strName, CKeyboardMap& map,
                       std::string& strError);
 bool ReadKeyboardMap(const std::string& strPath, CKeyboardMap& map, std::string& strError);

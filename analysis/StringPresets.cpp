@@ -3,29 +3,6 @@
 
 namespace {
 
-// Kalvo's octaves are one above scientific pitch notation's: the guitar's
-// E2 (82.4 Hz) is E3 here.
-const std::vector<StringPreset> PRESETS = {
-    {"guitar", "Guitar", "E3 A3 D4 G4 B4 E5"},
-    {"guitar-drop-d", "Guitar, drop D", "D3 A3 D4 G4 B4 E5"},
-    {"guitar-dadgad", "Guitar, DADGAD", "D3 A3 D4 G4 A4 D5"},
-    {"guitar-open-g", "Guitar, open G", "D3 G3 D4 G4 B4 D5"},
-    {"guitar-open-d", "Guitar, open D", "D3 A3 D4 F4# A4 D5"},
-    {"guitar-half-down", "Guitar, half a step down", "D3# G3# C4# F4# A4# D5#"},
-    {"guitar-7", "Seven-string guitar", "B2 E3 A3 D4 G4 B4 E5"},
-    {"bass", "Bass", "E2 A2 D3 G3"},
-    {"bass-5", "Five-string bass", "B1 E2 A2 D3 G3"},
-    {"violin", "Violin", "G4 D5 A5 E6"},
-    {"viola", "Viola", "C4 G4 D5 A5"},
-    {"cello", "Cello", "C3 G3 D4 A4"},
-    {"double-bass", "Double bass", "E2 A2 D3 G3"},
-    // Re-entrant: the strings in their order on the neck, the G above the C.
-    {"ukulele", "Ukulele, re-entrant", "G5 C5 E5 A5"},
-    {"mandolin", "Mandolin", "G4 D5 A5 E6"},
-    // The short fifth string first, as it lies on the neck.
-    {"banjo", "Banjo, open G", "G5 D4 G4 B4 D5"},
-};
-
 constexpr int MAX_STRINGS = 24;
 // C0 ... B9, around the C2 ... C9 of the note table.
 constexpr int LOWEST_OCTAVE = 0;
@@ -34,12 +11,35 @@ constexpr int POSITION_OCTAVE = 2;  // the octave of position 0, C2
 
 }  // namespace
 
+// Built on first use, so that other files' start-up code may ask for it.
 const std::vector<StringPreset>& StringPresets() {
+    // Kalvo's octaves are one above scientific pitch notation's: the guitar's
+    // E2 (82.4 Hz) is E3 here.
+    static const std::vector<StringPreset> PRESETS = {
+        {"guitar", "Guitar", "E3 A3 D4 G4 B4 E5"},
+        {"guitar-drop-d", "Guitar, drop D", "D3 A3 D4 G4 B4 E5"},
+        {"guitar-dadgad", "Guitar, DADGAD", "D3 A3 D4 G4 A4 D5"},
+        {"guitar-open-g", "Guitar, open G", "D3 G3 D4 G4 B4 D5"},
+        {"guitar-open-d", "Guitar, open D", "D3 A3 D4 F4# A4 D5"},
+        {"guitar-half-down", "Guitar, half a step down", "D3# G3# C4# F4# A4# D5#"},
+        {"guitar-7", "Seven-string guitar", "B2 E3 A3 D4 G4 B4 E5"},
+        {"bass", "Bass", "E2 A2 D3 G3"},
+        {"bass-5", "Five-string bass", "B1 E2 A2 D3 G3"},
+        {"violin", "Violin", "G4 D5 A5 E6"},
+        {"viola", "Viola", "C4 G4 D5 A5"},
+        {"cello", "Cello", "C3 G3 D4 A4"},
+        {"double-bass", "Double bass", "E2 A2 D3 G3"},
+        // Re-entrant: the strings in their order on the neck, the G above the C.
+        {"ukulele", "Ukulele, re-entrant", "G5 C5 E5 A5"},
+        {"mandolin", "Mandolin", "G4 D5 A5 E6"},
+        // The short fifth string first, as it lies on the neck.
+        {"banjo", "Banjo, open G", "G5 D4 G4 B4 D5"},
+    };
     return PRESETS;
 }
 
 const StringPreset* FindStringPreset(const std::string& strName) {
-    for (const StringPreset& preset : PRESETS)
+    for (const StringPreset& preset : StringPresets())
         if (strName == preset.name) return &preset;
     return nullptr;
 }

@@ -10,7 +10,8 @@
 struct StringPreset {
     const char* name;   // as the options take it: "guitar-drop-d"
     const char* title;  // as the window shows it: "Guitar, drop D"
-    const char* notes;  // "D3 A3 D4 G4 B4 E5", lowest string first
+    const char* notes;  // "D3 A3 D4 G4 B4 E5", lowest string first (re-entrant
+                        // ukulele and banjo: in the strings' order on the neck)
 };
 // In the order of --list-strings.
 const std::vector<StringPreset>& StringPresets();
@@ -20,9 +21,10 @@ const StringPreset* FindStringPreset(const std::string& strName);
 // A note in Kalvo's naming as a position: semitones from C2 (C2 = 0, A5 =
 // 45, B1 = -1). Letter (either case), optional accidental before or after
 // the octave digit ('#' or 'b': "F3#", "F#3", "Bb2", "B2b"), octave 0 ... 9.
-// False for anything else.
+// False for anything else. The octave is the letter's: B#3 is C4, Cb4 is B3.
 bool ParseNotePosition(const std::string& strNote, int& nPosition);
-// The position's name in Kalvo's naming with sharps: "E3", "F3#", "B1".
+// The position's name in Kalvo's naming with sharps: "E3", "F3#", "B1"; ""
+// outside octaves 0 ... 9.
 std::string NotePositionName(int nPosition);
 
 // A list of notes separated by spaces or commas ("E3 A3 D4"), 1 to 24 of

@@ -13,11 +13,7 @@ double Cents(double dRatio) {
     return 1200.0 * std::log2(dRatio);
 }
 
-const double PURE_FIFTH = Cents(3.0 / 2.0);
-const double PYTHAGOREAN_COMMA = Cents(531441.0 / 524288.0);  // 3^12 / 2^19
-const double SYNTONIC_COMMA = Cents(81.0 / 80.0);
-const double SCHISMA = PYTHAGOREAN_COMMA - SYNTONIC_COMMA;
-
+// In the order of Temperaments().
 enum ETemperament {
     EQUAL,
     PYTHAGOREAN,
@@ -27,20 +23,7 @@ enum ETemperament {
     KIRNBERGER3,
     VALLOTTI,
     YOUNG,
-    JUST,
-    TEMPERAMENT_COUNT
-};
-
-const std::vector<TemperamentInfo> TEMPERAMENTS = {
-    {"equal", "Equal temperament"},
-    {"pythagorean", "Pythagorean"},
-    {"meantone4", "Quarter-comma meantone"},
-    {"meantone6", "Sixth-comma meantone"},
-    {"werckmeister3", "Werckmeister III"},
-    {"kirnberger3", "Kirnberger III"},
-    {"vallotti", "Vallotti"},
-    {"young", "Young (1799)"},
-    {"just", "Just intonation"},
+    JUST
 };
 
 // How much each fifth is narrowed from 3/2, in cents, by the pitch class of
@@ -53,6 +36,7 @@ using Narrowing = std::array<double, 12>;
 // like any other in a circulating temperament whose narrowings add up to the
 // Pythagorean comma.
 std::array<double, 12> ChainOfFifths(const Narrowing& adNarrowed) {
+    const double PURE_FIFTH = Cents(3.0 / 2.0);
     std::array<double, 12> adPosition{};
     int nNote = C;
     for (int i = 0; i < 8; ++i) {
@@ -96,6 +80,9 @@ std::array<double, 12> JustIntonation() {
 }
 
 std::array<double, 12> OffsetsOnC(int nTemperament) {
+    const double PYTHAGOREAN_COMMA = Cents(531441.0 / 524288.0);  // 3^12 / 2^19
+    const double SYNTONIC_COMMA = Cents(81.0 / 80.0);
+    const double SCHISMA = PYTHAGOREAN_COMMA - SYNTONIC_COMMA;
     switch (nTemperament) {
         case PYTHAGOREAN:
             return ChainOfFifths(Narrowing{});
@@ -123,20 +110,32 @@ std::array<double, 12> OffsetsOnC(int nTemperament) {
 
 }  // namespace
 
+// Built on first use, so that other files' start-up code may ask for it.
 const std::vector<TemperamentInfo>& Temperaments() {
-    static_assert(TEMPERAMENT_COUNT == 9);
+    static const std::vector<TemperamentInfo> TEMPERAMENTS = {
+        {"equal", "Equal temperament"},
+        {"pythagorean", "Pythagorean"},
+        {"meantone4", "Quarter-comma meantone"},
+        {"meantone6", "Sixth-comma meantone"},
+        {"werckmeister3", "Werckmeister III"},
+        {"kirnberger3", "Kirnberger III"},
+        {"vallotti", "Vallotti"},
+        {"young", "Young (1799)"},
+        {"just", "Just intonation"},
+    };
     return TEMPERAMENTS;
 }
 
 int FindTemperament(const std::string& strName) {
-    for (size_t i = 0; i < TEMPERAMENTS.size(); ++i)
-        if (strName == TEMPERAMENTS[i].name) return static_cast<int>(i);
+    const auto& temperaments = Temperaments();
+    for (size_t i = 0; i < temperaments.size(); ++i)
+        if (strName == temperaments[i].name) return static_cast<int>(i);
     return -1;
 }
 
 std::string TemperamentNameList() {
     std::string str;
-    for (const TemperamentInfo& t : TEMPERAMENTS) {
+    for (const TemperamentInfo& t : Temperaments()) {
         if (!str.empty()) str += ", ";
         str += t.name;
     }
