@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "analysis/NoteTable.h"
 #include "analysis/Numeric.h"
@@ -53,8 +54,19 @@ void CPitchAnalyser::ApplyFftParameters(int nWindowType, int nSizeIndex, float f
     m_fGaussAlpha.store(-fAlpha, std::memory_order_relaxed);
 }
 
+void CPitchAnalyser::SetTuning(std::shared_ptr<const CTuning> pTuning) {
+    std::lock_guard<std::mutex> lock(m_tuningMutex);
+    m_pTuning = pTuning ? std::move(pTuning) : CTuning::Default();
+}
+
+std::shared_ptr<const CTuning> CPitchAnalyser::GetTuning() const {
+    std::lock_guard<std::mutex> lock(m_tuningMutex);
+    return m_pTuning;
+}
+
 CPitchAnalyser::Snapshot CPitchAnalyser::TakeSnapshot() const {
     Snapshot s;
+    s.pTuning = GetTuning();
     s.nWindowType = m_nWindowType.load(std::memory_order_relaxed);
     s.nFftSize = m_nFftSize.load(std::memory_order_relaxed);
     // The bin width always follows the size; deriving it here keeps the two
@@ -284,7 +296,10 @@ void CPitchAnalyser::SetFrequencyResult(double dFrequency, int nPeakBin) {
 void CPitchAnalyser::TransposeAndFindNote(const Snapshot& snap) {
     m_fTransposedFrequency = static_cast<float>(static_cast<double>(m_fDominantFrequency) *
                                                 snap.fA5Factor * snap.fTransposition);
-    m_nNoteIndex = m_noteSearch.SetFrequency(m_fTransposedFrequency);
+    const CTuning& tuning = *snap.pTuning;
+    m_nTarget = tuning.FindTarget(m_fTransposedFrequency, MIN_FREQUENCY);
+    m_nNoteIndex = tuning.PositionOf(m_nTarget);
+    m_noteSearch.SetNote(m_nNoteIndex);
 }
 
 void CPitchAnalyser::PublishReading(const Snapshot& snap) {
@@ -304,8 +319,7 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
 
     // 5., 6. Note and cents.
     TransposeAndFindNote(snap);
-    const int note = m_noteSearch.GetNoteIndex();
-    const float noteFrequency = note >= 0 && note < NOTE_COUNT ? NoteTable[note] : 0.0f;
+    const float noteFrequency = snap.pTuning->FrequencyOf(m_nTarget);
     m_centCounter.SetPitch(m_fTransposedFrequency, noteFrequency);
     m_centCounter.ComputeCents();
 
@@ -321,14 +335,34 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
     m_reading.nPeakColumn = m_nPeakColumn;
     m_reading.fTransposedFrequency = m_fTransposedFrequency;
     m_reading.nNoteIndex = m_nNoteIndex;
+    m_reading.nTarget = m_nTarget;
+    m_reading.fTargetFrequency = noteFrequency;
+    m_reading.achTarget.fill('\0');
+    if (const char* pszName = snap.pTuning->NameOf(m_nTarget))
+        std::copy(pszName, pszName + std::strlen(pszName), m_reading.achTarget.begin());
     m_reading.nShownCents = m_centCounter.GetShownCents();
     m_reading.bShownChanged = m_centCounter.HasShownChanged() ? 1 : 0;
     m_reading.nLevelDb = m_nLevelDb;
 
     // 8. Reading line, only while recording and when something changed.
     if ((snap.nRecordFlags & (REC_LOG | REC_MIDI)) &&
-        (m_reading.bFrequencyChanged || m_reading.bShownChanged) && m_pHost)
-        m_pHost->AddReadingLine(FormatReadingLine(m_reading), snap.nRecordFlags);
+        (m_reading.bFrequencyChanged || m_reading.bShownChanged) && m_pHost) {
+        // A MIDI recording plays the closest equal-tempered note: a target
+        // named otherwise (a scale's degree) gets a line of its own there.
+        const char* pszNote = NoteName(m_nNoteIndex);
+        if ((snap.nRecordFlags & REC_MIDI) &&
+            std::strcmp(m_reading.achTarget.data(), pszNote ? pszNote : "") != 0) {
+            if (snap.nRecordFlags & REC_LOG)
+                m_pHost->AddReadingLine(FormatReadingLine(m_reading),
+                                        snap.nRecordFlags & ~REC_MIDI);
+            m_pHost->AddReadingLine(
+                FormatReadingLine(m_reading.dFrequency, m_reading.fFrequency, pszNote,
+                                  m_reading.nShownCents, m_reading.nLevelDb),
+                REC_MIDI);
+        } else {
+            m_pHost->AddReadingLine(FormatReadingLine(m_reading), snap.nRecordFlags);
+        }
+    }
 
     // 9. Repaint.
     if (m_pHost) m_pHost->RefreshViews();

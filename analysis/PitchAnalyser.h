@@ -4,6 +4,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "analysis/NoteSearch.h"
 #include "analysis/PitchReading.h"
 #include "analysis/SpectrumColumns.h"
+#include "analysis/Tuning.h"
 
 // What the control panel owns and the analysis reads once per block. Written
 // by the user-interface thread, read by the capture thread.
@@ -76,6 +79,10 @@ public:
     // anything else keeps the size) and the dialog's alpha (0 ... 1).
     void ApplyFftParameters(int nWindowType, int nSizeIndex, float fAlpha);
 
+    // The targets readings are measured against, from the next block on.
+    void SetTuning(std::shared_ptr<const CTuning> pTuning);
+    std::shared_ptr<const CTuning> GetTuning() const;
+
     // Settings (written by the user-interface thread).
     std::atomic<int> m_nWindowType{WINDOW_HANNING};
     std::atomic<unsigned> m_nFftSize{FFT_SIZE_LARGE};
@@ -108,6 +115,7 @@ private:
         int nRecordFlags;
         int nPitchMethod;
         CSpectrumColumns::Settings spectrum;
+        std::shared_ptr<const CTuning> pTuning;
     };
     Snapshot TakeSnapshot() const;
 
@@ -118,6 +126,9 @@ private:
     void TransposeAndFindNote(const Snapshot& snap);
 
     IAnalysisHost* m_pHost = nullptr;
+    // Swapped whole by the user-interface thread, taken once a block.
+    mutable std::mutex m_tuningMutex;
+    std::shared_ptr<const CTuning> m_pTuning = CTuning::Default();
     CControlState m_ownControl;
     CControlState* m_pControl = &m_ownControl;
 
@@ -128,6 +139,7 @@ private:
     float m_fPrevDominantFrequency = 0.0f;
     double m_dDominantFrequency = 0.0;
     int m_nNoteIndex = 0;
+    int m_nTarget = CTuning::NO_TARGET;
     int m_nLevelDb = 0;
     int m_nPeakColumn = -1;
 

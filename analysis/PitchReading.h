@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
+#include "analysis/Tuning.h"
+
 // The result of one analysed block.
 struct PitchReading {
     double dFrequency = 0.0;    // dominant frequency as measured; 1.0 below 40 Hz
@@ -9,8 +13,14 @@ struct PitchReading {
     int nPeakBin = 0;           // bin of the dominant frequency
     int nPeakColumn = -1;       // spectrum column of it, -1 when out of range
     float fTransposedFrequency = 0.0f;  // after A5 correction and transposition
-    int nNoteIndex = 0;                 // closest note of the transposed frequency, 0 ... 85
-    int nShownCents = 0;                // the cent meter's damped value
-    int bShownChanged = 0;              // the shown value changed with this block
-    int nLevelDb = 0;                   // level of the peak bin, whole dB, 0 or negative
+    int nNoteIndex = 0;  // the target's note in the note table's numbering, 0 ... 85 by default
+    // The target of the tuning it is measured against: its index (or
+    // CTuning::NO_TARGET, ABOVE_TARGETS), frequency (0 for none) and name
+    // (empty for none).
+    int nTarget = CTuning::NO_TARGET;
+    float fTargetFrequency = 0.0f;
+    std::array<char, TARGET_NAME_SIZE> achTarget{};
+    int nShownCents = 0;    // the cent meter's damped value
+    int bShownChanged = 0;  // the shown value changed with this block
+    int nLevelDb = 0;       // level of the peak bin, whole dB, 0 or negative
 };

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/ReadingLine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
@@ -22,21 +24,32 @@ std::string FormatTranspositionEntry(int nRow) {
     return std::string("  INFO> transposition changed ") + TranspositionDescription(nRow);
 }
 
-std::string FormatReadingLine(double dFrequency, float fFrequency, int nNoteIndex, int nShownCents,
-                              int nLevelDb) {
+std::string FormatTuningEntry(const std::string& strTitle) {
+    return "  INFO> tuning " + strTitle;
+}
+
+std::string FormatReadingLine(double dFrequency, float fFrequency, const char* pszTarget,
+                              int nShownCents, int nLevelDb) {
     if (std::isnan(fFrequency) || fFrequency < MIN_FREQUENCY || fFrequency > MAX_FREQUENCY)
         return INFO_NO_SIGNAL;
-    const char* name = NoteName(nNoteIndex);
-    if (!name) name = "--";
-    const char* format = name[2] == '#' ? " %6.1f Hz |    %s  |   %+03d    |  %-2d"
-                                        : " %6.1f Hz |    %s   |   %+03d    |  %-2d";
+    const char* name = pszTarget && pszTarget[0] ? pszTarget : "--";
+    // The name column is nine wide, the name from its fifth place: "A5" and
+    // "C5#" as ever, a scale's "12:5" as well.
+    const int nPad = std::max(1, 5 - static_cast<int>(std::strlen(name)));
     char text[96];
-    std::snprintf(text, sizeof text, format, dFrequency, name, nShownCents, nLevelDb);
+    std::snprintf(text, sizeof text, " %6.1f Hz |    %s%*s|   %+03d    |  %-2d", dFrequency, name,
+                  nPad, "", nShownCents, nLevelDb);
     return text;
 }
 
+std::string FormatReadingLine(double dFrequency, float fFrequency, int nNoteIndex, int nShownCents,
+                              int nLevelDb) {
+    return FormatReadingLine(dFrequency, fFrequency, NoteName(nNoteIndex), nShownCents, nLevelDb);
+}
+
 std::string FormatReadingLine(const PitchReading& r) {
-    return FormatReadingLine(r.dFrequency, r.fFrequency, r.nNoteIndex, r.nShownCents, r.nLevelDb);
+    return FormatReadingLine(r.dFrequency, r.fFrequency, r.achTarget.data(), r.nShownCents,
+                             r.nLevelDb);
 }
 
 std::string FormatTimePrefix(uint32_t e) {

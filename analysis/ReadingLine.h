@@ -15,12 +15,16 @@ extern const char* const INFO_NO_SIGNAL;         // "  INFO> no input signal or 
 std::string FormatA5Entry(int nA5);
 // "  INFO> transposition changed " followed by the row's description.
 std::string FormatTranspositionEntry(int nRow);
+// "  INFO> tuning " and what a tuning that is not the default is called.
+std::string FormatTuningEntry(const std::string& strTitle);
 
 // The reading line of one block: the no-signal text when the published
 // frequency is out of range, else frequency, note name, shown cents and level
 // in fixed columns. A note index without a name (85, above the table) prints
 // "--" in the note column.
 std::string FormatReadingLine(const PitchReading& reading);
+std::string FormatReadingLine(double dFrequency, float fFrequency, const char* pszTarget,
+                              int nShownCents, int nLevelDb);
 std::string FormatReadingLine(double dFrequency, float fFrequency, int nNoteIndex, int nShownCents,
                               int nLevelDb);
 

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/TuningOptions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
+#include "analysis/ScalaFile.h"
+#include "analysis/StringPresets.h"
+#include "analysis/Temperaments.h"
 
 namespace {
 
@@ -83,6 +88,62 @@ bool ParseMethod(const std::string& v, CTuningValues& o, std::string& err) {
     }
     err = "--method: " + Quoted(v) + " is not a pitch method (use dominant or fundamental)";
     return false;
+}
+
+bool ParseTemperament(const std::string& v, CTuningValues& o, std::string& err) {
+    const int n = FindTemperament(v);
+    if (n >= 0) {
+        o.nTemperament = n;
+        return true;
+    }
+    err =
+        "--temperament: " + Quoted(v) + " is not a temperament (use " + TemperamentNameList() + ")";
+    return false;
+}
+
+bool ParseTonic(const std::string& v, CTuningValues& o, std::string& err) {
+    const int n = ParsePitchClass(v);
+    if (n >= 0) {
+        o.nTonic = n;
+        return true;
+    }
+    err = "--tonic: " + Quoted(v) + " is not a note name from C to B (such as C, F#, Bb)";
+    return false;
+}
+
+// A file is read when it is named, so that a bad one is told at once, with
+// its line; the tuning reads it again when it is built.
+bool ParseScale(const std::string& v, CTuningValues& o, std::string& err) {
+    CScalaScale scale;
+    if (!v.empty() && !ReadScalaFile(v, scale, err)) {
+        err = "--scale: " + err;
+        return false;
+    }
+    o.strScale = v;
+    return true;
+}
+
+bool ParseKeymap(const std::string& v, CTuningValues& o, std::string& err) {
+    CKeyboardMap map;
+    if (!v.empty() && !ReadKeyboardMap(v, map, err)) {
+        err = "--keymap: " + err;
+        return false;
+    }
+    o.strKeymap = v;
+    return true;
+}
+
+bool ParseStrings(const std::string& v, CTuningValues& o, std::string& err) {
+    std::vector<int> anPositions;
+    if (!v.empty() && !FindStringPreset(v) && !ParseStringNotes(v, anPositions, err)) {
+        err = "--strings: " + Quoted(v) +
+              " is not a preset (see --list-strings) nor a list of "
+              "notes: " +
+              err;
+        return false;
+    }
+    o.strStrings = v;
+    return true;
 }
 
 std::string FormatAlpha(const CTuningValues& o) {
@@ -165,6 +226,29 @@ const std::vector<TuningOption>& TuningOptions() {
              return std::string(o.nPitchMethod == PITCH_METHOD_FUNDAMENTAL ? "fundamental"
                                                                            : "dominant");
          }},
+        {"temperament", "NAME",
+         [] {
+             return std::string(
+                 "temperament of the notes (default equal; see --list-temperaments)");
+         },
+         &ParseTemperament,
+         [](const CTuningValues& o) {
+             return std::string(Temperaments()[static_cast<size_t>(o.nTemperament)].name);
+         }},
+        {"tonic", "NOTE", [] { return std::string("the temperament's tonic, C to B (default C)"); },
+         &ParseTonic, [](const CTuningValues& o) { return std::string(PitchClassName(o.nTonic)); }},
+        {"scale", "FILE.scl",
+         [] { return std::string("a Scala scale to measure against instead of the temperament"); },
+         &ParseScale, [](const CTuningValues& o) { return o.strScale; }},
+        {"keymap", "FILE.kbm",
+         [] { return std::string("the scale's Scala keyboard mapping (reference key and hertz)"); },
+         &ParseKeymap, [](const CTuningValues& o) { return o.strKeymap; }},
+        {"strings", "STRINGS",
+         [] {
+             return "measure against an instrument's strings: a preset (see\n" + INDENT +
+                    "--list-strings) or notes such as \"E3 A3 D4 G4 B4 E5\"";
+         },
+         &ParseStrings, [](const CTuningValues& o) { return o.strStrings; }},
     };
     return table;
 }
@@ -173,4 +257,21 @@ const TuningOption* FindTuningOption(const std::string& strName) {
     for (const TuningOption& option : TuningOptions())
         if (strName == option.name) return &option;
     return nullptr;
+}
+
+std::string TemperamentListText() {
+    std::string text;
+    for (const TemperamentInfo& t : Temperaments())
+        text += std::string(t.name) +
+                std::string(16 - std::min<size_t>(15, std::strlen(t.name)), ' ') + t.title + "\n";
+    return text;
+}
+
+std::string StringPresetListText() {
+    std::string text;
+    for (const StringPreset& p : StringPresets())
+        text += std::string(p.name) +
+                std::string(18 - std::min<size_t>(17, std::strlen(p.name)), ' ') + p.notes + "  (" +
+                p.title + ")\n";
+    return text;
 }

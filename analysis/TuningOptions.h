@@ -17,6 +17,13 @@ struct CTuningValues {
     int nA5 = 440;           // Hz, MIN_A5 ... MAX_A5
     int nTransposition = 0;  // row 0 ... TRANSPOSITION_COUNT - 1
     int nPitchMethod = PITCH_METHOD_DOMINANT;
+    // The targets (analysis/Tuning.h): a temperament on a tonic, or a Scala
+    // scale with its keyboard map, or an instrument's strings.
+    int nTemperament = 0;    // position in Temperaments(); 0 is equal temperament
+    int nTonic = 0;          // pitch class, 0 = C
+    std::string strScale;    // .scl file; empty for none
+    std::string strKeymap;   // .kbm file for the scale; empty for none
+    std::string strStrings;  // a preset's name or notes ("E3 A3 D4"); empty for none
 
     bool operator==(const CTuningValues&) const = default;
 };
@@ -38,10 +45,16 @@ struct TuningOption {
     std::string (*format)(const CTuningValues& values);
 };
 
-// In the order of the usage texts: fft, window, alpha, a5, transpose, method.
+// In the order of the usage texts: fft, window, alpha, a5, transpose, method,
+// temperament, tonic, scale, keymap, strings.
 const std::vector<TuningOption>& TuningOptions();
 // Null for a name that is not in the table.
 const TuningOption* FindTuningOption(const std::string& strName);
+
+// The texts of --list-temperaments and --list-strings, the same for both
+// programs: one line a name, with what it is.
+std::string TemperamentListText();
+std::string StringPresetListText();
 
 // Window type of a name: the FFT dialog's names in any case, and "blackman".
 // -1 for anything else.

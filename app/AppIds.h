@@ -76,3 +76,4 @@ constexpr unsigned ID_PITCH_FUNDAMENTAL = 33001;
 // Settings -> Recording Folder... and Settings -> Remember Settings.
 constexpr unsigned ID_RECORDING_FOLDER = 33002;
 constexpr unsigned ID_REMEMBER_SETTINGS = 33003;
+constexpr unsigned ID_SETTINGS_TUNING = 33004;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "analysis/Tuning.h"
 #include "analysis/TuningOptions.h"
 #include "app/AppSettings.h"
 #include "platform/sound/AudioFileReader.h"
@@ -33,12 +34,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption listTemperaments(QStringLiteral("list-temperaments"));
+    const QCommandLineOption listStrings(QStringLiteral("list-strings"));
     const QCommandLineOption demo(QStringLiteral("demo"));
     const QCommandLineOption defaults(QStringLiteral("defaults"));
     const QCommandLineOption input(QStringLiteral("input"), {}, QStringLiteral("FILE"));
     const QCommandLineOption source(QStringLiteral("source"), {}, QStringLiteral("NAME"));
     const QCommandLineOption recordDir(QStringLiteral("record-dir"), {}, QStringLiteral("DIR"));
-    parser.addOptions({help, version, demo, defaults, input, source, recordDir});
+    parser.addOptions(
+        {help, version, listTemperaments, listStrings, demo, defaults, input, source, recordDir});
     std::vector<QCommandLineOption> tuning;
     for (const TuningOption& option : TuningOptions())
         tuning.emplace_back(QString::fromLatin1(option.name), QString(),
@@ -67,6 +71,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         cl.action = CommandLineAction::Version;
         return cl;
     }
+    if (parser.isSet(listTemperaments) || parser.isSet(listStrings)) {
+        cl.action = parser.isSet(listStrings) ? CommandLineAction::ListStrings
+                                              : CommandLineAction::ListTemperaments;
+        return cl;
+    }
     CAppOptions& o = cl.options;
     o.bDemo = parser.isSet(demo);
     o.bDefaults = parser.isSet(defaults);
@@ -86,6 +95,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         if (!option.parse(strValue, values, strError)) return error(strError);
         o.tuning.emplace_back(option.name, strValue);
     }
+    // The tuning as a whole: strings and a scale do not go together.
+    if (std::string strError; !CTuning::Build(values, strError)) return error(strError);
     if (!o.strInput.empty() && !o.strSource.empty())
         return error("--input and --source cannot be used together");
     if (o.bDemo && (!o.strInput.empty() || !o.strSource.empty()))
@@ -111,7 +122,9 @@ const char* UsageText() {
             left.resize(22, ' ');
             t += left + option.help() + "\n";
         }
-        t += "  --record-dir DIR    write recordings into DIR (default: the working folder)\n"
+        t += "  --list-temperaments list the temperaments --temperament takes and exit\n"
+             "  --list-strings      list the instrument presets --strings takes and exit\n"
+             "  --record-dir DIR    write recordings into DIR (default: the working folder)\n"
              "  --defaults          start with the designed settings, ignoring remembered ones\n"
              "  --help              print this text and exit\n"
              "  --version           print the version and exit\n"

@@ -6,7 +6,7 @@
 
 #include "app/TunerApp.h"
 
-enum class CommandLineAction { Run, Help, Version, Error };
+enum class CommandLineAction { Run, Help, Version, ListTemperaments, ListStrings, Error };
 
 struct CommandLine {
     CommandLineAction action = CommandLineAction::Run;

@@ -261,10 +261,14 @@ void CControlPanel::OnA5Changed() {
     m_nA5Index = nRow;
     m_nA5 = m_pA5List->itemData(nRow).toUInt();
     m_state.m_fA5Factor.store(A5Factor(static_cast<int>(m_nA5)), std::memory_order_relaxed);
-    if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) & REC_LOG) {
-        uint64_t nSerial = 0;
-        if (!AddLogEntry(FormatA5Entry(nRow + MIN_A5), nSerial)) OnLogEntryFailed(nSerial);
-    }
+    AddInfoEntry(FormatA5Entry(nRow + MIN_A5));
+    if (m_fnOnA5Changed) m_fnOnA5Changed(static_cast<int>(m_nA5));
+}
+
+void CControlPanel::AddInfoEntry(const std::string& strEntry) {
+    if (!(m_state.m_nRecordFlags.load(std::memory_order_relaxed) & REC_LOG)) return;
+    uint64_t nSerial = 0;
+    if (!AddLogEntry(strEntry, nSerial)) OnLogEntryFailed(nSerial);
 }
 
 void CControlPanel::OnTranspositionChanged() {
@@ -302,6 +306,7 @@ uint64_t& CControlPanel::SerialOf(int nFlag) {
 bool CControlPanel::StartSessionLog() {
     auto pLog = std::make_unique<CSessionLog>(
         RecordingSystem(), m_pApp ? m_pApp->m_strVersion : CSessionLog::DefaultVersion());
+    if (m_fnTuningTitle) pLog->SetTuningTitle(m_fnTuningTitle());
     std::lock_guard<std::mutex> lock(m_recorderMutex);
     if (!pLog->Create()) {
         m_lastProblem = pLog->GetProblem();

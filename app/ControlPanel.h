@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -43,6 +44,12 @@ public:
 
     void OnInitDialog();
     void SetMenu(QMenu* pMenu) { m_pMenu = pMenu; }
+    // Beyond the designed panel: told each new A5, and asked for the name of
+    // a tuning that is not the default when a session log starts.
+    std::function<void(int)> m_fnOnA5Changed;
+    std::function<std::string()> m_fnTuningTitle;
+    // An INFO entry into the running session log, if there is one.
+    void AddInfoEntry(const std::string& strEntry);
     QWidget* GetDlgItem(unsigned nId) const;
 
     void OnA5Changed();

@@ -22,10 +22,12 @@
 #include <cstdio>
 
 #include "analysis/NoteTable.h"
+#include "analysis/ReadingLine.h"
 #include "app/AboutDlg.h"
 #include "app/AppIds.h"
 #include "app/ControlPanel.h"
 #include "app/TunerApp.h"
+#include "app/TuningControl.h"
 #include "capture/CaptureDevices.h"
 #include "capture/CaptureEngine.h"
 #include "dialogs/CaptureDeviceDlg.h"
@@ -145,6 +147,9 @@ bool CTunerDlg::OnInitDialog() {
     m_pColorDialog = new QColorDialog(this);
     m_pControlPanel->SetMenu(m_pMenu);
     CreateViews();
+    m_pTuningControl = std::make_unique<CTuningControl>(*m_pAnalyser, m_pControlPanel);
+    m_pControlPanel->m_fnOnA5Changed = [this](int nA5) { m_pTuningControl->OnA5Changed(nA5); };
+    m_pControlPanel->m_fnTuningTitle = [this] { return m_pTuningControl->GetTitle(); };
 
     m_crBackground = RGB(255, 255, 240);
     ApplyBackground();
@@ -190,6 +195,7 @@ void CTunerDlg::BuildMenu() {
                                            QStringLiteral("Fundamental (&Harmonic Instruments)")));
     CheckMenuItem(pMethod, ID_PITCH_DOMINANT, true);
     CheckMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, false);
+    AppendMenuItem(pSettings, ID_SETTINGS_TUNING, QStringLiteral("&Tuning..."));
     // Also beyond it: where recordings go, and settings kept between runs
     // (off at first, so that nothing is stored unless asked).
     pSettings->addSeparator();
@@ -594,6 +600,13 @@ void CTunerDlg::OnCommand(unsigned nId) {
         case ID_SETTINGS_FFT:
             if (m_dlgFft.exec() == QDialog::Accepted) m_dlgFft.Apply(*m_pAnalyser);
             break;
+        case ID_SETTINGS_TUNING:
+            if (m_pTuningControl->OnCommand(this)) {
+                const std::string strTitle = m_pTuningControl->GetTitle();
+                m_pControlPanel->AddInfoEntry(
+                    FormatTuningEntry(strTitle.empty() ? "equal temperament" : strTitle));
+            }
+            break;
         case ID_SETTINGS_SPECTRUM: {
             const bool bDisplay = m_pApp && !m_pApp->m_bDisplayUnavailable;
             m_dlgSpectrum.SetDisplayPluginAvailable(bDisplay);
@@ -731,6 +744,7 @@ CAppSettings CTunerDlg::CurrentSettings() const {
     s.tuning.nFftSizeIndex = m_dlgFft.m_nAppliedSizeIndex;
     s.tuning.nWindowType = m_dlgFft.m_nAppliedWindowIndex;
     s.tuning.fAlpha = m_dlgFft.m_fAppliedAlpha;
+    m_pTuningControl->Fill(s.tuning);
 
     s.nSpectrumScale = m_dlgSpectrum.m_nScale;
     s.nDynamicIndex = m_dlgSpectrum.m_nDynamicIndex;
@@ -783,6 +797,11 @@ void CTunerDlg::ApplySettings(const CAppSettings& s) {
         m_dlgFft.m_nWindowIndex = s.tuning.nWindowType;
         m_dlgFft.m_fAlpha = s.tuning.fAlpha;
         m_dlgFft.Apply(*m_pAnalyser);
+    }
+    if (s.tuning != now.tuning) {
+        std::string strError;
+        if (!m_pTuningControl->Apply(s.tuning, strError))
+            ShowMessageText(QString::fromLocal8Bit(strError.c_str()), MB_ICONEXCLAMATION);
     }
     if (s.nSpectrumScale != now.nSpectrumScale || s.nDynamicIndex != now.nDynamicIndex ||
         s.nFrom != now.nFrom || s.nTo != now.nTo) {

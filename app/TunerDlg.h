@@ -18,6 +18,7 @@
 
 class CTunerApp;
 class CControlPanel;
+class CTuningControl;
 class CCaptureEngine;
 class QTimer;
 class CNoteArea;
@@ -197,5 +198,6 @@ private:
     // The remembered source, kept for the next run while this one plays a
     // file or the demo.
     std::string m_strRememberedSource;
+    std::unique_ptr<CTuningControl> m_pTuningControl;
     bool m_bRememberedSourceMissing = false;
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/TuningOptions.h"
 #include "app/CommandLine.h"
 #include "app/StartUpChecks.h"
 #include "app/TunerApp.h"
@@ -16,6 +17,10 @@ namespace {
 int Answer(CommandLineAction action) {
     if (action == CommandLineAction::Help)
         std::fputs(UsageText(), stdout);
+    else if (action == CommandLineAction::ListTemperaments)
+        std::fputs(TemperamentListText().c_str(), stdout);
+    else if (action == CommandLineAction::ListStrings)
+        std::fputs(StringPresetListText().c_str(), stdout);
     else
         std::printf("kalvo %s\n", GetProgramVersion().c_str());
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
@@ -25,8 +30,7 @@ int Answer(CommandLineAction action) {
 bool AnswerWithoutDisplay(int argc, char* argv[], int& nStatus) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const CommandLine cl = ParseCommandLine(args);
-    if (cl.action != CommandLineAction::Help && cl.action != CommandLineAction::Version)
-        return false;
+    if (cl.action == CommandLineAction::Run || cl.action == CommandLineAction::Error) return false;
     nStatus = Answer(cl.action);
     return true;
 }
@@ -51,6 +55,8 @@ int main(int argc, char* argv[]) {
     switch (cl.action) {
         case CommandLineAction::Help:
         case CommandLineAction::Version:
+        case CommandLineAction::ListTemperaments:
+        case CommandLineAction::ListStrings:
             return Answer(cl.action);
         case CommandLineAction::Error:
             std::fprintf(stderr, "kalvo: %s (see --help)\n", cl.strError.c_str());

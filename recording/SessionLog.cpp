@@ -75,7 +75,8 @@ bool CSessionLog::Create() {
         return false;
     }
     m_dwStartTime = m_system.MillisecondCounter();
-    if (!AddEntry(INFO_START_OF_LOGFILE)) {
+    if (!AddEntry(INFO_START_OF_LOGFILE) ||
+        (!m_strTuningTitle.empty() && !AddEntry(FormatTuningEntry(m_strTuningTitle)))) {
         Discard();
         return false;
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "recording/RecordingFileName.h"
 #include "recording/RecordingRecovery.h"
@@ -25,6 +26,10 @@ public:
     ~CSessionLog();
     CSessionLog(const CSessionLog&) = delete;
     CSessionLog& operator=(const CSessionLog&) = delete;
+
+    // The name of a tuning that is not the default, entered after the start
+    // entry so that the readings' targets can be told; empty for none.
+    void SetTuningTitle(std::string strTitle) { m_strTuningTitle = std::move(strTitle); }
 
     // Creates a new file (never an existing one), writes the header and the
     // start entry. False when any of it could not be written; the file is
@@ -58,6 +63,7 @@ public:
     static std::string DefaultVersion();
 
 private:
+    std::string m_strTuningTitle;
     bool WriteLine(const std::string& strLine);
     void Discard();
 

@@ -140,6 +140,18 @@ std::vector<OptionSpec> MakeOptions() {
              o.bListSources = true;
              return true;
          }},
+        {"list-temperaments", ValueKind::None, nullptr,
+         "list the temperaments --temperament takes and exit",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bListTemperaments = true;
+             return true;
+         }},
+        {"list-strings", ValueKind::None, nullptr,
+         "list the instrument presets --strings takes and exit",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bListStrings = true;
+             return true;
+         }},
     };
     // After --all and --tsv, as the usage has always listed them.
     std::vector<OptionSpec> tuning;
@@ -210,7 +222,11 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
         }
         if (!spec->apply(options, value, strError)) return false;
     }
-    if (options.bHelp || options.bVersion || options.bListSources) return true;
+    if (options.bHelp || options.bVersion || options.bListSources || options.bListTemperaments ||
+        options.bListStrings)
+        return true;
+    options.pTuning = CTuning::Build(options, strError);
+    if (!options.pTuning) return false;
     if (options.bLive && !inputs.empty()) {
         strError = "capturing takes no audio file; use --input " + Quoted(inputs[0]);
         return false;

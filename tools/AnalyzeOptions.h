@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "analysis/Fft.h"
 #include "analysis/FundamentalTracker.h"
+#include "analysis/Tuning.h"
 #include "analysis/TuningOptions.h"
 
 // Exit statuses of kalvo-analyze.
@@ -29,6 +31,10 @@ struct CAnalyzeOptions : CTuningValues {
     std::string strLiveInput;  // a file played as if it were a sound card
     bool bDemo = false;        // --demo: the built-in phrase, over and over
     bool bListSources = false;
+    bool bListTemperaments = false;  // --list-temperaments
+    bool bListStrings = false;       // --list-strings
+    // The targets the values choose, built once they are all read.
+    std::shared_ptr<const CTuning> pTuning = CTuning::Default();
     double dSeconds = 0.0;  // 0: until Ctrl-C (or the end of --input)
     // Recordings of the audio file (tools/FileRecordings.h): --log FILE,
     // --wav FILE, --midi FILE; and --log-to-midi LOG.
@@ -49,4 +55,3 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
 
 // The text printed by --help.
 std::string AnalyzeUsage();
-

@@ -5,6 +5,7 @@
 #include <array>
 #include <cinttypes>
 
+#include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
 #include "analysis/ReadingLine.h"
 #include "platform/sound/AudioFileReader.h"
@@ -28,6 +29,7 @@ CBlockAnalyser::CBlockAnalyser(const CAnalyzeOptions& options)
     m_pAnalyser->SetHost(this);
     m_pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
     m_pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
+    m_pAnalyser->SetTuning(options.pTuning);
 }
 
 bool CBlockAnalyser::Analyse(const int16_t* pBlock) {
@@ -47,7 +49,7 @@ uint64_t BlockStartMs(uint64_t nBlock) {
 
 std::string TsvHeader() {
     return "block\ttime_s\tdominant_hz\tpublished_hz\tfreq_changed\tpeak_bin\ttransposed_hz\t"
-           "note_index\tnote_name\tshown_cents\tshown_changed\tlevel_db";
+           "note_index\tnote_name\tshown_cents\tshown_changed\tlevel_db\ttarget\ttarget_hz\tcents";
 }
 
 std::string TsvLine(uint64_t nBlock, const PitchReading& r) {
@@ -59,7 +61,24 @@ std::string TsvLine(uint64_t nBlock, const PitchReading& r) {
                   r.dFrequency, static_cast<double>(r.fFrequency), r.bFrequencyChanged, r.nPeakBin,
                   static_cast<double>(r.fTransposedFrequency), r.nNoteIndex, name ? name : "",
                   r.nShownCents, r.bShownChanged, r.nLevelDb);
-    return text;
+    // The target and the undamped offset from it, where the reading has both.
+    std::string strLine = text;
+    strLine += '\t';
+    if (r.nTarget >= 0) {
+        strLine += r.achTarget.data();
+        const bool bSignal = r.fFrequency >= MIN_FREQUENCY && r.fFrequency <= MAX_FREQUENCY &&
+                             r.fTransposedFrequency >= MIN_FREQUENCY;
+        std::snprintf(text, sizeof text, "\t%.9g\t", static_cast<double>(r.fTargetFrequency));
+        strLine += text;
+        if (bSignal) {
+            std::snprintf(text, sizeof text, "%.1f",
+                          CentsBetween(r.fTransposedFrequency, r.fTargetFrequency));
+            strLine += text;
+        }
+    } else {
+        strLine += "\t\t";
+    }
+    return strLine;
 }
 
 int AnalyseAudioFile(const CAnalyzeOptions& options, std::FILE* pOut, std::string& strError) {
@@ -83,6 +102,11 @@ int AnalyseAudioFile(const CAnalyzeOptions& options, std::FILE* pOut, std::strin
         const std::string version = GetProgramVersion();
         for (int i = 0; i < LOG_HEADER_LINES; ++i)
             std::fputs((LogHeaderLine(i, version) + LOG_LINE_END).c_str(), pOut);
+        if (!options.pTuning->IsDefault())
+            std::fputs((FormatTimePrefix(0) + FormatTuningEntry(options.pTuning->GetTitle()) +
+                        LOG_LINE_END)
+                           .c_str(),
+                       pOut);
     }
 
     CBlockAnalyser analyser(options);

@@ -288,6 +288,7 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
 
     CFileRecordingSystem system(options);
     CSessionLog log(system, GetProgramVersion());
+    if (!options.pTuning->IsDefault()) log.SetTuningTitle(options.pTuning->GetTitle());
     CWaveRecorder wave(system);
     CMidiRecorder midi(plugin, system);
     bool bLog = !options.strLogFile.empty();

@@ -160,7 +160,7 @@ int RunLiveCapture(ICaptureSystem& system, const CAnalyzeOptions& options, std::
     pAnalyser->SetControlState(&control);
     pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
     pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
-    pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
+    pAnalyser->SetTuning(options.pTuning);
     CLivePrinter printer(*pAnalyser, options, pOut);
     pAnalyser->SetHost(&printer);
 
@@ -180,6 +180,9 @@ int RunLiveCapture(ICaptureSystem& system, const CAnalyzeOptions& options, std::
         const std::string version = GetProgramVersion();
         for (int i = 0; i < LOG_HEADER_LINES; ++i)
             strHeader += LogHeaderLine(i, version) + LOG_LINE_END;
+        if (!options.pTuning->IsDefault())
+            strHeader +=
+                FormatTimePrefix(0) + FormatTuningEntry(options.pTuning->GetTitle()) + LOG_LINE_END;
     }
     printer.SetHeader(strHeader);
 

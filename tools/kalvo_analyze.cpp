@@ -43,6 +43,11 @@ int main(int argc, char** argv) {
         return std::fflush(stdout) == 0 ? EXIT_ANALYZE_OK : EXIT_ANALYZE_WRITE_FAILED;
     }
     if (options.bListSources) return ListCaptureSources(stdout, stderr);
+    if (options.bListTemperaments || options.bListStrings) {
+        std::fputs((options.bListStrings ? StringPresetListText() : TemperamentListText()).c_str(),
+                   stdout);
+        return std::fflush(stdout) == 0 ? EXIT_ANALYZE_OK : EXIT_ANALYZE_WRITE_FAILED;
+    }
     if (options.bLive) return RunLiveMode(options, stdout, stderr);
     const int status = !options.strLogToMidi.empty()
                            ? ConvertLogFileToMidi(options.strLogToMidi, error, stdout)

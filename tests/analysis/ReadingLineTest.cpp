@@ -35,6 +35,7 @@ TEST(ReadingLine, OutOfRangeGivesTheNoSignalText) {
     r.dFrequency = 440.0;
     r.fFrequency = 440.0f;
     r.nNoteIndex = 57;
+    r.achTarget = {'A', '6'};  // the name is the target's
     r.nShownCents = 2;
     r.nLevelDb = -6;
     EXPECT_EQ(FormatReadingLine(r), "  440.0 Hz |    A6   |   +02    |  -6");

@@ -153,6 +153,7 @@ TEST(TunerDlg, MenuHasEveryItemWithItsTextIdAndState) {
         {"&Settings > Snapshot > to File", 32791, false, false},
         {"&Settings > &Pitch Method > &Dominant Frequency", 33000, true, true},
         {"&Settings > &Pitch Method > Fundamental (&Harmonic Instruments)", 33001, false, true},
+        {"&Settings > &Tuning...", 33004, false, true},
         {"&Settings > -", 0, false, true},
         {"&Settings > Recording F&older...", 33002, false, true},
         {"&Settings > &Remember Settings", 33003, false, true},
@@ -295,8 +296,8 @@ TEST(TunerDlg, RefreshRateDecidesAfterWhichBlocksTheViewsRepaint) {
     CWindowFixture w;
     ASSERT_TRUE(w.Open());
     std::vector<std::unique_ptr<CPaintCounter>> counters;
-    QWidget* apViews[] = {w.dlg->m_pNoteArea, w.dlg->m_pFrequencyDisplay,
-                          w.dlg->m_pSpectrumArea, w.dlg->m_pCentMeter};
+    QWidget* apViews[] = {w.dlg->m_pNoteArea, w.dlg->m_pFrequencyDisplay, w.dlg->m_pSpectrumArea,
+                          w.dlg->m_pCentMeter};
     for (QWidget* pView : apViews) counters.push_back(std::make_unique<CPaintCounter>(pView));
 
     FindMenuItem(w.dlg->m_pMenu, ID_REFRESH_LOW)->trigger();
@@ -499,9 +500,8 @@ std::string WriteToneFile(const QTemporaryDir& dir, const char* pszName, double 
     FILE* f = std::fopen(strPath.c_str(), "wb");
     if (!f) return {};
     const uint32_t nData = static_cast<uint32_t>(samples.size() * 2);
-    const uint32_t header[] = {0x46464952u, 36 + nData, 0x45564157u, 0x20746d66u, 16,
-                               0x00020001u, 16000,      64000,       0x00100004u, 0x61746164u,
-                               nData};
+    const uint32_t header[] = {0x46464952u, 36 + nData, 0x45564157u, 0x20746d66u, 16,   0x00020001u,
+                               16000,       64000,      0x00100004u, 0x61746164u, nData};
     std::fwrite(header, sizeof header, 1, f);
     std::fwrite(samples.data(), 2, samples.size(), f);
     std::fclose(f);

@@ -145,7 +145,7 @@ TEST_F(AnalyzeCommand, MonoAt44100GivesTheSameReadings) {
     }
 }
 
-TEST_F(AnalyzeCommand, TsvHasItsHeaderAndALineOfTwelveColumnsPerBlock) {
+TEST_F(AnalyzeCommand, TsvHasItsHeaderAndALineOfFifteenColumnsPerBlock) {
     const RunResult r = RunAnalyze(dir, {"--tsv", stereo16});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
@@ -153,10 +153,11 @@ TEST_F(AnalyzeCommand, TsvHasItsHeaderAndALineOfTwelveColumnsPerBlock) {
     ASSERT_EQ(lines.size(), 26u);
     EXPECT_EQ(lines[0],
               "block\ttime_s\tdominant_hz\tpublished_hz\tfreq_changed\tpeak_bin\ttransposed_hz\t"
-              "note_index\tnote_name\tshown_cents\tshown_changed\tlevel_db");
+              "note_index\tnote_name\tshown_cents\tshown_changed\tlevel_db\ttarget\ttarget_hz\t"
+              "cents");
     for (size_t i = 1; i < lines.size(); ++i) {
         const std::vector<std::string> f = Split(lines[i] + "\t", "\t");
-        ASSERT_EQ(f.size(), 12u) << lines[i];
+        ASSERT_EQ(f.size(), 15u) << lines[i];
         const size_t block = i - 1;
         EXPECT_EQ(f[0], std::to_string(block));
         EXPECT_NEAR(std::atof(f[1].c_str()), double(block) * BLOCK / 16000, 0.6e-6) << f[1];
@@ -167,6 +168,9 @@ TEST_F(AnalyzeCommand, TsvHasItsHeaderAndALineOfTwelveColumnsPerBlock) {
             EXPECT_EQ(f[8], "A5");
             EXPECT_EQ(f[9], "0");
             EXPECT_EQ(f[11], "-12");
+            EXPECT_EQ(f[12], "A5");
+            EXPECT_EQ(f[13], "440");
+            EXPECT_NEAR(std::atof(f[14].c_str()), 0.0, 0.25) << lines[i];
         }
     }
     // Full precision: the published float is the dominant double rounded.
