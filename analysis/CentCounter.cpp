@@ -7,13 +7,14 @@
 #include "analysis/NoteTable.h"
 #include "analysis/Numeric.h"
 
-void CCentCounter::SetPitch(float frequency, float noteFrequency) {
+void CCentCounter::SetPitch(float frequency, float noteFrequency, double dMin) {
+    m_dMinFrequency.store(dMin, std::memory_order_relaxed);
     m_fFrequency.store(frequency, std::memory_order_relaxed);
     m_fNoteFrequency.store(noteFrequency, std::memory_order_relaxed);
 }
 
-int CCentCounter::CountCents(float f, float t) {
-    if (std::isnan(f) || f < MIN_FREQUENCY || f > MAX_FREQUENCY) return NO_SIGNAL_CENTS;
+int CCentCounter::CountCents(float f, float t, double dMin) {
+    if (std::isnan(f) || f < dMin || f > MAX_FREQUENCY) return NO_SIGNAL_CENTS;
     // A closest note always lies within a quarter tone; anything else (the
     // index past the table, a zero) would make the stepping run away.
     if (!(t > 0.0f) || std::isinf(t)) return NO_SIGNAL_CENTS;
@@ -44,7 +45,8 @@ int CCentCounter::Damp(int p, int r, bool bHeavy) {
 
 void CCentCounter::ComputeCents() {
     const int cents = CountCents(m_fFrequency.load(std::memory_order_relaxed),
-                                 m_fNoteFrequency.load(std::memory_order_relaxed));
+                                 m_fNoteFrequency.load(std::memory_order_relaxed),
+                                 m_dMinFrequency.load(std::memory_order_relaxed));
     m_nCents.store(cents, std::memory_order_relaxed);
     const int last = m_nLastShownCents.load(std::memory_order_relaxed);
     int shown = m_nShownCents.load(std::memory_order_relaxed);

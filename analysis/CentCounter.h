@@ -9,12 +9,13 @@
 // and its closest note, damps the shown value and flags when it moved.
 class CCentCounter {
 public:
-    void SetPitch(float frequency, float noteFrequency);
+    // dMin: the pitch method's lowest frequency.
+    void SetPitch(float frequency, float noteFrequency, double dMin = MIN_FREQUENCY);
     void ComputeCents();
 
     // Rounded mismatch of f against t, by single-precision cent steps;
     // NO_SIGNAL_CENTS when f is outside 40 ... 4000 Hz or t is unusable.
-    static int CountCents(float f, float t);
+    static int CountCents(float f, float t, double dMin = MIN_FREQUENCY);
     // One damping step from the last shown value p toward the raw value r.
     static int Damp(int p, int r, bool bHeavy);
 
@@ -30,6 +31,7 @@ public:
 private:
     std::atomic<float> m_fFrequency{0.0f};
     std::atomic<float> m_fNoteFrequency{0.0f};
+    std::atomic<double> m_dMinFrequency{MIN_FREQUENCY};
     std::atomic<int> m_bShownChanged{0};
     std::atomic<int> m_nShownCents{0};
     std::atomic<int> m_nCents{NO_SIGNAL_CENTS};

@@ -7,6 +7,9 @@
 constexpr int SAMPLE_RATE = 16000;
 constexpr double MIN_FREQUENCY = 40.0;
 constexpr double MAX_FREQUENCY = 4000.0;
+// The fundamental method reads lower, down to the five-string bass's B1
+// (30.87 Hz); the dominant method keeps its band from MIN_FREQUENCY.
+constexpr double MIN_FUNDAMENTAL_FREQUENCY = 30.0;
 constexpr float NO_FREQUENCY = -1.0f;
 constexpr int NOTIFY_COUNT = 12;
 constexpr int MAX_CAPTURE_DEVICES = 10;

@@ -5,8 +5,8 @@
 
 #include "analysis/Constants.h"
 
-std::array<int, FREQUENCY_DIGITS> CFrequencyDigits::ComputeDigits(float hz) {
-    if (std::isnan(hz) || hz < MIN_FREQUENCY || hz > MAX_FREQUENCY)
+std::array<int, FREQUENCY_DIGITS> CFrequencyDigits::ComputeDigits(float hz, double dMin) {
+    if (std::isnan(hz) || hz < dMin || hz > MAX_FREQUENCY)
         return {GLYPH_DASH, GLYPH_DASH, GLYPH_DASH, GLYPH_DASH, GLYPH_DASH};
     // In range the value is at most 40000 tenths, so the conversion is safe.
     const int r = static_cast<int>(std::floor(static_cast<double>(hz) * 10 + 0.5));

@@ -268,6 +268,41 @@ bool CFundamentalTracker::IsRising(const float* x, unsigned n) {
 
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
                                      double w) {
+    const double f = EstimateInRange(x, n, M, nBins, w);
+    return f > 0 ? f : LowNote(x, n);
+}
+
+double CFundamentalTracker::LowNote(const float* x, unsigned n) {
+    if (n < static_cast<unsigned>(2 * LOW_MAX_LAG) + 32) return 0;
+    const unsigned W = n - LOW_MAX_LAG - 32;
+    double energy = 0;
+    for (unsigned j = 0; j < W; ++j) energy += double(x[j]) * x[j];
+    if (!(energy > double(W) * 4.0) || IsRising(x, n)) return 0;
+    DifferenceFunction(x, W, LOW_MAX_LAG, m_adLowDiff.data());
+    double running = 0;
+    m_adLowNormalised[0] = 1;
+    for (int t = 1; t <= LOW_MAX_LAG; ++t) {
+        running += m_adLowDiff[t];
+        m_adLowNormalised[t] = running > 0 ? m_adLowDiff[t] * t / running : 1;
+    }
+    const double* d = m_adLowNormalised.data();
+    int best = -1;
+    for (int t = MIN_LAG + 2; t < LOW_MAX_LAG && best < 0; ++t)
+        if (d[t] <= d[t - 1] && d[t] <= d[t + 1] &&
+            ParabolaMinimum(d[t - 1], d[t], d[t + 1]) < THRESHOLD)
+            best = t;
+    // A shorter lag that repeats the waveform is a note the range above has
+    // already turned down.
+    if (best < MAX_LAG - 1) return 0;
+    for (int t = best + 1; t < LOW_MAX_LAG && d[t] < THRESHOLD; ++t)
+        if (d[t] < d[best]) best = t;
+    if (best >= LOW_MAX_LAG - 1) return 0;
+    const double f0 = SAMPLE_RATE / (best + ParabolaOffset(d[best - 1], d[best], d[best + 1]));
+    return f0 >= MIN_FUNDAMENTAL_FREQUENCY && f0 < MIN_FREQUENCY ? f0 : 0;
+}
+
+double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const float* M,
+                                            unsigned nBins, double w) {
     double period = FindPeriod(x, n);
     const float loudest = Loudest(M, nBins);
     if (!(period > 0)) return SpectralHighNote(M, nBins, w, loudest);

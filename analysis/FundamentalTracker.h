@@ -24,6 +24,10 @@ public:
     // Lags cover 40 ... 4000 Hz at 16 kHz.
     static constexpr int MIN_LAG = SAMPLE_RATE / 4000 - 1;
     static constexpr int MAX_LAG = SAMPLE_RATE / 40 + 2;
+    // A block with no period in that range may still hold a note down to
+    // MIN_FUNDAMENTAL_FREQUENCY.
+    static constexpr int LOW_MAX_LAG =
+        static_cast<int>(SAMPLE_RATE / MIN_FUNDAMENTAL_FREQUENCY) + 2;
     // A dip of the normalised difference below this marks a period.
     static constexpr double THRESHOLD = 0.15;
     // Without such a dip, the deepest one still counts when below this; noise
@@ -106,13 +110,25 @@ public:
     // harmonic peak can be found.
     static double RefineOnHarmonics(double f0, const float* M, unsigned nBins, double w);
 
-    // Both: the fundamental in Hz, or 0 for no periodic signal.
+    // Both: the fundamental in Hz, or 0 for no periodic signal. Below 40 Hz
+    // only when nothing was found above.
     double Estimate(const float* x, unsigned n, const float* M, unsigned nBins, double w);
 
     // The last block's deepest normalised difference (1 for silence).
     double GetLastDip() const { return m_dLastDip; }
 
 private:
+    // The fundamental from 40 Hz up, or 0.
+    double EstimateInRange(const float* x, unsigned n, const float* M, unsigned nBins, double w);
+    // A steady note from MIN_FUNDAMENTAL_FREQUENCY to 40 Hz whose waveform
+    // repeats at no shorter lag, or 0. It needs longer lags and so a shorter
+    // stretch of the block to compare, which is why it is looked for only
+    // where the range above found nothing: every reading above stays as it
+    // is.
+    double LowNote(const float* x, unsigned n);
+    std::array<double, LOW_MAX_LAG + 2> m_adLowDiff{};
+    std::array<double, LOW_MAX_LAG + 2> m_adLowNormalised{};
+
     // The lowest normalised difference within a sample of lag t (1 outside
     // the lags, or when the last block had none).
     double DipNear(double t) const;

@@ -276,7 +276,7 @@ void CPitchAnalyser::FindFundamentalFrequency(unsigned H, float fBinWidth) {
     const double w = fBinWidth;
     const double f = m_fundamental.Estimate(m_afMono.data(), S, m_afRawMagnitudes.data(), H + 1, w);
     // No periodic signal reads like a frequency below the range.
-    if (!(f >= MIN_FREQUENCY)) {
+    if (!(f >= MIN_FUNDAMENTAL_FREQUENCY)) {
         SetFrequencyResult(1.0, 0);
         return;
     }
@@ -293,11 +293,11 @@ void CPitchAnalyser::SetFrequencyResult(double dFrequency, int nPeakBin) {
     m_fPrevDominantFrequency = m_fDominantFrequency;
 }
 
-void CPitchAnalyser::TransposeAndFindNote(const Snapshot& snap) {
+void CPitchAnalyser::TransposeAndFindNote(const Snapshot& snap, double dMin) {
     m_fTransposedFrequency = static_cast<float>(static_cast<double>(m_fDominantFrequency) *
                                                 snap.fA5Factor * snap.fTransposition);
     const CTuning& tuning = *snap.pTuning;
-    m_nTarget = tuning.FindTarget(m_fTransposedFrequency, MIN_FREQUENCY);
+    m_nTarget = tuning.FindTarget(m_fTransposedFrequency, dMin);
     m_nNoteIndex = tuning.PositionOf(m_nTarget);
     m_noteSearch.SetNote(m_nNoteIndex);
 }
@@ -309,18 +309,20 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
     // 1. Spectrum columns. 2. Range check on the float frequency.
     m_nPeakColumn =
         m_spectrum.PrepareColumns(M, H + 1, snap.fBinWidth, m_dDominantFrequency, snap.spectrum);
-    if (!(m_fDominantFrequency >= MIN_FREQUENCY && m_fDominantFrequency <= MAX_FREQUENCY)) {
+    const double dMin =
+        snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL ? MIN_FUNDAMENTAL_FREQUENCY : MIN_FREQUENCY;
+    if (!(m_fDominantFrequency >= dMin && m_fDominantFrequency <= MAX_FREQUENCY)) {
         m_fDominantFrequency = NO_FREQUENCY;
         m_nPeakColumn = -1;
     }
     // 3., 4. Frequency display and peak column.
-    m_frequencyDigits.ShowFrequency(m_fDominantFrequency);
+    m_frequencyDigits.ShowFrequency(m_fDominantFrequency, dMin);
     m_spectrum.SetPeakColumn(m_nPeakColumn);
 
     // 5., 6. Note and cents.
-    TransposeAndFindNote(snap);
+    TransposeAndFindNote(snap, dMin);
     const float noteFrequency = snap.pTuning->FrequencyOf(m_nTarget);
-    m_centCounter.SetPitch(m_fTransposedFrequency, noteFrequency);
+    m_centCounter.SetPitch(m_fTransposedFrequency, noteFrequency, dMin);
     m_centCounter.ComputeCents();
 
     // 7. Level of the peak bin; a block without a positive sample has none.
@@ -335,6 +337,7 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
     m_reading.nPeakColumn = m_nPeakColumn;
     m_reading.fTransposedFrequency = m_fTransposedFrequency;
     m_reading.nNoteIndex = m_nNoteIndex;
+    m_reading.dMinFrequency = dMin;
     m_reading.nTarget = m_nTarget;
     m_reading.fTargetFrequency = noteFrequency;
     m_reading.achTarget.fill('\0');
@@ -357,7 +360,7 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
                                         snap.nRecordFlags & ~REC_MIDI);
             m_pHost->AddReadingLine(
                 FormatReadingLine(m_reading.dFrequency, m_reading.fFrequency, pszNote,
-                                  m_reading.nShownCents, m_reading.nLevelDb),
+                                  m_reading.nShownCents, m_reading.nLevelDb, dMin),
                 REC_MIDI);
         } else {
             m_pHost->AddReadingLine(FormatReadingLine(m_reading), snap.nRecordFlags);

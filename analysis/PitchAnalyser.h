@@ -123,7 +123,7 @@ private:
     void FindFundamentalFrequency(unsigned H, float w);
     void SetFrequencyResult(double dFrequency, int nPeakBin);
     void PublishReading(const Snapshot& snap);
-    void TransposeAndFindNote(const Snapshot& snap);
+    void TransposeAndFindNote(const Snapshot& snap, double dMin);
 
     IAnalysisHost* m_pHost = nullptr;
     // Swapped whole by the user-interface thread, taken once a block.

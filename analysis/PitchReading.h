@@ -22,5 +22,8 @@ struct PitchReading {
     std::array<char, TARGET_NAME_SIZE> achTarget{};
     int nShownCents = 0;    // the cent meter's damped value
     int bShownChanged = 0;  // the shown value changed with this block
-    int nLevelDb = 0;       // level of the peak bin, whole dB, 0 or negative
+    int nLevelDb = 0;
+    // The lowest frequency of the pitch method: MIN_FREQUENCY, or lower for
+    // the fundamental method.
+    double dMinFrequency = 40.0;  // level of the peak bin, whole dB, 0 or negative
 };

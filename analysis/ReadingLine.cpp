@@ -29,8 +29,8 @@ std::string FormatTuningEntry(const std::string& strTitle) {
 }
 
 std::string FormatReadingLine(double dFrequency, float fFrequency, const char* pszTarget,
-                              int nShownCents, int nLevelDb) {
-    if (std::isnan(fFrequency) || fFrequency < MIN_FREQUENCY || fFrequency > MAX_FREQUENCY)
+                              int nShownCents, int nLevelDb, double dMin) {
+    if (std::isnan(fFrequency) || fFrequency < dMin || fFrequency > MAX_FREQUENCY)
         return INFO_NO_SIGNAL;
     const char* name = pszTarget && pszTarget[0] ? pszTarget : "--";
     // The name column is nine wide, the name from its fifth place: "A5" and
@@ -49,7 +49,7 @@ std::string FormatReadingLine(double dFrequency, float fFrequency, int nNoteInde
 
 std::string FormatReadingLine(const PitchReading& r) {
     return FormatReadingLine(r.dFrequency, r.fFrequency, r.achTarget.data(), r.nShownCents,
-                             r.nLevelDb);
+                             r.nLevelDb, r.dMinFrequency);
 }
 
 std::string FormatTimePrefix(uint32_t e) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/Constants.h"
+
 struct PitchReading;
 
 // Entry texts of the session log; the MIDI plug-in reads the same lines.
@@ -24,7 +26,7 @@ std::string FormatTuningEntry(const std::string& strTitle);
 // "--" in the note column.
 std::string FormatReadingLine(const PitchReading& reading);
 std::string FormatReadingLine(double dFrequency, float fFrequency, const char* pszTarget,
-                              int nShownCents, int nLevelDb);
+                              int nShownCents, int nLevelDb, double dMin = MIN_FREQUENCY);
 std::string FormatReadingLine(double dFrequency, float fFrequency, int nNoteIndex, int nShownCents,
                               int nLevelDb);
 

@@ -66,8 +66,8 @@ std::string TsvLine(uint64_t nBlock, const PitchReading& r) {
     strLine += '\t';
     if (r.nTarget >= 0) {
         strLine += r.achTarget.data();
-        const bool bSignal = r.fFrequency >= MIN_FREQUENCY && r.fFrequency <= MAX_FREQUENCY &&
-                             r.fTransposedFrequency >= MIN_FREQUENCY;
+        const bool bSignal = r.fFrequency >= r.dMinFrequency && r.fFrequency <= MAX_FREQUENCY &&
+                             r.fTransposedFrequency >= r.dMinFrequency;
         std::snprintf(text, sizeof text, "\t%.9g\t", static_cast<double>(r.fTargetFrequency));
         strLine += text;
         if (bSignal) {
