@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
@@ -16,10 +17,12 @@
 #include <QTimer>
 
 #include "analysis/NoteTable.h"
+#include "analysis/Temperaments.h"
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "capture/CaptureMessages.h"
+#include "dialogs/TuningDlg.h"
 #include "platform/ui/Menu.h"
 #include "tests/app/WindowFixture.h"
 #include "views/SpectrumArea.h"
@@ -312,6 +315,61 @@ TEST(RememberSettings, KeepsWhatWasAppliedAndWhatIsMissingNowAndShowsTheWindow) 
     QSettings file(SettingsFilePath(), QSettings::IniFormat);
     EXPECT_EQ(file.value("capture/source").toString(), "usb.gone");
     EXPECT_EQ(file.value("analysis/fft").toString(), "8192");
+}
+
+TEST(Tuning, NamedInTheWindowChosenInItsDialogAndRemembered) {
+    CFreshConfig config;
+    CMessageRecorder messages;
+    QTemporaryDir folder;
+    {
+        // The designed window has no label.
+        CWindowFixture w;
+        ASSERT_TRUE(w.Open());
+        QLabel* pLabel = nullptr;
+        for (QLabel* p : w.Panel().findChildren<QLabel*>())
+            if (p->accessibleName() == "Tuning") pLabel = p;
+        ASSERT_TRUE(pLabel);
+        EXPECT_FALSE(pLabel->isVisible());
+
+        // A bad scale is told, and the dialog stays open over the tuning in
+        // use; then Werckmeister III on D is chosen.
+        const QString strBad = folder.path() + "/bad.scl";
+        {
+            QFile file(strBad);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("bad\n3\n100.0\n2/1\n");
+        }
+        QTimer::singleShot(0, [&] {
+            auto* pDlg = qobject_cast<CTuningDlg*>(QApplication::activeModalWidget());
+            if (!pDlg) return;
+            pDlg->GetScaleField()->setText(strBad);
+            pDlg->accept();
+            EXPECT_TRUE(pDlg->isVisible());
+            pDlg->GetScaleField()->clear();
+            pDlg->GetTemperamentList()->setCurrentIndex(FindTemperament("werckmeister3"));
+            pDlg->GetTonicList()->setCurrentIndex(2);
+            pDlg->accept();
+        });
+        FindMenuItem(w.dlg->m_pMenu, ID_SETTINGS_TUNING)->trigger();
+        ASSERT_EQ(messages.Boxes().size(), 1u);
+        EXPECT_TRUE(messages.Boxes()[0].text.contains("bad.scl:4"))
+            << messages.Boxes()[0].text.toStdString();
+        EXPECT_TRUE(pLabel->isVisible());
+        EXPECT_EQ(pLabel->text(), "Werckmeister III on D");
+        EXPECT_EQ(w.dlg->GetAnalyser().GetTuning()->GetTitle(), "Werckmeister III on D");
+        FindMenuItem(w.dlg->m_pMenu, ID_REMEMBER_SETTINGS)->trigger();
+        w.dlg->OnCancel();
+    }
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    EXPECT_EQ(w.dlg->GetAnalyser().GetTuning()->GetTitle(), "Werckmeister III on D");
+    // Measured against the tempered note: A keeps 440 Hz, D (the tonic,
+    // Werckmeister's C) lies 11.7 cents above its equal-tempered place.
+    const double dD = 440.0 * std::pow(2.0, -7.0 / 12.0);
+    const double dOffset = TemperamentOffsets(FindTemperament("werckmeister3"), 2)[2];
+    for (int i = 0; i < 8; ++i) ASSERT_TRUE(w.FeedBlockAndWait(dD * std::pow(2.0, dOffset / 1200)));
+    EXPECT_STREQ(w.dlg->GetAnalyser().GetReading().achTarget.data(), "D5");
+    EXPECT_EQ(w.dlg->GetAnalyser().m_centCounter.GetCents(), 0);
 }
 
 TEST(CommandLine, AnalysisSettingsAsKalvoAnalyzeTakesThem) {
