@@ -228,8 +228,8 @@ const std::vector<TuningOption>& TuningOptions() {
          }},
         {"temperament", "NAME",
          [] {
-             return std::string(
-                 "temperament of the notes (default equal; see --list-temperaments)");
+             return "temperament of the notes (default equal; see\n" + INDENT +
+                    "--list-temperaments)";
          },
          &ParseTemperament,
          [](const CTuningValues& o) {
