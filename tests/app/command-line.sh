@@ -37,6 +37,9 @@ refused "kalvo: --record-dir: cannot write to '/proc'" --record-dir /proc
 refused "kalvo: --record-dir: cannot write to '$WORK/none'" --record-dir "$WORK/none"
 refused "kalvo: --a5: '481' is not a whole number of hertz from 380 to 480" --a5 481
 refused "kalvo: --method: 'yin' is not a pitch method" --method yin
+refused "kalvo: --temperament: 'werckmeister' is not a temperament" --temperament werckmeister
+printf 'three degrees\n3\n100.0\n0/1\n2/1\n' >"$WORK/zero.scl"
+refused "kalvo: --scale: $WORK/zero.scl:4: '0/1'" --scale "$WORK/zero.scl"
 
 status=0
 "$KALVO" --help >/dev/full 2>/dev/null || status=$?
