@@ -367,6 +367,9 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
         }
     }
 
+    m_hold.Update(m_centCounter.HasSignal(), m_nNoteIndex, m_centCounter.GetCents(),
+                  m_reading.nShownCents, m_fDominantFrequency);
+
     // 9. Repaint.
     if (m_pHost) m_pHost->RefreshViews();
 }

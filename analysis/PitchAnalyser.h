@@ -16,6 +16,7 @@
 #include "analysis/FundamentalTracker.h"
 #include "analysis/NoteSearch.h"
 #include "analysis/PitchReading.h"
+#include "analysis/ReadingHold.h"
 #include "analysis/SpectrumColumns.h"
 #include "analysis/Tuning.h"
 
@@ -95,6 +96,7 @@ public:
     CCentCounter m_centCounter;
     CSpectrumColumns m_spectrum;
     CFrequencyDigits m_frequencyDigits;
+    CReadingHold m_hold;
 
     // The normalised magnitude spectrum of the latest block, bins 0 ... N/2.
     const float* GetSpectrum() const { return m_afSpectrum.data(); }

@@ -38,11 +38,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const QCommandLineOption listStrings(QStringLiteral("list-strings"));
     const QCommandLineOption demo(QStringLiteral("demo"));
     const QCommandLineOption defaults(QStringLiteral("defaults"));
+    const QCommandLineOption hold(QStringLiteral("hold"));
     const QCommandLineOption input(QStringLiteral("input"), {}, QStringLiteral("FILE"));
     const QCommandLineOption source(QStringLiteral("source"), {}, QStringLiteral("NAME"));
     const QCommandLineOption recordDir(QStringLiteral("record-dir"), {}, QStringLiteral("DIR"));
-    parser.addOptions(
-        {help, version, listTemperaments, listStrings, demo, defaults, input, source, recordDir});
+    parser.addOptions({help, version, listTemperaments, listStrings, demo, defaults, hold, input,
+                       source, recordDir});
     std::vector<QCommandLineOption> tuning;
     for (const TuningOption& option : TuningOptions())
         tuning.emplace_back(QString::fromLatin1(option.name), QString(),
@@ -79,6 +80,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CAppOptions& o = cl.options;
     o.bDemo = parser.isSet(demo);
     o.bDefaults = parser.isSet(defaults);
+    o.bHold = parser.isSet(hold);
     o.strInput = bytes(parser.value(input));
     o.strSource = bytes(parser.value(source));
     o.strRecordDir = bytes(parser.value(recordDir));
@@ -126,6 +128,7 @@ const char* UsageText() {
              "  --list-strings      list the instrument presets --strings takes and exit\n"
              "  --record-dir DIR    write recordings into DIR (default: the working folder)\n"
              "  --defaults          start with the designed settings, ignoring remembered ones\n"
+             "  --hold              keep the last settled reading on show when the sound stops\n"
              "  --help              print this text and exit\n"
              "  --version           print the version and exit\n"
              "\n"

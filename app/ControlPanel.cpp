@@ -107,6 +107,12 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
         aNames[i].first->setAccessibleName(QString::fromLatin1(aNames[i].second));
         aNames[i].first->setToolTip(QString::fromLatin1(apszTips[i]));
     }
+    // Whether each is on, which the icon shows only to the eye.
+    for (QPushButton* pButton : {m_pMidiButton, m_pWaveButton, m_pLogButton})
+        pButton->setAccessibleDescription(QStringLiteral("not recording"));
+    m_pFreezeButton->setAccessibleDescription(QStringLiteral("running"));
+    m_pA5List->setAccessibleName(QStringLiteral("A5 freq"));
+    m_pTranspositionList->setAccessibleName(QStringLiteral("Special"));
     QPushButton* pExit = new QPushButton(QStringLiteral("Exit"), this);
     pExit->setGeometry(Units(300, 45, 45, 25));
     pExit->setAutoDefault(false);
@@ -116,6 +122,9 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
     m_pFocusButton = new QPushButton(QStringLiteral("dummy"), this);
     m_pFocusButton->setGeometry(Units(6, 21, 25, 10));
     m_pFocusButton->hide();
+    // A window of its own, so that it is no part of the panel a screen reader
+    // walks; it stays the panel's child and the dialog's hidden default.
+    m_pFocusButton->setWindowFlags(Qt::Window);
     // The default button, so that Enter presses no visible one.
     m_pFocusButton->setDefault(true);
     m_controls[IDC_FOCUS_HOLDER] = m_pFocusButton;
@@ -134,16 +143,21 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
     auto* pOff = new QLabel(this);
     pOff->setGeometry(Units(165, 18, 77, 12));
     pOff->setPixmap(LoadIconResource(IDB_RECORDING_OFF));
+    pOff->setAccessibleName(QStringLiteral("Recording off"));
     m_controls[IDC_RECORDING_OFF] = pOff;
     auto* pOn = new QLabel(this);
     pOn->setGeometry(Units(165, 18, 77, 12));
     pOn->setPixmap(LoadIconResource(IDB_RECORDING_ON));
+    pOn->setAccessibleName(QStringLiteral("Recording to file"));
     m_controls[IDC_RECORDING_ON] = pOn;
 
     auto* pSpecial = new QLabel(QStringLiteral("Special"), this);
     pSpecial->setGeometry(Units(47, 46, 40, 8));
     auto* pA5Label = new QLabel(QStringLiteral("A5 freq"), this);
     pA5Label->setGeometry(Units(9, 46, 33, 8));
+    // A screen reader names each list by its label.
+    pA5Label->setBuddy(m_pA5List);
+    pSpecial->setBuddy(m_pTranspositionList);
     auto* pFreezeText = new QLabel(QStringLiteral("Freeze Spectrum"), this);
     pFreezeText->setGeometry(Units(317, 24, 35, 20));
     pFreezeText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -607,6 +621,7 @@ void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure, b
         m_nStopFailedFlags &= ~t.nFlag;
         SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOff));
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOff);
+        pButton->setAccessibleDescription(QStringLiteral("not recording"));
         const int nLeft = m_state.m_nRecordFlags.fetch_and(~t.nFlag) & ~t.nFlag;
         if (nLeft == 0) ShowIndicator(false);
         UpdateRecordingToolTip();
@@ -622,6 +637,7 @@ void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure, b
         }
         SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOn));
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOn);
+        pButton->setAccessibleDescription(QStringLiteral("recording"));
         m_state.m_nRecordFlags.fetch_or(t.nFlag);
         ShowIndicator(true);
         UpdateRecordingToolTip();
@@ -703,11 +719,13 @@ void CControlPanel::ToggleFreeze() {
         SetMenuItemText(m_pMenu, IDC_FREEZE, QStringLiteral("Freeze Spectrum"));
         if (m_pApp) m_pFreezeButton->setIcon(m_pApp->m_hIconFreeze);
         pText->setText(QStringLiteral("Freeze Spectrum"));
+        m_pFreezeButton->setAccessibleDescription(QStringLiteral("running"));
         m_state.m_bFrozen.store(0, std::memory_order_relaxed);
     } else {
         SetMenuItemText(m_pMenu, IDC_FREEZE, QStringLiteral("Thaw Spectrum"));
         if (m_pApp) m_pFreezeButton->setIcon(m_pApp->m_hIconFrozen);
         pText->setText(QStringLiteral("Thaw Spectrum"));
+        m_pFreezeButton->setAccessibleDescription(QStringLiteral("frozen"));
         m_state.m_bFrozen.store(1, std::memory_order_relaxed);
     }
 }

@@ -214,6 +214,9 @@ void CTunerDlg::BuildMenu() {
     CheckMenuItem(pRefresh, ID_REFRESH_NORMAL, false);
     CheckMenuItem(pRefresh, ID_REFRESH_LOW, false);
     AppendMenuItem(pView, ID_VIEW_SHARPS, QStringLiteral("&Show Sharps in Note Area"));
+    // Beyond the designed menu: the last settled reading kept on show.
+    AppendMenuItem(pView, ID_VIEW_HOLD, QStringLiteral("&Hold Last Reading"));
+    CheckMenuItem(pView, ID_VIEW_HOLD, false);
     AppendMenuItem(pView, IDC_FREEZE, QStringLiteral("&Freeze Spectrum"));
 
     QMenu* pColors = m_pMenu->addMenu(QStringLiteral("&Colors"));
@@ -240,15 +243,18 @@ void CTunerDlg::CreateViews() {
         m_pNoteArea->setFont(m_font.GetQFont());
         m_pNoteArea->SetReadingSources(&m_pAnalyser->m_centCounter,
                                        &m_pAnalyser->m_frequencyDigits);
+        m_pNoteArea->SetHold(&m_pAnalyser->m_hold);
         m_pNoteArea->show();
     }
     if (!m_pCentMeter) {
         m_pCentMeter = new CCentMeter(&m_pAnalyser->m_centCounter, m_pClient);
+        m_pCentMeter->SetHold(&m_pAnalyser->m_hold);
         m_pCentMeter->setGeometry(10, 130, CCentMeter::WIDTH, CCentMeter::HEIGHT);
         m_pCentMeter->show();
     }
     if (!m_pFrequencyDisplay) {
         m_pFrequencyDisplay = new CFrequencyDisplay(&m_pAnalyser->m_frequencyDigits, m_pClient);
+        m_pFrequencyDisplay->SetHold(&m_pAnalyser->m_hold);
         m_pFrequencyDisplay->setGeometry(10, 175, CFrequencyDisplay::WIDTH,
                                          CFrequencyDisplay::HEIGHT);
         m_pFrequencyDisplay->show();
@@ -651,6 +657,11 @@ void CTunerDlg::OnCommand(unsigned nId) {
                             m_pNoteArea->m_bSharps ? QStringLiteral("Show flats in note area")
                                                    : QStringLiteral("Show sharps in note area"));
             break;
+        case ID_VIEW_HOLD:
+            m_pAnalyser->m_hold.SetEnabled(!m_pAnalyser->m_hold.IsEnabled());
+            CheckMenuItem(m_pMenu, ID_VIEW_HOLD, m_pAnalyser->m_hold.IsEnabled());
+            RepaintViews();
+            break;
         case ID_COLORS_BACKGROUND:
         case ID_COLORS_SPECTRUM:
         case ID_COLORS_SPECTRUM_AREA:
@@ -726,6 +737,10 @@ void CTunerDlg::LoadStartSettings() {
         s.strRecordFolder = options.strRecordDir;
         m_bApplyStartSettings = true;
     }
+    if (options.bHold) {
+        s.bHold = true;
+        m_bApplyStartSettings = true;
+    }
     if (!bad.isEmpty())
         std::fprintf(stderr, "kalvo: %s: %s not valid here, left at the default\n",
                      strPath.toLocal8Bit().constData(), bad.join(", ").toLocal8Bit().constData());
@@ -766,6 +781,7 @@ CAppSettings CTunerDlg::CurrentSettings() const {
     s.nRefreshRate = m_nRefreshRate.load(std::memory_order_relaxed);
     s.bDamping = m_pAnalyser->m_centCounter.m_bDamping.load() != 0;
     s.bSharps = m_pNoteArea->m_bSharps != 0;
+    s.bHold = m_pAnalyser->m_hold.IsEnabled();
     s.bSnapshotToClipboard = m_pControlPanel->m_bSnapshotToClipboard != 0;
 
     s.strRecordFolder = m_pControlPanel->GetRecordingFolder();
@@ -837,6 +853,7 @@ void CTunerDlg::ApplySettings(const CAppSettings& s) {
     if (s.nRefreshRate != now.nRefreshRate) SetRefreshRate(s.nRefreshRate);
     if (s.bDamping != now.bDamping) OnCommand(ID_VIEW_DAMPING);
     if (s.bSharps != now.bSharps) OnCommand(ID_VIEW_SHARPS);
+    if (s.bHold != now.bHold) OnCommand(ID_VIEW_HOLD);
     if (s.bSnapshotToClipboard != now.bSnapshotToClipboard) OnCommand(ID_SNAPSHOT_CLIPBOARD);
     if (s.strRecordFolder != now.strRecordFolder)
         m_pControlPanel->SetRecordingFolder(s.strRecordFolder);

@@ -17,6 +17,8 @@ CCentMeter::CCentMeter(CCentCounter* pCounter, QWidget* pParent)
 }
 
 QString CCentMeter::SpokenText() const {
+    if (!m_pCounter->HasSignal() && m_pHold && m_pHold->IsHolding())
+        return CentsInWords(m_pHold->GetShownCents()) + QStringLiteral(", held");
     if (!m_pCounter->HasSignal()) return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
     return CentsInWords(m_pCounter->GetShownCents());
 }
@@ -37,8 +39,14 @@ CCentMeter::Zone CCentMeter::ZoneOf(int nBar) {
 void CCentMeter::OnDraw(CDC* pDC) {
     const int width = pDC->GetWidth();
     // One read of each value: the capture thread may store new ones meanwhile.
-    const int nShownCents = m_pCounter->GetShownCents();
-    const bool bSignal = m_pCounter->GetCents() != NO_SIGNAL_CENTS;
+    int nShownCents = m_pCounter->GetShownCents();
+    bool bSignal = m_pCounter->GetCents() != NO_SIGNAL_CENTS;
+    // A held reading is drawn in grey, so that it is plainly not a live one.
+    const bool bHeld = !bSignal && m_pHold && m_pHold->IsHolding();
+    if (bHeld) {
+        nShownCents = m_pHold->GetShownCents();
+        bSignal = true;
+    }
 
     pDC->SelectObject(&m_brDarkGrey);
     pDC->SelectObject(&m_penDarkGrey);
@@ -59,6 +67,10 @@ void CCentMeter::OnDraw(CDC* pDC) {
         case ZONE_OUTER:
             break;
     }
+    if (bHeld) {
+        pZoneBrush = &m_brHeld;
+        pZonePen = &m_penHeld;
+    }
 
     for (int b = 0; b < 30; ++b) {
         if (b == lit && bSignal) {
@@ -77,5 +89,7 @@ void CCentMeter::OnDraw(CDC* pDC) {
     if (!bSignal) return;
     const QString text =
         QString::asprintf(LoadResString(IDS_FORMAT_CENTS), nShownCents) + QLatin1Char(' ');
+    const COLORREF crOld = bHeld ? pDC->SetTextColor(RGB(96, 96, 96)) : 0;
     pDC->TextOut(50, 20, text);
+    if (bHeld) pDC->SetTextColor(crOld);
 }

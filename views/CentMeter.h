@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "analysis/CentCounter.h"
+#include "analysis/ReadingHold.h"
 #include "platform/ui/Gdi.h"
 #include "views/BufferedWindow.h"
 
@@ -23,6 +24,8 @@ public:
     }
     void ComputeCents() { m_pCounter->ComputeCents(); }
     CCentCounter* GetCounter() const { return m_pCounter; }
+    // A held reading to show, greyed, where there is no signal (not owned).
+    void SetHold(const CReadingHold* pHold) { m_pHold = pHold; }
 
     void OnDraw(CDC* pDC) override;
     // "3 cents sharp", "in tune", or "no input signal".
@@ -36,6 +39,7 @@ public:
 private:
     std::unique_ptr<CCentCounter> m_pOwnCounter;
     CCentCounter* m_pCounter;
+    const CReadingHold* m_pHold = nullptr;
 
     CBrush m_brDarkGrey{RGB(64, 64, 64)};
     CBrush m_brGreen{RGB(0, 208, 0)};
@@ -47,4 +51,6 @@ private:
     CPen m_penGrey{PS_SOLID, 1, RGB(128, 128, 128)};
     CPen m_penRed{PS_SOLID, 1, RGB(224, 0, 0)};
     CPen m_penYellow{PS_SOLID, 1, RGB(255, 240, 0)};
+    CBrush m_brHeld{RGB(176, 176, 176)};
+    CPen m_penHeld{PS_SOLID, 1, RGB(176, 176, 176)};
 };

@@ -49,6 +49,8 @@ CFrequencyDisplay::CFrequencyDisplay(CFrequencyDigits* pDigits, QWidget* pParent
 
 QString CFrequencyDisplay::SpokenText() const {
     const QString hz = FrequencyInWords(m_pDigits->GetFrequency());
+    if (hz.isEmpty() && m_pHold && m_pHold->IsHolding())
+        return FrequencyInWords(m_pHold->GetFrequency()) + QStringLiteral(", held");
     return hz.isEmpty() ? QString::fromLatin1(NO_INPUT_SIGNAL_TEXT) : hz;
 }
 
@@ -86,7 +88,14 @@ void CFrequencyDisplay::OnDraw(CDC* pDC) {
     DrawGlyph(pDC, GLYPH_H, H_X);
     DrawGlyph(pDC, GLYPH_Z, Z_X);
 
-    const auto digits = m_pDigits->GetDigits();
+    auto digits = m_pDigits->GetDigits();
+    // A held reading stands in grey where the live one shows dashes.
+    if (digits[0] == GLYPH_DASH && m_pHold && m_pHold->IsHolding()) {
+        digits =
+            CFrequencyDigits::ComputeDigits(m_pHold->GetFrequency(), MIN_FUNDAMENTAL_FREQUENCY);
+        pDC->SelectObject(&m_brHeld);
+        pDC->SelectObject(&m_penHeld);
+    }
     for (int i = 0; i < FREQUENCY_DIGITS; ++i) DrawGlyph(pDC, digits[i], DIGIT_X[i]);
 
     // The decimal point, after the tenths glyph; drawn also with dashes.

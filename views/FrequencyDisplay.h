@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "analysis/FrequencyDigits.h"
+#include "analysis/ReadingHold.h"
 #include "platform/ui/Gdi.h"
 #include "views/BufferedWindow.h"
 
@@ -32,6 +33,8 @@ public:
 
     void ShowFrequency(float hz) { m_pDigits->ShowFrequency(hz); }
     CFrequencyDigits* GetDigits() const { return m_pDigits; }
+    // A held reading to show, greyed, where there is no signal (not owned).
+    void SetHold(const CReadingHold* pHold) { m_pHold = pHold; }
 
     void OnDraw(CDC* pDC) override;
     // "441.2 Hz", or "no input signal".
@@ -42,6 +45,9 @@ private:
 
     std::unique_ptr<CFrequencyDigits> m_pOwnDigits;
     CFrequencyDigits* m_pDigits;
+    const CReadingHold* m_pHold = nullptr;
+    CBrush m_brHeld{RGB(128, 128, 128)};
+    CPen m_penHeld{PS_SOLID, 1, RGB(128, 128, 128)};
 
     CBrush m_brBlack{RGB(0, 0, 0)};
     CBrush m_brGreen{RGB(0, 208, 0)};

@@ -45,15 +45,27 @@ CNoteArea::CNoteArea(CNoteSearch* pSearch, QWidget* pParent)
 }
 
 QString CNoteArea::SpokenText() const {
-    const int note = m_pSearch->GetNoteIndex();
+    const bool bHeld = IsHeld();
+    const int note = bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
     const QString name = NoteInWords(note, m_bSharps != 0);
-    if (note == 0 || name.isEmpty() || (m_pCounter && !m_pCounter->HasSignal()))
+    if (note == 0 || name.isEmpty() || (m_pCounter && !m_pCounter->HasSignal() && !bHeld))
         return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
+    // One block's reading: its own cents with its own frequency (the meter's
+    // damped value lags behind the frequency and could contradict it).
     QString text = name;
-    if (m_pCounter) text += QStringLiteral(", ") + CentsInWords(m_pCounter->GetShownCents());
-    const QString hz = m_pDigits ? FrequencyInWords(m_pDigits->GetFrequency()) : QString();
+    if (m_pCounter)
+        text += QStringLiteral(", ") +
+                CentsInWords(bHeld ? m_pHold->GetCents() : m_pCounter->GetCents());
+    const QString hz = bHeld       ? FrequencyInWords(m_pHold->GetFrequency())
+                       : m_pDigits ? FrequencyInWords(m_pDigits->GetFrequency())
+                                   : QString();
     if (!hz.isEmpty()) text += QStringLiteral(", ") + hz;
+    if (bHeld) text += QStringLiteral(", held");
     return text;
+}
+
+bool CNoteArea::IsHeld() const {
+    return m_pHold && m_pHold->IsHolding() && (!m_pCounter || !m_pCounter->HasSignal());
 }
 
 int CNoteArea::NoteY(int p) {
@@ -93,7 +105,13 @@ void CNoteArea::OnDraw(CDC* pDC) {
     if (m_pFont) pDC->SelectObject(m_pFont);
 
     // Read once: the capture thread may store the next note while this draws.
-    const int note = m_pSearch->GetNoteIndex();
+    const bool bHeld = IsHeld();
+    const int note = bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
+    if (bHeld) {
+        const COLORREF crOld = pDC->SetTextColor(RGB(128, 128, 128));
+        pDC->TextOut(88, 1, QStringLiteral("held"));
+        pDC->SetTextColor(crOld);
+    }
     if (note < 12 || note > 72) {
         const COLORREF crOld = pDC->SetTextColor(RGB(128, 0, 0));
         pDC->TextOut(9, 1, QStringLiteral("Out of range"));

@@ -7,6 +7,7 @@
 #include "analysis/CentCounter.h"
 #include "analysis/FrequencyDigits.h"
 #include "analysis/NoteSearch.h"
+#include "analysis/ReadingHold.h"
 #include "platform/ui/Gdi.h"
 #include "views/BufferedWindow.h"
 
@@ -34,7 +35,10 @@ public:
         m_pCounter = pCounter;
         m_pDigits = pDigits;
     }
-    // "A5, 3 cents sharp, 441.2 Hz", or "no input signal".
+    // A held reading to show where there is no signal (not owned).
+    void SetHold(const CReadingHold* pHold) { m_pHold = pHold; }
+    // "A5, 3 cents sharp, 441.2 Hz" (the cents of the same block as the
+    // frequency), "..., held", or "no input signal".
     QString SpokenText() const override;
 
     // The four pictures and the memory device contexts they are selected into.
@@ -57,6 +61,8 @@ public:
     CFont* m_pFont = nullptr;  // the main window's dialog font, not owned
 
 private:
+    const CReadingHold* m_pHold = nullptr;
+    bool IsHeld() const;
     int OnCreate();
 
     std::unique_ptr<CNoteSearch> m_pOwnSearch;

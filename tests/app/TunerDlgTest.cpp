@@ -162,6 +162,7 @@ TEST(TunerDlg, MenuHasEveryItemWithItsTextIdAndState) {
         {"&View > &Refresh Rate > Normal", 32785, false, true},
         {"&View > &Refresh Rate > Low", 32787, false, true},
         {"&View > &Show Sharps in Note Area", 32782, false, true},
+        {"&View > &Hold Last Reading", 33010, false, true},
         {"&View > &Freeze Spectrum", 1036, false, true},
         {"&Colors > &Background", 32776, false, true},
         {"&Colors > &Spectrum", 32777, false, true},

@@ -38,8 +38,10 @@ TEST(Accessibility, ViewsSayTheReadingInWords) {
         counter.ComputeCents();
     }
     digits.ShowFrequency(441.2f);
-    EXPECT_EQ(Text(&note, QAccessible::Value), "A5, 3 cents sharp, 441.2 Hz");
-    EXPECT_EQ(Text(&note, QAccessible::Description), "A5, 3 cents sharp, 441.2 Hz");
+    // The note's words are one block's reading: its own cents (4.7) with its
+    // own frequency; the meter says what it shows.
+    EXPECT_EQ(Text(&note, QAccessible::Value), "A5, 5 cents sharp, 441.2 Hz");
+    EXPECT_EQ(Text(&note, QAccessible::Description), "A5, 5 cents sharp, 441.2 Hz");
     EXPECT_EQ(Text(&meter, QAccessible::Description), "3 cents sharp");
     EXPECT_EQ(Text(&frequency, QAccessible::Description), "441.2 Hz");
     // Black keys as the staff shows them.
