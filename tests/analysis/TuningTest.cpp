@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -147,4 +148,146 @@ TEST(TuningReadings, EveryStringOfEveryPresetReadsTwentyCentsFlat) {
             }
         }
     }
+}
+
+TEST(TuningBands, ATuningsBandsMeetHalfWayInCentsAndOnlyStringsHaveOpenEnds) {
+    struct {
+        const char* szTemperament;
+        const char* szStrings;
+        bool bOpenEnds;
+    } aCases[] = {
+        {"werckmeister3", "", false}, {"meantone4", "", false},    {"just", "", false},
+        {"equal", "guitar", true},    {"vallotti", "banjo", true},
+    };
+    for (const auto& c : aCases) {
+        SCOPED_TRACE(std::string(c.szTemperament) + " " + c.szStrings);
+        CTuningValues values;
+        values.nTemperament = FindTemperament(c.szTemperament);
+        values.nTonic = ParsePitchClass("Eb");
+        values.strStrings = c.szStrings;
+        const auto pTuning = Build(values);
+        ASSERT_TRUE(pTuning);
+        const CTuning& tuning = *pTuning;
+        ASSERT_GT(tuning.GetCount(), 1);
+        // A reading belongs to the target it is fewer cents from.
+        for (int i = 0; i + 1 < tuning.GetCount(); ++i) {
+            const double dLow = tuning.GetTarget(i).fFrequency;
+            const double dHigh = tuning.GetTarget(i + 1).fFrequency;
+            ASSERT_LT(dLow, dHigh);
+            const double dMiddle = std::sqrt(dLow * dHigh);
+            EXPECT_EQ(tuning.FindTarget(static_cast<float>(dLow), 0.0), i);
+            EXPECT_EQ(tuning.FindTarget(static_cast<float>(dMiddle * (1 - 1e-5)), 0.0), i);
+            EXPECT_EQ(tuning.FindTarget(static_cast<float>(dMiddle * (1 + 1e-5)), 0.0), i + 1);
+        }
+        // Past the ends: a quarter tone beyond the lowest or the highest
+        // target still belongs to it; strings take everything.
+        const int nLast = tuning.GetCount() - 1;
+        const double dLowest = tuning.GetTarget(0).fFrequency;
+        const double dHighest = tuning.GetTarget(nLast).fFrequency;
+        const double dQuarterTone = std::exp2(1.0 / 24.0);
+        const auto find = [&](double dHz) {
+            return tuning.FindTarget(static_cast<float>(dHz), 0.0);
+        };
+        EXPECT_EQ(find(dLowest), 0);
+        EXPECT_EQ(find(dLowest / dQuarterTone * 1.0001), 0);
+        EXPECT_EQ(find(dLowest / dQuarterTone * 0.9999), c.bOpenEnds ? 0 : CTuning::NO_TARGET);
+        EXPECT_EQ(find(dHighest * dQuarterTone * 0.9999), nLast);
+        EXPECT_EQ(find(dHighest * dQuarterTone * 1.0001),
+                  c.bOpenEnds ? nLast : CTuning::ABOVE_TARGETS);
+        // Below the least frequency asked for, or no frequency: no target.
+        EXPECT_EQ(tuning.FindTarget(static_cast<float>(dHighest), dHighest * 1.01),
+                  CTuning::NO_TARGET);
+        EXPECT_EQ(tuning.FindTarget(std::nanf(""), 0.0), CTuning::NO_TARGET);
+        // What no target is measured against, unlike the default's C2.
+        for (int nNone : {CTuning::NO_TARGET, CTuning::ABOVE_TARGETS}) {
+            EXPECT_EQ(tuning.FrequencyOf(nNone), 0.0f);
+            EXPECT_EQ(tuning.NameOf(nNone), nullptr);
+        }
+        EXPECT_EQ(tuning.PositionOf(CTuning::NO_TARGET), 0);
+        EXPECT_EQ(tuning.PositionOf(CTuning::ABOVE_TARGETS), NOTE_COUNT);
+    }
+}
+
+namespace {
+
+std::string WriteScratch(const std::string& strName, const std::string& strText) {
+    const std::string strPath = testing::TempDir() + strName;
+    std::ofstream(strPath, std::ios::binary) << strText;
+    return strPath;
+}
+
+// The target FindTarget gives for dHz, or null.
+const TuningTarget* TargetAt(const CTuning& tuning, double dHz) {
+    const int n = tuning.FindTarget(static_cast<float>(dHz), 0.0);
+    return n >= 0 ? &tuning.GetTarget(n) : nullptr;
+}
+
+}  // namespace
+
+TEST(TuningScales, ADegreeSoundsWhereTheScaleOrTheMapPutsIt) {
+    // 19 equal steps on D: degree d lies d 19ths of an octave from the D of
+    // A5's octave, named by its degree and its period.
+    std::string strEdo = "19-EDO\n19\n";
+    for (int k = 1; k <= 19; ++k) strEdo += std::to_string(1200.0 * k / 19) + "\n";
+    CTuningValues values;
+    values.strScale = WriteScratch("kalvo-tuning-19.scl", strEdo);
+    values.nTonic = ParsePitchClass("D");
+    auto pTuning = Build(values);
+    ASSERT_TRUE(pTuning);
+    EXPECT_EQ(pTuning->GetTitle(), "Scale kalvo-tuning-19.scl");
+    std::string strPrevious;
+    for (int d = -40; d <= 40; ++d) {
+        const double dHz = EqualHz(38) * std::exp2(d / 19.0);
+        const TuningTarget* pTarget = TargetAt(*pTuning, dHz);
+        ASSERT_NE(pTarget, nullptr) << d;
+        EXPECT_NEAR(Cents(pTarget->fFrequency, dHz), 0.0, 0.001) << d;
+        const std::string strName = pTarget->name.data();
+        const int r = ((d % 19) + 19) % 19;
+        EXPECT_EQ(strName.substr(0, strName.find(':')), std::to_string(r)) << strName;
+        // The period's number goes up by one from degree 18 to degree 0.
+        if (r == 0 && !strPrevious.empty()) {
+            EXPECT_EQ(std::stoi(strName.substr(strName.find(':') + 1)),
+                      std::stoi(strPrevious.substr(strPrevious.find(':') + 1)) + 1)
+                << strPrevious << " " << strName;
+        }
+        strPrevious = strName;
+    }
+
+    // Just ratios on A, mapped with A4's key (69) at 432 Hz: with A5 set to
+    // 432 Hz the analysis measures in a frame where that key is 440 Hz.
+    values = CTuningValues();
+    values.strScale =
+        WriteScratch("kalvo-tuning-just.scl",
+                     "just\n12\n16/15\n9/8\n6/5\n5/4\n4/3\n45/32\n3/2\n8/5\n5/3\n9/5\n15/8\n2/1\n");
+    values.strKeymap = WriteScratch("kalvo-tuning-432.kbm",
+                                    "12\n0\n127\n69\n69\n432.0\n12\n"
+                                    "0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n");
+    values.nA5 = 432;
+    pTuning = Build(values);
+    ASSERT_TRUE(pTuning);
+    const struct {
+        int nKey;
+        double dRatio;
+    } aKeys[] = {{69, 1.0}, {76, 1.5}, {73, 1.25}, {62, 2.0 / 3.0}, {81, 2.0}, {45, 0.25 * 1.0}};
+    for (const auto& k : aKeys) {
+        const double dHz = 440.0 * k.dRatio;
+        const TuningTarget* pTarget = TargetAt(*pTuning, dHz);
+        ASSERT_NE(pTarget, nullptr) << k.nKey;
+        EXPECT_NEAR(Cents(pTarget->fFrequency, dHz), 0.0, 0.001) << k.nKey;
+        // MIDI key 69 is Kalvo's A5, position 45.
+        EXPECT_STREQ(pTarget->name.data(), PositionName(k.nKey - 24).c_str());
+        EXPECT_EQ(pTarget->nPosition, k.nKey - 24);
+    }
+}
+
+TEST(TuningScales, AScaleTooDenseToTuneToIsRefusedWithOneLine) {
+    CTuningValues values;
+    values.strScale = WriteScratch("kalvo-tuning-dense.scl", "dense\n1\n0.001\n");
+    std::string strError;
+    EXPECT_EQ(CTuning::Build(values, strError), nullptr);
+    EXPECT_NE(strError.find(values.strScale), std::string::npos) << strError;
+    EXPECT_EQ(strError.find('\n'), std::string::npos) << strError;
+    // Its degrees on a keyboard map are no more than the keys.
+    values.strKeymap = WriteScratch("kalvo-tuning-linear.kbm", "0\n0\n127\n60\n69\n440.0\n0\n");
+    EXPECT_NE(CTuning::Build(values, strError), nullptr) << strError;
 }
