@@ -50,7 +50,7 @@ TEST_F(TuningCommand, TheLogNamesATuningThatIsNotTheDefault) {
         std::string strTitle;  // empty: no such line
     } aCases[] = {
         {{"--temperament", "werckmeister3"}, "Werckmeister III on C"},
-        {{"--temperament", "meantone4", "--tonic", "Eb"}, "Quarter-comma meantone on D#"},
+        {{"--temperament", "meantone4", "--tonic", "F#"}, "Quarter-comma meantone on F#"},
         {{"--strings", "guitar-drop-d"}, "Guitar, drop D"},
         {{"--temperament", "equal", "--tonic", "F#"}, ""},
         {{}, ""},
