@@ -19,6 +19,10 @@ namespace {
 // note for: from below the five-string bass's B1 to the note table's top.
 constexpr double LOWEST_TARGET_HZ = 25.0;
 constexpr double HIGHEST_TARGET_HZ = 4400.0;
+// The most targets a scale without a keyboard map may make: a denser scale
+// would fill the memory, and its periods' numbers would outgrow a target's
+// name.
+constexpr int MAX_SCALE_TARGETS = 10000;
 // The note table's first entry, and the notes below it that the
 // fundamental method reads: A1, A1#, B1.
 constexpr int LOWEST_POSITION = -3;
@@ -111,8 +115,14 @@ int CTuning::FindTarget(float f, double dMin) const {
         hi = best + 1;
     }
     // Strings have no band edges: everything is measured against the
-    // closest string.
-    if (lo < 0) return m_bOpenEnds ? 0 : NO_TARGET;
+    // closest string. Otherwise the lowest target's band reaches a quarter
+    // tone below it, as the highest's reaches a quarter tone above it: a
+    // reading on the lowest key of a keyboard map has its target.
+    if (lo < 0)
+        return m_bOpenEnds || static_cast<double>(f) * QUARTER_TONE_RATIO >=
+                                  static_cast<double>(m_targets[0].fFrequency)
+                   ? 0
+                   : NO_TARGET;
     if (f > m_targets[static_cast<size_t>(lo)].fSplitAbove)
         return hi < nCount ? hi : (m_bOpenEnds ? lo : ABOVE_TARGETS);
     return lo;
@@ -215,8 +225,16 @@ std::shared_ptr<const CTuning> CTuning::Build(const CTuningValues& v, std::strin
         if (!bMap) {
             // Degree 0 on the tonic's equal-tempered frequency.
             const double dTonic = PositionHz(nTonicPosition);
-            const long long nPeriods = static_cast<long long>(
-                std::ceil(std::log2(HIGHEST_TARGET_HZ / LOWEST_TARGET_HZ) * 1200.0 / dPeriod));
+            const double dRangeCents = std::log2(HIGHEST_TARGET_HZ / LOWEST_TARGET_HZ) * 1200.0;
+            // A period of a hundredth of a cent would make a million targets
+            // (and a tinier one exhaust the memory), their names past their
+            // width: a scale that dense is no scale to tune to.
+            if (n * dRangeCents / dPeriod > MAX_SCALE_TARGETS) {
+                strError = "--scale: " + v.strScale + ": its degrees lie so close that more than " +
+                           std::to_string(MAX_SCALE_TARGETS) + " fall between 25 and 4400 Hz";
+                return nullptr;
+            }
+            const long long nPeriods = static_cast<long long>(std::ceil(dRangeCents / dPeriod));
             for (long long d = -nPeriods * n; d <= nPeriods * n; ++d)
                 add(dTonic * std::exp2(degreeCents(d) / 1200.0), d,
                     nTonicPosition + static_cast<int>(d));

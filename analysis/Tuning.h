@@ -53,8 +53,9 @@ public:
 
     // The target whose band holds the transposed frequency f: the closest
     // one, with the boundary at the split above the lower of the two
-    // neighbours. NO_TARGET below dMin (or NaN), ABOVE_TARGETS above the top
-    // target's band.
+    // neighbours. NO_TARGET below dMin (or NaN) and below the lowest target's
+    // band, ABOVE_TARGETS above the top target's band; the end bands reach a
+    // quarter tone beyond their targets (strings' bands have no ends).
     static constexpr int NO_TARGET = -1;
     static constexpr int ABOVE_TARGETS = -2;
     int FindTarget(float f, double dMin) const;
