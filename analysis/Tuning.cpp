@@ -147,6 +147,10 @@ const char* CTuning::NameOf(int nTarget) const {
 std::shared_ptr<const CTuning> CTuning::Build(const CTuningValues& v, std::string& strError) {
     const bool bStrings = !v.strStrings.empty();
     const bool bScale = !v.strScale.empty();
+    if (!v.strKeymap.empty() && !bScale) {
+        strError = "--keymap: a keyboard map places the degrees of a --scale, and none is given";
+        return nullptr;
+    }
     if (v.nTemperament == 0 && !bScale && !bStrings) return Default();
     if (bScale && bStrings) {
         strError = "--strings: strings are tuned in a temperament, not in a Scala scale";

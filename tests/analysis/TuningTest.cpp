@@ -135,8 +135,7 @@ TEST(TuningReadings, EveryStringOfEveryPresetReadsTwentyCentsFlat) {
         ASSERT_TRUE(ParseStringNotes(preset.notes, anStrings, strError)) << strError;
         for (int p : anStrings) {
             const double dHz = EqualHz(p) * std::exp2(-20.0 / 1200.0);
-            // The five-string bass's B1 lies below what either method reads.
-            if (dHz < MIN_FREQUENCY) continue;
+            // The five-string bass's B1 is read by the fundamental method only.
             for (int nMethod : {PITCH_METHOD_DOMINANT, PITCH_METHOD_FUNDAMENTAL}) {
                 if (nMethod == PITCH_METHOD_DOMINANT && dHz < DOMINANT_EXACT_HZ) continue;
                 SCOPED_TRACE(std::string(preset.name) + ", " + PositionName(p) + ", " +
@@ -148,6 +147,18 @@ TEST(TuningReadings, EveryStringOfEveryPresetReadsTwentyCentsFlat) {
             }
         }
     }
+}
+
+TEST(TuningReadings, TheDefaultTuningReadsAFiveStringBasssLowBWithTheFundamentalMethod) {
+    const double dB1 = EqualHz(-1);  // 30.87 Hz, below the note table's C2
+    const std::vector<double> adPartials = {6000, 3000, 2000, 1200, 800};
+    const PitchReading r = Play(CTuning::Default(), PITCH_METHOD_FUNDAMENTAL, dB1, adPartials, 4);
+    EXPECT_STREQ(r.achTarget.data(), "B1");
+    EXPECT_EQ(r.nNoteIndex, -1);
+    EXPECT_NEAR(Cents(r.fTransposedFrequency, dB1), 0.0, 1.0);
+    // The dominant method keeps its band: no reading.
+    EXPECT_EQ(Play(CTuning::Default(), PITCH_METHOD_DOMINANT, dB1, adPartials, 4).fFrequency,
+              NO_FREQUENCY);
 }
 
 TEST(TuningBands, ATuningsBandsMeetHalfWayInCentsAndOnlyStringsHaveOpenEnds) {
