@@ -13,11 +13,8 @@
 #include "platform/ui/Gdi.h"
 #include "resources/AppResources.h"
 
-#ifndef KALVO_DOC_SUBDIR
-#define KALVO_DOC_SUBDIR "share/doc/kalvo"
-#endif
-#ifndef KALVO_DOC_DIR
-#define KALVO_DOC_DIR "/usr/local/share/doc/kalvo"
+#ifndef KALVO_HOMEPAGE
+#define KALVO_HOMEPAGE "https://kalvo.org/"
 #endif
 
 namespace {
@@ -70,15 +67,12 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     connect(pClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QUrl CAboutDlg::DocumentationUrl() {
-    const QString beside = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                           QStringLiteral("/../" KALVO_DOC_SUBDIR "/README.md"));
-    if (QFile::exists(beside)) return QUrl::fromLocalFile(beside);
-    return QUrl::fromLocalFile(QStringLiteral(KALVO_DOC_DIR "/README.md"));
+QUrl CAboutDlg::HomepageUrl() {
+    return QUrl(QStringLiteral(KALVO_HOMEPAGE));
 }
 
 void CAboutDlg::OnVisitWebsite() {
-    if (s_fnOpenUrl) s_fnOpenUrl(DocumentationUrl());
+    if (s_fnOpenUrl) s_fnOpenUrl(HomepageUrl());
 }
 
 CAcknowledgementsDlg::CAcknowledgementsDlg(QWidget* pParent) : QDialog(pParent) {

@@ -11,10 +11,9 @@ class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* pParent = nullptr);
-    // What button 1058 opens: the README in share/doc/kalvo beside the
-    // program's folder (an installation, moved or not, or the build tree),
-    // else the one where the installation was configured to put it.
-    static QUrl DocumentationUrl();
+    // What button 1058 opens: the project's homepage (a program must not
+    // rely on what the system may leave out of /usr/share/doc).
+    static QUrl HomepageUrl();
     // Opens a URL with the desktop's handler; tests replace it. The result is
     // not looked at.
     static std::function<bool(const QUrl&)> s_fnOpenUrl;

@@ -13,8 +13,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QScreen>
 #include <QStringList>
 #include <QThread>
@@ -672,15 +672,12 @@ void CControlPanel::SetRecordingFolder(const std::string& strFolder) {
 }
 
 std::string CControlPanel::FallbackRecordingFolder() {
-    QProcess xdg;
-    xdg.start(QStringLiteral("xdg-user-dir"), {QStringLiteral("MUSIC")});
-    if (xdg.waitForFinished(2000) && xdg.exitStatus() == QProcess::NormalExit &&
-        xdg.exitCode() == 0) {
-        const QString strMusic = QString::fromLocal8Bit(xdg.readAllStandardOutput()).trimmed();
-        std::string strReason;
-        if (!strMusic.isEmpty() && CanWriteFolder(strMusic.toLocal8Bit().toStdString(), strReason))
-            return strMusic.toLocal8Bit().toStdString();
-    }
+    // The Music folder as the desktop names it (user-dirs.dirs), else home.
+    const QString strMusic = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    std::string strReason;
+    if (!strMusic.isEmpty() && strMusic != QDir::homePath() &&
+        CanWriteFolder(strMusic.toLocal8Bit().toStdString(), strReason))
+        return strMusic.toLocal8Bit().toStdString();
     return QDir::homePath().toLocal8Bit().toStdString();
 }
 

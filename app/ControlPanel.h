@@ -84,7 +84,7 @@ public:
     void SetRecordingFolder(const std::string& strFolder);
     const std::string& GetRecordingFolder() const { return m_strRecordingFolder; }
     // Where recordings go when the working folder cannot be written: the
-    // user's Music folder (xdg-user-dir MUSIC), else the home folder.
+    // user's Music folder (as the desktop names it), else the home folder.
     static std::string FallbackRecordingFolder();
 
     // The background colour command of the main window.

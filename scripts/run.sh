@@ -5,7 +5,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+# The program only: the test tools are scripts/test.sh's to install.
+scripts/build.sh -DKALVO_BUILD_TESTS=OFF -DKALVO_BUILD_BENCH=OFF
 
 # The window on the default capture source where there is a display; the
 # terminal tuner where there is none; the built-in demo phrase where there is

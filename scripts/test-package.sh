@@ -21,6 +21,7 @@ if dpkg-query -W -f='${Status}' kalvo 2>/dev/null | grep -q "install ok installe
     exit 1
 fi
 start=$(date +%s)
+scripts/install-deps.sh checks
 scripts/package-deb.sh
 DEB="$(ls build-deb/kalvo_*.deb)"
 CHANGES="$(ls build-deb/kalvo_*.changes)"
@@ -34,7 +35,7 @@ cleanup() {
     status=$?
     if [ $installed = 1 ]; then
         echo "== removing the package"
-        DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove --purge -y -qq kalvo >/dev/null ||
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 remove --purge -y -qq kalvo >/dev/null ||
             status=1
     fi
     rm -rf "$WORK"
@@ -45,7 +46,7 @@ trap 'exit 130' INT TERM
 
 echo "== apt-get install ./$DEB"
 installed=1
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "./$DEB" >/dev/null
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq "./$DEB" >/dev/null
 
 fail() { echo "test-package: $*" >&2; exit 1; }
 version="$(QT_QPA_PLATFORM=offscreen /usr/bin/kalvo --version)"
@@ -72,7 +73,10 @@ echo "kalvo --version, kalvo-analyze on a WAVE file and --midi through /usr/lib/
 appstreamcli validate --no-net /usr/share/metainfo/org.kalvo.Kalvo.metainfo.xml
 out="$(desktop-file-validate /usr/share/applications/org.kalvo.Kalvo.desktop)"
 [ -z "$out" ] || fail "desktop-file-validate: $out"
-[ -f /usr/share/doc/kalvo/README.md ] || fail "no /usr/share/doc/kalvo/README.md for the About box"
+[ -f /usr/share/doc/kalvo/README.md ] || [ -f /usr/share/doc/kalvo/README.md.gz ] ||
+    fail "no README in /usr/share/doc/kalvo"
+grep -q '^StartupWMClass=kalvo$' /usr/share/applications/org.kalvo.Kalvo.desktop ||
+    fail "the desktop entry does not name the window class"
 for page in kalvo kalvo-analyze; do man -w "$page" >/dev/null || fail "no manual page $page"; done
 
 # The checkout's and the package build's folders, in every installed file.

@@ -8,7 +8,7 @@
 # instrumented builds of their own.)
 set -eu
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$(pwd)/tests/sanitizers/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
