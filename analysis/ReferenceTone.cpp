@@ -60,8 +60,10 @@ bool NoteFrequencyHz(const CTuningValues& values, const std::string& strNote, do
     // From the A5 = 440 Hz frame of the targets to the sound: A5's own
     // frequency, and a transposing instrument sounds what the tuner names
     // differently.
-    const double dToSound = static_cast<double>(values.nA5) / 440.0 /
-                            static_cast<double>(TranspositionFactor(values.nTransposition));
+    const auto toSound = [&](double dFrameHz) {
+        return dFrameHz * static_cast<double>(values.nA5) / 440.0 /
+               static_cast<double>(TranspositionFactor(values.nTransposition));
+    };
     double dFrameHz = 0.0;
     if (!values.strScale.empty()) {
         // A scale's notes are only what the scale file makes them; single
@@ -91,7 +93,7 @@ bool NoteFrequencyHz(const CTuningValues& values, const std::string& strNote, do
             100.0 * (nPosition - NOTE_A5) + adOffsets[((nPosition % 12) + 12) % 12];
         dFrameHz = 440.0 * std::exp2(dCents / 1200.0);
     }
-    const double dSound = dFrameHz * dToSound;
+    const double dSound = toSound(dFrameHz);
     if (!(dSound >= LOWEST_TONE_HZ && dSound <= HIGHEST_TONE_HZ)) {
         char sz[128];
         std::snprintf(sz, sizeof sz, "%.2f Hz, outside %.0f ... %.0f Hz", dSound, LOWEST_TONE_HZ,

@@ -77,3 +77,5 @@ constexpr unsigned ID_PITCH_FUNDAMENTAL = 33001;
 constexpr unsigned ID_RECORDING_FOLDER = 33002;
 constexpr unsigned ID_REMEMBER_SETTINGS = 33003;
 constexpr unsigned ID_SETTINGS_TUNING = 33004;
+// Settings -> Reference Tone...
+constexpr unsigned ID_SETTINGS_REFERENCE_TONE = 33005;
