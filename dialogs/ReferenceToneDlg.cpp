@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "analysis/NoteTable.h"
@@ -17,6 +18,8 @@
 
 namespace {
 constexpr int DEFAULT_VOLUME_PERCENT = 50;
+// How often the dialog looks whether the server still plays the tone.
+constexpr int WATCH_INTERVAL_MS = 250;
 }  // namespace
 
 CReferenceToneDlg::CReferenceToneDlg(const CTuningValues& values,
@@ -80,6 +83,10 @@ CReferenceToneDlg::CReferenceToneDlg(const CTuningValues& values,
     pLayout->addWidget(pButtons);
     m_pPlay->setEnabled(!m_adHz.empty());
     OnChoiceChanged();
+
+    auto* pWatch = new QTimer(this);
+    connect(pWatch, &QTimer::timeout, this, &CReferenceToneDlg::CheckPlaying);
+    pWatch->start(WATCH_INTERVAL_MS);
 }
 
 CReferenceToneDlg::~CReferenceToneDlg() {
@@ -113,6 +120,13 @@ void CReferenceToneDlg::Play() {
 void CReferenceToneDlg::Stop() {
     if (m_pPlayer) m_pPlayer->Stop();
     if (m_pStop) m_pStop->setEnabled(false);
+}
+
+void CReferenceToneDlg::CheckPlaying() {
+    if (!m_pStop->isEnabled() || m_pPlayer->IsPlaying()) return;
+    Stop();
+    ShowMessageText(QStringLiteral("The sound server stopped the reference tone."),
+                    MB_ICONEXCLAMATION);
 }
 
 void CReferenceToneDlg::OnChoiceChanged() {

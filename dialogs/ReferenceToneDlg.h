@@ -17,8 +17,8 @@ class QSlider;
 // Settings -> Reference Tone: any note of the tuning in use (an instrument's
 // strings when the tuning is one), sine or soft, at a chosen volume, played
 // on the default output while the tuner goes on listening. Play and Stop;
-// closing the dialog stops the tone. A tone that cannot play is told in a
-// message box.
+// closing the dialog stops the tone. A tone that cannot play, or that the
+// server stops, is told in a message box.
 class CReferenceToneDlg : public QDialog {
     Q_OBJECT
 public:
@@ -44,6 +44,9 @@ private:
     void Stop();
     // A change while the tone sounds is heard at once.
     void OnChoiceChanged();
+    // A tone the server dropped (it went away) is told, and can be played
+    // again.
+    void CheckPlaying();
 
     CTuningValues m_values;
     std::unique_ptr<ITonePlayer> m_pPlayer;

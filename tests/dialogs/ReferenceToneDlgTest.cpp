@@ -81,8 +81,9 @@ TEST(ReferenceToneDlg, OffersTheStringsOfAnInstrument) {
     EXPECT_EQ(names.join(' '), QStringLiteral("E3 A3 D4 G4 B4 E5"));
 }
 
-// No output: a message box with the server's reason, and nothing left playing.
-TEST(ReferenceToneDlg, AToneThatCannotPlayIsToldInAMessage) {
+// No output: a message box with the server's reason, and nothing left
+// playing; a tone the server drops later is told as well.
+TEST(ReferenceToneDlg, AToneThatCannotPlayOrIsDroppedIsToldInAMessage) {
     MessageRecorder messages;
     ToneLog log;
     log.bOpens = false;
@@ -93,4 +94,12 @@ TEST(ReferenceToneDlg, AToneThatCannotPlayIsToldInAMessage) {
     EXPECT_NE(messages.boxes[0].text.find("has no output"), std::string::npos);
     EXPECT_FALSE(dlg.GetStopButton()->isEnabled());
     EXPECT_EQ(log.nPlays, 1);
+
+    log.bOpens = true;
+    QTest::mouseClick(dlg.GetPlayButton(), Qt::LeftButton);
+    ASSERT_TRUE(dlg.GetStopButton()->isEnabled());
+    log.bPlaying = false;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.boxes.size() == 2; }, 5000));
+    EXPECT_NE(messages.boxes[1].text.find("stopped the reference tone"), std::string::npos);
+    EXPECT_FALSE(dlg.GetStopButton()->isEnabled());
 }
