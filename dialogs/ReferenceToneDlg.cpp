@@ -43,10 +43,11 @@ CReferenceToneDlg::CReferenceToneDlg(const CTuningValues& values,
         m_adHz.push_back(dHz);
     }
     m_pNote->setCurrentIndex(nFirst);
-    pForm->addRow(pTuning && !pTuning->IsDefault()
-                      ? QStringLiteral("&Note of %1:").arg(QString::fromUtf8(pTuning->GetTitle()))
-                      : QStringLiteral("&Note:"),
-                  m_pNote);
+    pForm->addRow(QStringLiteral("Tuning:"), new QLabel(pTuning && !pTuning->IsDefault()
+                                                            ? QString::fromUtf8(pTuning->GetTitle())
+                                                            : QStringLiteral("Equal temperament"),
+                                                        this));
+    pForm->addRow(QStringLiteral("&Note:"), m_pNote);
     m_pFrequency = new QLabel(this);
     pForm->addRow(QStringLiteral("Frequency:"), m_pFrequency);
 
@@ -59,7 +60,18 @@ CReferenceToneDlg::CReferenceToneDlg(const CTuningValues& values,
     m_pVolume->setRange(1, 100);
     m_pVolume->setValue(DEFAULT_VOLUME_PERCENT);
     m_pVolume->setAccessibleName(QStringLiteral("Volume in percent"));
-    pForm->addRow(QStringLiteral("&Volume:"), m_pVolume);
+    auto* pPercent = new QLabel(this);
+    const auto showPercent = [this, pPercent] {
+        pPercent->setText(QStringLiteral("%1 %").arg(m_pVolume->value()));
+    };
+    showPercent();
+    connect(m_pVolume, &QSlider::valueChanged, this, showPercent);
+    auto* pVolumeRow = new QHBoxLayout;
+    pVolumeRow->addWidget(m_pVolume, 1);
+    pVolumeRow->addWidget(pPercent);
+    auto* pVolumeLabel = new QLabel(QStringLiteral("&Volume:"), this);
+    pVolumeLabel->setBuddy(m_pVolume);
+    pForm->addRow(pVolumeLabel, pVolumeRow);
 
     m_pPlay = new QPushButton(QStringLiteral("&Play"), this);
     m_pStop = new QPushButton(QStringLiteral("S&top"), this);
