@@ -73,7 +73,10 @@ bool NoteFrequencyHz(const CTuningValues& values, const std::string& strNote, do
             if (Lower(pTuning->GetTarget(i).name.data()) == Lower(strWanted))
                 dFrameHz = pTuning->GetTarget(i).fFrequency;
         if (dFrameHz == 0.0) {
-            strError = "'" + strNote + "' is not a note of the scale " + pTuning->GetTitle();
+            // Scales of other than twelve degrees name their notes by
+            // degree and octave.
+            strError = "'" + strNote + "' is not a note of the scale " + values.strScale +
+                       " (between 25 and 4400 Hz, named as A5 or, beyond twelve degrees, as 0:5)";
             return false;
         }
     } else {
