@@ -76,7 +76,8 @@ bool NoteFrequencyHz(const CTuningValues& values, const std::string& strNote, do
             // Scales of other than twelve degrees name their notes by
             // degree and octave.
             strError = "'" + strNote + "' is not a note of the scale " + values.strScale +
-                       " (between 25 and 4400 Hz, named as A5 or, beyond twelve degrees, as 0:5)";
+                       " (between 25 and 4400 Hz, named as A5, or as 0:5 in a scale of other than "
+                       "twelve degrees)";
             return false;
         }
     } else {
