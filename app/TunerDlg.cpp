@@ -31,6 +31,7 @@
 #include "capture/CaptureDevices.h"
 #include "capture/CaptureEngine.h"
 #include "dialogs/CaptureDeviceDlg.h"
+#include "dialogs/ReferenceToneDlg.h"
 #include "platform/system/ProgramVersion.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
@@ -196,6 +197,7 @@ void CTunerDlg::BuildMenu() {
     CheckMenuItem(pMethod, ID_PITCH_DOMINANT, true);
     CheckMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, false);
     AppendMenuItem(pSettings, ID_SETTINGS_TUNING, QStringLiteral("&Tuning..."));
+    AppendMenuItem(pSettings, ID_SETTINGS_REFERENCE_TONE, QStringLiteral("Reference Ton&e..."));
     // Also beyond it: where recordings go, and settings kept between runs
     // (off at first, so that nothing is stored unless asked).
     pSettings->addSeparator();
@@ -612,6 +614,9 @@ void CTunerDlg::OnCommand(unsigned nId) {
                 m_pControlPanel->AddInfoEntry(
                     FormatTuningEntry(strTitle.empty() ? "equal temperament" : strTitle));
             }
+            break;
+        case ID_SETTINGS_REFERENCE_TONE:
+            ShowReferenceToneDlg(this, CurrentSettings().tuning);
             break;
         case ID_SETTINGS_SPECTRUM: {
             const bool bDisplay = m_pApp && !m_pApp->m_bDisplayUnavailable;

@@ -97,7 +97,7 @@ std::vector<OptionSpec> MakeOptions() {
              o.bDemo = true;
              return true;
          }},
-        {"seconds", ValueKind::Required, "N", "stop capturing after N seconds",
+        {"seconds", ValueKind::Required, "N", "stop capturing, or the tone, after N seconds",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              double x = 0;
              if (ParseFiniteNumber(v, x) && x > 0.0) {
@@ -105,6 +105,34 @@ std::vector<OptionSpec> MakeOptions() {
                  return true;
              }
              err = "--seconds: " + Quoted(v) + " is not a number of seconds above 0";
+             return false;
+         }},
+        {"tone", ValueKind::Required, "NOTE",
+         "play the reference tone of NOTE (A5, E3, F3#, ...) on the sound\n"
+         "                      server's default output until Ctrl-C or --seconds;\n"
+         "                      --a5, --temperament, --tonic, --scale and --transpose\n"
+         "                      set its frequency, which is printed",
+         [](CAnalyzeOptions& o, const std::string& v, std::string&) {
+             o.strTone = v;
+             return true;
+         }},
+        {"tone-shape", ValueKind::Required, "SHAPE",
+         "the tone's sound: sine (the default) or soft (a few harmonics)",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             if (ParseToneShape(v, o.toneShape)) return true;
+             err = "--tone-shape: " + Quoted(v) + " is not sine or soft";
+             return false;
+         }},
+        {"tone-volume", ValueKind::Required, "PERCENT",
+         "the tone's peak level in percent of full scale, above 0 up to 100\n"
+         "                      (50 if not given)",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             double x = 0;
+             if (ParseFiniteNumber(v, x) && x > 0.0 && x <= 100.0) {
+                 o.dToneVolume = x / 100.0;
+                 return true;
+             }
+             err = "--tone-volume: " + Quoted(v) + " is not a percentage above 0 up to 100";
              return false;
          }},
         {"log", ValueKind::Required, "OUT",
@@ -227,6 +255,18 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
         return true;
     options.pTuning = CTuning::Build(options, strError);
     if (!options.pTuning) return false;
+    if (!options.strTone.empty()) {
+        if (options.bLive || !inputs.empty() || options.HasRecordings() ||
+            !options.strLogToMidi.empty()) {
+            strError = "--tone plays a note on its own: no audio file, capture or recording";
+            return false;
+        }
+        if (!NoteFrequencyHz(options, options.strTone, options.dToneHz, strError)) {
+            strError = "--tone: " + strError;
+            return false;
+        }
+        return true;
+    }
     if (options.bLive && !inputs.empty()) {
         strError = "capturing takes no audio file; use --input " + Quoted(inputs[0]);
         return false;
@@ -267,6 +307,7 @@ std::string AnalyzeUsage() {
         "  or:  kalvo-analyze [OPTION]... --live [SOURCE] | --input FILE | --demo\n"
         "  or:  kalvo-analyze --list-sources\n"
         "  or:  kalvo-analyze --log-to-midi LOG\n"
+        "  or:  kalvo-analyze [OPTION]... --tone NOTE\n"
         "Analyse an audio file (any format libsndfile reads, any rate and channel count) as\n"
         "the tuner analyses its capture device: converted to 16000 Hz 16-bit stereo, cut into\n"
         "blocks of 1333 frames (a last partial block is padded with silence), one reading per\n"
@@ -294,7 +335,7 @@ std::string AnalyzeUsage() {
         "(a line for each), 2 for a bad option or value, a file that cannot be read as audio\n"
         "(or as a session log for --log-to-midi), an output on the input or on another\n"
         "output, or a missing MIDI plug-in, 3 when capturing (--live, --input, --demo,\n"
-        "--list-sources) cannot start, the sound server goes away or delivers nothing\n"
-        "for 3 seconds.\n";
+        "--list-sources) or the tone (--tone) cannot start, the sound server goes away\n"
+        "or delivers nothing for 3 seconds.\n";
     return text;
 }

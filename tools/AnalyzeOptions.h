@@ -6,6 +6,7 @@
 
 #include "analysis/Fft.h"
 #include "analysis/FundamentalTracker.h"
+#include "analysis/ReferenceTone.h"
 #include "analysis/Tuning.h"
 #include "analysis/TuningOptions.h"
 
@@ -42,6 +43,12 @@ struct CAnalyzeOptions : CTuningValues {
     std::string strWaveFile;
     std::string strMidiFile;
     std::string strLogToMidi;
+    // --tone NOTE: the reference tone instead of an analysis, with its shape
+    // and peak volume (0 ... 1); its frequency once the tuning is read.
+    std::string strTone;
+    ToneShape toneShape = ToneShape::Sine;
+    double dToneVolume = 0.5;
+    double dToneHz = 0.0;
     bool HasRecordings() const {
         return !strLogFile.empty() || !strWaveFile.empty() || !strMidiFile.empty();
     }

@@ -11,6 +11,7 @@
 #include "tools/FileAnalysis.h"
 #include "tools/FileRecordings.h"
 #include "tools/LiveMode.h"
+#include "tools/ToneMode.h"
 
 namespace {
 // One line per problem: a run may report several failed outputs.
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
                    stdout);
         return std::fflush(stdout) == 0 ? EXIT_ANALYZE_OK : EXIT_ANALYZE_WRITE_FAILED;
     }
+    if (!options.strTone.empty()) return RunToneMode(options, stdout, stderr);
     if (options.bLive) return RunLiveMode(options, stdout, stderr);
     const int status = !options.strLogToMidi.empty()
                            ? ConvertLogFileToMidi(options.strLogToMidi, error, stdout)

@@ -154,6 +154,7 @@ TEST(TunerDlg, MenuHasEveryItemWithItsTextIdAndState) {
         {"&Settings > &Pitch Method > &Dominant Frequency", 33000, true, true},
         {"&Settings > &Pitch Method > Fundamental (&Harmonic Instruments)", 33001, false, true},
         {"&Settings > &Tuning...", 33004, false, true},
+        {"&Settings > Reference Ton&e...", 33005, false, true},
         {"&Settings > -", 0, false, true},
         {"&Settings > Recording F&older...", 33002, false, true},
         {"&Settings > &Remember Settings", 33003, false, true},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <vector>
 
@@ -84,4 +85,37 @@ TEST(AnalyzeOptionsMethod, PitchMethodIsDominantUnlessAsked) {
     CAnalyzeOptions b;
     EXPECT_FALSE(ParseAnalyzeOptions(3, bad, b, err));
     EXPECT_NE(err.find("--method"), std::string::npos);
+}
+
+TEST(AnalyzeOptionsTone, ToneTakesANoteOfTheTuningAndNothingToAnalyse) {
+    CAnalyzeOptions o;
+    std::string error;
+    ASSERT_TRUE(Parse({"--tone", "E5", "--temperament", "meantone4", "--a5", "442", "--tone-shape",
+                       "Soft", "--tone-volume=25"},
+                      o, error))
+        << error;
+    double dHz = 0;
+    ASSERT_TRUE(NoteFrequencyHz(o, "E5", dHz, error)) << error;
+    EXPECT_EQ(o.dToneHz, dHz);
+    EXPECT_NEAR(dHz, 442.0 * 1.5 * std::pow(80.0 / 81.0, 0.25) / 2, 1e-9);
+    EXPECT_EQ(o.toneShape, ToneShape::Soft);
+    EXPECT_EQ(o.dToneVolume, 0.25);
+
+    const std::initializer_list<const char*> bad[] = {
+        {"--tone", "A5", "a.wav"},
+        {"--tone", "A5", "--live"},
+        {"--tone", "A5", "--demo"},
+        {"--tone", "A5", "--log-to-midi", "x.log"},
+        {"--tone", "Q5"},
+        {"--tone", "A5", "--tone-volume", "101"},
+        {"--tone", "A5", "--tone-shape", "square"},
+        {"--tone", "A5", "--tone-volume", "0"},
+    };
+    for (const auto& args : bad) {
+        CAnalyzeOptions options;
+        std::string message;
+        EXPECT_FALSE(Parse(args, options, message)) << *args.begin();
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+    }
 }
