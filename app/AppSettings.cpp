@@ -21,6 +21,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "analysis/NoteNaming.h"
 #include "dialogs/MidiSettingsDlg.h"
 #include "dialogs/SpectrumSettingsDlg.h"
 
@@ -284,6 +285,7 @@ ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringL
     r.Flag("view/damping", s.bDamping);
     r.Flag("view/sharps", s.bSharps);
     r.Flag("view/hold", s.bHold);
+    r.Choice("view/note-names", {"english", "german", "solfege"}, s.nNoteNaming);
     int nSnapshot = 0;
     r.Choice("view/snapshot", {"clipboard"}, nSnapshot);
 
@@ -373,6 +375,7 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::strin
     file.setValue("view/damping", s.bDamping ? "true" : "false");
     file.setValue("view/sharps", s.bSharps ? "true" : "false");
     file.setValue("view/hold", s.bHold ? "true" : "false");
+    if (s.nNoteNaming >= 0) file.setValue("view/note-names", NoteNamingName(s.nNoteNaming));
     file.setValue("view/snapshot", "clipboard");
 
     file.setValue("recording/folder", QString::fromLocal8Bit(s.strRecordFolder.c_str()));

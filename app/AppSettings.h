@@ -34,7 +34,8 @@ struct CAppSettings {
     int nRefreshRate = 0;  // 0 high, 1 normal, 2 low
     bool bDamping = true;
     bool bSharps = false;
-    bool bHold = false;  // View -> Hold Last Reading
+    bool bHold = false;    // View -> Hold Last Reading
+    int nNoteNaming = -1;  // Settings -> Note Names; -1: none chosen, the locale's
     bool bSnapshotToClipboard = true;
     // Where recordings go (empty: the working folder) and what is listened
     // to (empty: the server's default, or the user's choice at start).

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "analysis/NoteNaming.h"
 #include "analysis/NoteTable.h"
 #include "analysis/ReadingLine.h"
 #include "app/AboutDlg.h"
@@ -148,6 +150,7 @@ bool CTunerDlg::OnInitDialog() {
     m_pColorDialog = new QColorDialog(this);
     m_pControlPanel->SetMenu(m_pMenu);
     CreateViews();
+    SetNoteNaming(m_nNoteNaming);
     m_pTuningControl = std::make_unique<CTuningControl>(*m_pAnalyser, m_pControlPanel);
     m_pControlPanel->m_fnOnA5Changed = [this](int nA5) { m_pTuningControl->OnA5Changed(nA5); };
     m_pControlPanel->m_fnTuningTitle = [this] { return m_pTuningControl->GetTitle(); };
@@ -198,6 +201,14 @@ void CTunerDlg::BuildMenu() {
     CheckMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, false);
     AppendMenuItem(pSettings, ID_SETTINGS_TUNING, QStringLiteral("&Tuning..."));
     AppendMenuItem(pSettings, ID_SETTINGS_REFERENCE_TONE, QStringLiteral("Reference Ton&e..."));
+    QMenu* pNames = pSettings->addMenu(QStringLiteral("Note &Names"));
+    auto* pNamesGroup = new QActionGroup(pNames);
+    const char* const apszNamings[NOTE_NAMING_COUNT] = {
+        "&English (C D E F G A B)", "&German (C D E F G A H)", "&Solfege (Do Re Mi Fa Sol La Si)"};
+    for (int i = 0; i < NOTE_NAMING_COUNT; ++i)
+        pNamesGroup->addAction(
+            AppendMenuItem(pNames, ID_NOTE_NAMES_FIRST + i, QString::fromLatin1(apszNamings[i])));
+    SetNoteNaming(m_nNoteNaming);
     // Also beyond it: where recordings go, and settings kept between runs
     // (off at first, so that nothing is stored unless asked).
     pSettings->addSeparator();
@@ -662,6 +673,11 @@ void CTunerDlg::OnCommand(unsigned nId) {
                             m_pNoteArea->m_bSharps ? QStringLiteral("Show flats in note area")
                                                    : QStringLiteral("Show sharps in note area"));
             break;
+        case ID_NOTE_NAMES_FIRST + NOTE_NAMES_ENGLISH:
+        case ID_NOTE_NAMES_FIRST + NOTE_NAMES_GERMAN:
+        case ID_NOTE_NAMES_FIRST + NOTE_NAMES_SOLFEGE:
+            SetNoteNaming(static_cast<int>(nId - ID_NOTE_NAMES_FIRST));
+            break;
         case ID_VIEW_HOLD:
             m_pAnalyser->m_hold.SetEnabled(!m_pAnalyser->m_hold.IsEnabled());
             CheckMenuItem(m_pMenu, ID_VIEW_HOLD, m_pAnalyser->m_hold.IsEnabled());
@@ -787,6 +803,7 @@ CAppSettings CTunerDlg::CurrentSettings() const {
     s.bDamping = m_pAnalyser->m_centCounter.m_bDamping.load() != 0;
     s.bSharps = m_pNoteArea->m_bSharps != 0;
     s.bHold = m_pAnalyser->m_hold.IsEnabled();
+    s.nNoteNaming = m_nNoteNaming;
     s.bSnapshotToClipboard = m_pControlPanel->m_bSnapshotToClipboard != 0;
 
     s.strRecordFolder = m_pControlPanel->GetRecordingFolder();
@@ -859,6 +876,7 @@ void CTunerDlg::ApplySettings(const CAppSettings& s) {
     if (s.bDamping != now.bDamping) OnCommand(ID_VIEW_DAMPING);
     if (s.bSharps != now.bSharps) OnCommand(ID_VIEW_SHARPS);
     if (s.bHold != now.bHold) OnCommand(ID_VIEW_HOLD);
+    if (s.nNoteNaming != now.nNoteNaming) SetNoteNaming(s.nNoteNaming);
     if (s.bSnapshotToClipboard != now.bSnapshotToClipboard) OnCommand(ID_SNAPSHOT_CLIPBOARD);
     if (s.strRecordFolder != now.strRecordFolder)
         m_pControlPanel->SetRecordingFolder(s.strRecordFolder);
@@ -906,6 +924,32 @@ QPoint CTunerDlg::OnSomeScreen(const QRect& placed) const {
         if (pScreen->availableGeometry().intersects(top)) return placed.topLeft();
     const QScreen* pPrimary = QGuiApplication::primaryScreen();
     return pPrimary ? pPrimary->availableGeometry().topLeft() : QPoint(0, 0);
+}
+
+int CTunerDlg::LocaleNoteNaming() {
+    // Where the user has chosen nothing: the names of the locale's musicians.
+    switch (QLocale().language()) {
+        case QLocale::German:
+            return NOTE_NAMES_GERMAN;
+        case QLocale::French:
+        case QLocale::Italian:
+        case QLocale::Spanish:
+        case QLocale::Portuguese:
+            return NOTE_NAMES_SOLFEGE;
+        default:
+            return NOTE_NAMES_ENGLISH;
+    }
+}
+
+void CTunerDlg::SetNoteNaming(int nChosen) {
+    m_nNoteNaming = nChosen >= 0 && nChosen < NOTE_NAMING_COUNT ? nChosen : -1;
+    const int nNaming = m_nNoteNaming >= 0 ? m_nNoteNaming : LocaleNoteNaming();
+    for (int i = 0; i < NOTE_NAMING_COUNT; ++i)
+        CheckMenuItem(m_pMenu, ID_NOTE_NAMES_FIRST + i, i == nNaming);
+    if (m_pNoteArea) {
+        m_pNoteArea->m_nNaming = nNaming;
+        m_pNoteArea->update();
+    }
 }
 
 void CTunerDlg::OnRecordingFolder() {

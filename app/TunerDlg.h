@@ -200,4 +200,9 @@ private:
     std::string m_strRememberedSource;
     std::unique_ptr<CTuningControl> m_pTuningControl;
     bool m_bRememberedSourceMissing = false;
+    // Settings -> Note Names as chosen; -1 until the user chooses, when the
+    // locale's naming is used.
+    int m_nNoteNaming = -1;
+    void SetNoteNaming(int nChosen);
+    static int LocaleNoteNaming();
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/Constants.h"
+#include "analysis/NoteNaming.h"
 #include "analysis/NoteTable.h"
 #include "analysis/TuningOptions.h"
 
@@ -96,6 +97,19 @@ std::vector<OptionSpec> MakeOptions() {
              o.bLive = true;
              o.bDemo = true;
              return true;
+         }},
+        {"names", ValueKind::Required, "NAMES",
+         "how the --live line names the notes: english (default), german\n"
+         "                      (H for B) or solfege (Do Re Mi); files keep english",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             const int n = ParseNoteNaming(v);
+             if (n >= 0) {
+                 o.nNoteNaming = n;
+                 return true;
+             }
+             err =
+                 "--names: " + Quoted(v) + " is not a note naming (use english, german or solfege)";
+             return false;
          }},
         {"seconds", ValueKind::Required, "N", "stop capturing, or the tone, after N seconds",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {

@@ -34,6 +34,7 @@ struct CAnalyzeOptions : CTuningValues {
     bool bListSources = false;
     bool bListTemperaments = false;  // --list-temperaments
     bool bListStrings = false;       // --list-strings
+    int nNoteNaming = 0;             // --names: how the --live line names notes
     // The targets the values choose, built once they are all read.
     std::shared_ptr<const CTuning> pTuning = CTuning::Default();
     double dSeconds = 0.0;  // 0: until Ctrl-C (or the end of --input)

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "analysis/NoteNaming.h"
 #include "analysis/NoteTable.h"
 #include "analysis/PitchAnalyser.h"
 #include "analysis/ReadingLine.h"
@@ -58,15 +59,17 @@ public:
         if (m_options.bAllBlocks || m_options.format == OutputFormat::Tsv ||
             !(nRecordFlags & REC_LOG))
             return;
-        Print(FormatTimePrefix(Elapsed()) + line + LOG_LINE_END);
+        Print(FormatTimePrefix(Elapsed()) +
+              (m_options.nNoteNaming == NOTE_NAMES_ENGLISH ? line
+                                                           : LocalLine(m_analyser.GetReading())) +
+              LOG_LINE_END);
     }
     void RefreshViews() override {
         const uint64_t nBlock = m_nBlock++;
         if (m_options.format == OutputFormat::Tsv)
             Print(TsvLine(nBlock, m_analyser.GetReading()) + TSV_LINE_END);
         else if (m_options.bAllBlocks)
-            Print(FormatTimePrefix(Elapsed()) + FormatReadingLine(m_analyser.GetReading()) +
-                  LOG_LINE_END);
+            Print(FormatTimePrefix(Elapsed()) + LocalLine(m_analyser.GetReading()) + LOG_LINE_END);
     }
     void OnFftSizeRefused() override { m_bFftRefused = true; }
 
@@ -74,6 +77,12 @@ public:
     bool HasFftBeenRefused() const { return m_bFftRefused.load(); }
 
 private:
+    // The reading's line with the note named as the player asked.
+    std::string LocalLine(const PitchReading& r) const {
+        const std::string strName = LocalNoteName(r.achTarget.data(), m_options.nNoteNaming);
+        return FormatReadingLine(r.dFrequency, r.fFrequency, strName.c_str(), r.nShownCents,
+                                 r.nLevelDb, r.dMinFrequency);
+    }
     // Elapsed time from the first block, from the millisecond counter as the
     // session log has it.
     uint32_t Elapsed() {

@@ -47,7 +47,7 @@ CNoteArea::CNoteArea(CNoteSearch* pSearch, QWidget* pParent)
 QString CNoteArea::SpokenText() const {
     const bool bHeld = IsHeld();
     const int note = bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
-    const QString name = NoteInWords(note, m_bSharps != 0);
+    const QString name = NoteInWords(note, m_bSharps != 0, m_nNaming);
     if (note == 0 || name.isEmpty() || (m_pCounter && !m_pCounter->HasSignal() && !bHeld))
         return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
     // One block's reading: its own cents with its own frequency (the meter's

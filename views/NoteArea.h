@@ -58,6 +58,7 @@ public:
     static int NoteY(int p);
 
     int m_bSharps = 0;         // 1: black keys as sharps, 0: as flats
+    int m_nNaming = 0;         // how the words name the notes (analysis/NoteNaming.h)
     CFont* m_pFont = nullptr;  // the main window's dialog font, not owned
 
 private:

@@ -4,20 +4,26 @@
 #include <cstdlib>
 
 #include "analysis/FrequencyDigits.h"
+#include "analysis/NoteNaming.h"
 #include "analysis/NoteTable.h"
 
 const char* const NO_INPUT_SIGNAL_TEXT = "no input signal";
 
-QString NoteInWords(int nNote, bool bSharps) {
+QString NoteInWords(int nNote, bool bSharps, int nNaming) {
     const char* name = NoteName(nNote);
     if (!name) return {};
+    const auto letter = [nNaming](char ch) {
+        return QString::fromLatin1(LocalNoteLetter(ch, nNaming));
+    };
     const QChar octave = QLatin1Char(name[1]);
-    if (name[2] != '#') return QString(QLatin1Char(name[0])) + octave;
-    if (bSharps) return QString(QLatin1Char(name[0])) + QStringLiteral(" sharp ") + octave;
+    if (name[2] != '#') return letter(name[0]) + octave;
+    // German has a letter of its own for the black key between A and H.
+    if (nNaming == NOTE_NAMES_GERMAN && name[0] == 'A') return QStringLiteral("B") + octave;
+    if (bSharps) return letter(name[0]) + QStringLiteral(" sharp ") + octave;
     // A black key is never below C or above B, so the letter above is in the
     // same octave.
     const char* above = NoteName(nNote + 1);
-    return QString(QLatin1Char(above[0])) + QStringLiteral(" flat ") + octave;
+    return letter(above[0]) + QStringLiteral(" flat ") + octave;
 }
 
 QString CentsInWords(int nCents) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "analysis/NoteNaming.h"
 #include "app/AppIds.h"
 #include "platform/ui/Menu.h"
 #include "tests/app/WindowFixture.h"
@@ -65,6 +66,20 @@ TEST(HoldLastReading, ASettledNoteStaysInGreyAfterTheSoundStopsOnlyWhenAsked) {
         ASSERT_TRUE(FeedSilence(w));
         EXPECT_FALSE(w.dlg->GetAnalyser().m_centCounter.HasSignal());
     }
+}
+
+TEST(NoteNames, TheNoteAreaSpeaksTheChosenNaming) {
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    FindMenuItem(w.dlg->m_pMenu, ID_NOTE_NAMES_FIRST + NOTE_NAMES_SOLFEGE)->trigger();
+    EXPECT_TRUE(
+        FindMenuItem(w.dlg->m_pMenu, ID_NOTE_NAMES_FIRST + NOTE_NAMES_SOLFEGE)->isChecked());
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(w.FeedBlockAndWait(440.0));
+    EXPECT_TRUE(Text(w.dlg->m_pNoteArea, QAccessible::Description).startsWith("La5, "))
+        << Text(w.dlg->m_pNoteArea, QAccessible::Description).toStdString();
+    FindMenuItem(w.dlg->m_pMenu, ID_NOTE_NAMES_FIRST + NOTE_NAMES_GERMAN)->trigger();
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(w.FeedBlockAndWait(440.0 * std::pow(2.0, -10.0 / 12)));
+    EXPECT_TRUE(Text(w.dlg->m_pNoteArea, QAccessible::Description).startsWith("H4, "));
 }
 
 TEST(PanelAccessibility, ListsByTheirLabelsButtonsWithTheirStateAndNoHiddenDummy) {

@@ -202,3 +202,30 @@ TEST(DemoCommand, LiveDemoPrintsThePhrasesNotes) {
         if (k < expected.size() && name == expected[k]) ++k;
     EXPECT_EQ(k, expected.size()) << r.out;
 }
+
+namespace {
+using namespace tooltest;
+
+// The --live line names the notes as asked; the files keep English names.
+TEST(NoteNamesCommand, TheLiveLineNamesATwoNoteTuneInEachNaming) {
+    ScratchDir dir;
+    const std::string strTune = dir / "a-then-b.wav";
+    // A5 (440 Hz) for a second, then the B below it (B4, 246.9 Hz).
+    ASSERT_TRUE(WriteAudio(strTune, 16000, 1, 32000, [](int64_t i, int) {
+        const double f = i < 16000 ? 440.0 : 440.0 * std::pow(2.0, -10.0 / 12.0);
+        return 8000.0 * std::sin(2 * M_PI * f * static_cast<double>(i) / 16000);
+    }));
+    const std::pair<const char*, std::pair<const char*, const char*>> cases[] = {
+        {"english", {"A5 ", "B4 "}}, {"german", {"A5 ", "H4 "}}, {"solfege", {"La5 ", "Si4 "}}};
+    for (const auto& [pszNaming, names] : cases) {
+        SCOPED_TRACE(pszNaming);
+        const auto r = RunAnalyze(dir, {"--live", "--input", strTune, "--names", pszNaming});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(std::string("|    ") + names.first), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find(std::string("|    ") + names.second), std::string::npos) << r.out;
+    }
+    const auto r = RunAnalyze(dir, {"--names", "greek", strTune});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(OneLine(r.err)) << r.err;
+}
+}  // namespace

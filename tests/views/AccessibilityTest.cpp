@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QTest>
 
+#include "analysis/NoteNaming.h"
 #include "analysis/NoteTable.h"
 #include "views/CentMeter.h"
 #include "views/FrequencyDisplay.h"
@@ -48,6 +49,14 @@ TEST(Accessibility, ViewsSayTheReadingInWords) {
     EXPECT_EQ(NoteInWords(46, true), "A sharp 5");
     EXPECT_EQ(NoteInWords(46, false), "B flat 5");
     EXPECT_EQ(CentsInWords(-1), "1 cent flat");
+    // In each naming: A5, and the B below it.
+    const int nB4 = NOTE_A5 - 10;
+    EXPECT_EQ(NoteInWords(NOTE_A5, true, NOTE_NAMES_GERMAN), "A5");
+    EXPECT_EQ(NoteInWords(nB4, true, NOTE_NAMES_GERMAN), "H4");
+    EXPECT_EQ(NoteInWords(NOTE_A5 + 1, false, NOTE_NAMES_GERMAN), "B5");
+    EXPECT_EQ(NoteInWords(NOTE_A5, true, NOTE_NAMES_SOLFEGE), "La5");
+    EXPECT_EQ(NoteInWords(nB4, true, NOTE_NAMES_SOLFEGE), "Si4");
+    EXPECT_EQ(NoteInWords(nB4, true, NOTE_NAMES_ENGLISH), "B4");
 
     // Repaints announce the words once per change, never the same twice.
     // (Qt passes the events on only while a screen reader listens.)
