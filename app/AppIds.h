@@ -79,6 +79,6 @@ constexpr unsigned ID_REMEMBER_SETTINGS = 33003;
 constexpr unsigned ID_SETTINGS_TUNING = 33004;
 constexpr unsigned ID_VIEW_HOLD = 33010;
 // Settings -> Note Names: English, German, solfege (in NoteNaming order).
-constexpr unsigned ID_NOTE_NAMES_FIRST = 33020;
+constexpr unsigned ID_NOTE_NAMES_FIRST = 33030;
 // Settings -> Reference Tone...
 constexpr unsigned ID_SETTINGS_REFERENCE_TONE = 33005;
