@@ -154,6 +154,7 @@ void CPhaseMeter::Publish() {
         const double rate = m_bHaveError ? TWO_PI * (h + 1) * m_dErrorHz : 0.0;
         m_adShownRate[h].store(bShown ? rate : 0.0, std::memory_order_relaxed);
     }
+    m_nPublishedTarget.store(m_nTargetKey, std::memory_order_relaxed);
     m_bPublishedFine.store(m_bFine ? 1 : 0, std::memory_order_relaxed);
     m_dPublishedFineCents.store(m_bFine ? m_dFineCents : 0.0, std::memory_order_relaxed);
     m_nSequence.fetch_add(1, std::memory_order_relaxed);

@@ -52,6 +52,8 @@ public:
     double GetPublishedFineCents() const {
         return m_dPublishedFineCents.load(std::memory_order_relaxed);
     }
+    // The target key of the shown rows; meaningless while none is shown.
+    int GetPublishedTarget() const { return m_nPublishedTarget.load(std::memory_order_relaxed); }
 
     // Seconds between the starts of consecutive blocks.
     static constexpr double BLOCK_SECONDS = static_cast<double>(BLOCK_FRAMES) / SAMPLE_RATE;
@@ -87,4 +89,5 @@ private:
     std::array<std::atomic<double>, STROBE_ROWS> m_adShownRate{};
     std::atomic<int> m_bPublishedFine{0};
     std::atomic<double> m_dPublishedFineCents{0.0};
+    std::atomic<int> m_nPublishedTarget{0};
 };
