@@ -77,3 +77,6 @@ constexpr unsigned ID_PITCH_FUNDAMENTAL = 33001;
 constexpr unsigned ID_RECORDING_FOLDER = 33002;
 constexpr unsigned ID_REMEMBER_SETTINGS = 33003;
 constexpr unsigned ID_SETTINGS_TUNING = 33004;
+// View -> Strobe and View -> Spectrum.
+constexpr unsigned ID_VIEW_STROBE = 33020;
+constexpr unsigned ID_VIEW_SPECTRUM = 33021;

@@ -283,6 +283,7 @@ ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringL
     r.Choice("view/refresh", {"high", "normal", "low"}, s.nRefreshRate);
     r.Flag("view/damping", s.bDamping);
     r.Flag("view/sharps", s.bSharps);
+    r.Flag("view/strobe", s.bStrobe);
     int nSnapshot = 0;
     r.Choice("view/snapshot", {"clipboard"}, nSnapshot);
 
@@ -371,6 +372,7 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::strin
                   REFRESH[s.nRefreshRate >= 0 && s.nRefreshRate < 3 ? s.nRefreshRate : 0]);
     file.setValue("view/damping", s.bDamping ? "true" : "false");
     file.setValue("view/sharps", s.bSharps ? "true" : "false");
+    file.setValue("view/strobe", s.bStrobe ? "true" : "false");
     file.setValue("view/snapshot", "clipboard");
 
     file.setValue("recording/folder", QString::fromLocal8Bit(s.strRecordFolder.c_str()));

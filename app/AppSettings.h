@@ -34,6 +34,7 @@ struct CAppSettings {
     int nRefreshRate = 0;  // 0 high, 1 normal, 2 low
     bool bDamping = true;
     bool bSharps = false;
+    bool bStrobe = false;  // the strobe in the spectrum's place
     bool bSnapshotToClipboard = true;
     // Where recordings go (empty: the working folder) and what is listened
     // to (empty: the server's default, or the user's choice at start).

@@ -38,11 +38,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const QCommandLineOption listStrings(QStringLiteral("list-strings"));
     const QCommandLineOption demo(QStringLiteral("demo"));
     const QCommandLineOption defaults(QStringLiteral("defaults"));
+    const QCommandLineOption strobe(QStringLiteral("strobe"));
     const QCommandLineOption input(QStringLiteral("input"), {}, QStringLiteral("FILE"));
     const QCommandLineOption source(QStringLiteral("source"), {}, QStringLiteral("NAME"));
     const QCommandLineOption recordDir(QStringLiteral("record-dir"), {}, QStringLiteral("DIR"));
     parser.addOptions(
         {help, version, listTemperaments, listStrings, demo, defaults, input, source, recordDir});
+    parser.addOption(strobe);
     std::vector<QCommandLineOption> tuning;
     for (const TuningOption& option : TuningOptions())
         tuning.emplace_back(QString::fromLatin1(option.name), QString(),
@@ -79,6 +81,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CAppOptions& o = cl.options;
     o.bDemo = parser.isSet(demo);
     o.bDefaults = parser.isSet(defaults);
+    o.bStrobe = parser.isSet(strobe);
     o.strInput = bytes(parser.value(input));
     o.strSource = bytes(parser.value(source));
     o.strRecordDir = bytes(parser.value(recordDir));
@@ -126,6 +129,7 @@ const char* UsageText() {
              "  --list-strings      list the instrument presets --strings takes and exit\n"
              "  --record-dir DIR    write recordings into DIR (default: the working folder)\n"
              "  --defaults          start with the designed settings, ignoring remembered ones\n"
+             "  --strobe            show the strobe in the spectrum's place (View -> Strobe)\n"
              "  --help              print this text and exit\n"
              "  --version           print the version and exit\n"
              "\n"

@@ -26,6 +26,7 @@ struct CAppOptions {
     std::vector<std::pair<std::string, std::string>> tuning;
     std::string strRecordDir;  // empty: as remembered, else the working folder
     bool bDefaults = false;    // --defaults: the remembered settings are not read
+    bool bStrobe = false;      // --strobe: the strobe in the spectrum's place
 };
 
 // The application object: start-up checks, the plug-ins, the single

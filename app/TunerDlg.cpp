@@ -26,6 +26,7 @@
 #include "app/AboutDlg.h"
 #include "app/AppIds.h"
 #include "app/ControlPanel.h"
+#include "app/StrobeControl.h"
 #include "app/TunerApp.h"
 #include "app/TuningControl.h"
 #include "capture/CaptureDevices.h"
@@ -215,6 +216,7 @@ void CTunerDlg::BuildMenu() {
     CheckMenuItem(pRefresh, ID_REFRESH_LOW, false);
     AppendMenuItem(pView, ID_VIEW_SHARPS, QStringLiteral("&Show Sharps in Note Area"));
     AppendMenuItem(pView, IDC_FREEZE, QStringLiteral("&Freeze Spectrum"));
+    CStrobeControl::AppendMenuItems(pView);
 
     QMenu* pColors = m_pMenu->addMenu(QStringLiteral("&Colors"));
     AppendMenuItem(pColors, ID_COLORS_BACKGROUND, QStringLiteral("&Background"));
@@ -263,6 +265,8 @@ void CTunerDlg::CreateViews() {
         m_pSpectrumArea->move(150, 10);
         m_pSpectrumArea->show();
     }
+    if (!m_pStrobeControl)
+        m_pStrobeControl = std::make_unique<CStrobeControl>(*m_pAnalyser, m_pSpectrumArea, &m_font);
 }
 
 void CTunerDlg::StartCapture() {
@@ -427,6 +431,7 @@ void CTunerDlg::LayoutChildren(const QSize& client) {
     m_pSpectrumArea->SetSize(nWidth, nHeight);
     m_pSpectrumArea->move(150, 10);
     m_pSpectrumArea->update();
+    if (m_pStrobeControl) m_pStrobeControl->Layout();
     m_pControlPanel->move(0, 10 + nHeight);
     m_pControlPanel->repaint();
     m_laidOutClient = client;
@@ -674,6 +679,7 @@ void CTunerDlg::OnCommand(unsigned nId) {
             break;
         }
         default:
+            if (m_pStrobeControl) m_pStrobeControl->OnCommand(nId, m_pMenu);
             break;
     }
 }
@@ -726,6 +732,10 @@ void CTunerDlg::LoadStartSettings() {
         s.strRecordFolder = options.strRecordDir;
         m_bApplyStartSettings = true;
     }
+    if (options.bStrobe) {
+        s.bStrobe = true;
+        m_bApplyStartSettings = true;
+    }
     if (!bad.isEmpty())
         std::fprintf(stderr, "kalvo: %s: %s not valid here, left at the default\n",
                      strPath.toLocal8Bit().constData(), bad.join(", ").toLocal8Bit().constData());
@@ -766,6 +776,7 @@ CAppSettings CTunerDlg::CurrentSettings() const {
     s.nRefreshRate = m_nRefreshRate.load(std::memory_order_relaxed);
     s.bDamping = m_pAnalyser->m_centCounter.m_bDamping.load() != 0;
     s.bSharps = m_pNoteArea->m_bSharps != 0;
+    s.bStrobe = m_pStrobeControl->IsShown();
     s.bSnapshotToClipboard = m_pControlPanel->m_bSnapshotToClipboard != 0;
 
     s.strRecordFolder = m_pControlPanel->GetRecordingFolder();
@@ -837,6 +848,7 @@ void CTunerDlg::ApplySettings(const CAppSettings& s) {
     if (s.nRefreshRate != now.nRefreshRate) SetRefreshRate(s.nRefreshRate);
     if (s.bDamping != now.bDamping) OnCommand(ID_VIEW_DAMPING);
     if (s.bSharps != now.bSharps) OnCommand(ID_VIEW_SHARPS);
+    if (s.bStrobe != now.bStrobe) OnCommand(s.bStrobe ? ID_VIEW_STROBE : ID_VIEW_SPECTRUM);
     if (s.bSnapshotToClipboard != now.bSnapshotToClipboard) OnCommand(ID_SNAPSHOT_CLIPBOARD);
     if (s.strRecordFolder != now.strRecordFolder)
         m_pControlPanel->SetRecordingFolder(s.strRecordFolder);

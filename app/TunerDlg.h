@@ -19,6 +19,7 @@
 class CTunerApp;
 class CControlPanel;
 class CTuningControl;
+class CStrobeControl;
 class CCaptureEngine;
 class QTimer;
 class CNoteArea;
@@ -199,5 +200,6 @@ private:
     // file or the demo.
     std::string m_strRememberedSource;
     std::unique_ptr<CTuningControl> m_pTuningControl;
+    std::unique_ptr<CStrobeControl> m_pStrobeControl;
     bool m_bRememberedSourceMissing = false;
 };

@@ -94,6 +94,7 @@ QString CStrobeView::SpokenText() const {
 void CStrobeView::OnDraw(CDC* pDC) {
     const int W = pDC->GetWidth();
     const int H = pDC->GetHeight();
+    if (m_fnColors) m_fnColors(m_crBackground, m_crBands);
     pDC->FillSolidRect(0, 0, W, H, m_crBackground);
 
     const QString text = ReadingText();

@@ -35,6 +35,8 @@ public:
     std::function<double()> m_fnClock;
     // The name of a target key ("A5"); without it no name is shown.
     std::function<std::string(int)> m_fnTargetName;
+    // Where the colours come from at each frame; without it the members.
+    std::function<void(COLORREF& crBackground, COLORREF& crBands)> m_fnColors;
 
     // One animation step at the clock's time: takes a new block's phases,
     // runs the others on, and repaints. The timer calls it while shown.
