@@ -54,7 +54,25 @@ void CStrobeView::Tick() {
     }
     const double dt = std::clamp(now - m_dBlockTime, 0.0, MAX_EXTRAPOLATION_S);
     for (int h = 0; h < STROBE_ROWS; ++h) m_adPhase[h] = m_rows[h].dPhase + m_rows[h].dRate * dt;
+    // Only a picture that changes is drawn and sent to the screen: an in-tune
+    // note, or none, costs nothing per frame.
+    if (m_fnColors) m_fnColors(m_crBackground, m_crBands);
+    Picture picture{{}, ReadingText(), m_crBackground, m_crBands, size()};
+    for (int h = 0; h < STROBE_ROWS; ++h) picture.anRows[h] = RowState(h);
+    if (picture == m_scheduled) return;
+    m_scheduled = std::move(picture);
     update();
+}
+
+int CStrobeView::RowState(int h) const {
+    if (!m_rows[h].bShown) return ROW_HIDDEN;
+    const double periodsPerFrame =
+        std::fabs(m_rows[h].dRate) * PHASE_GAIN / TWO_PI * FRAME_MS / 1000.0;
+    if (periodsPerFrame > MAX_PERIODS_PER_FRAME) return ROW_BLURRED;
+    // Sharp: the phase grows, the bands move right.
+    const double periods = m_adPhase[h] * PHASE_GAIN / TWO_PI;
+    return std::clamp(static_cast<int>(std::floor((periods - std::floor(periods)) * BAND_PERIOD)),
+                      0, BAND_PERIOD - 1);
 }
 
 QString CStrobeView::ReadingText() const {
@@ -108,20 +126,15 @@ void CStrobeView::OnDraw(CDC* pDC) {
     const int rowHeight = std::max(1, (H - TEXT_HEIGHT) / STROBE_ROWS);
     const int half = BAND_PERIOD / 2;
     for (int h = 0; h < STROBE_ROWS; ++h) {
-        if (!m_rows[h].bShown) continue;
+        const int offset = RowState(h);
+        if (offset == ROW_HIDDEN) continue;
         const int top = TEXT_HEIGHT + h * rowHeight;
         // A pixel between rows keeps them apart.
         const int height = rowHeight - 1;
-        const double periodsPerFrame =
-            std::fabs(m_rows[h].dRate) * PHASE_GAIN / TWO_PI * FRAME_MS / 1000.0;
-        if (periodsPerFrame > MAX_PERIODS_PER_FRAME) {
+        if (offset == ROW_BLURRED) {
             pDC->FillSolidRect(0, top, W, height, Mix(m_crBackground, m_crBands));
             continue;
         }
-        // Sharp: the phase grows, the bands move right.
-        const double periods = m_adPhase[h] * PHASE_GAIN / TWO_PI;
-        const int offset =
-            static_cast<int>(std::floor((periods - std::floor(periods)) * BAND_PERIOD));
         for (int x = offset - BAND_PERIOD; x < W; x += BAND_PERIOD) {
             const int left = std::max(x, 0), right = std::min(x + half, W);
             if (right > left) pDC->FillSolidRect(left, top, right - left, height, m_crBands);

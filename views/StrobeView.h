@@ -54,6 +54,20 @@ protected:
     void hideEvent(QHideEvent* pEvent) override;
 
 private:
+    // A row's band offset in pixels (0 ... BAND_PERIOD - 1), or:
+    static constexpr int ROW_HIDDEN = -1;   // no harmonic there
+    static constexpr int ROW_BLURRED = -2;  // too fast to follow
+    int RowState(int h) const;
+    // What a frame shows, to tell whether it changed.
+    struct Picture {
+        std::array<int, STROBE_ROWS> anRows{};
+        QString strText;
+        COLORREF crBackground = 0, crBands = 0;
+        QSize size;
+        bool operator==(const Picture&) const = default;
+    };
+    Picture m_scheduled;
+
     // "A5 +0.3 cents", "A5" while measuring, "" without a signal.
     QString ReadingText() const;
 
