@@ -14,6 +14,8 @@ CStrobeControl::CStrobeControl(CPitchAnalyser& analyser, CSpectrumArea* pSpectru
       m_pSpectrum(pSpectrum),
       m_pView(new CStrobeView(&analyser.m_phaseMeter, pSpectrum->parentWidget())) {
     m_pView->m_pFont = pFont;
+    // Freeze holds the strobe as it holds the other views.
+    m_pView->m_pFrozen = &analyser.GetControlState().m_bFrozen;
     if (pFont) m_pView->setFont(pFont->GetQFont());
     // Names as the tuning in use gives them.
     m_pView->m_fnTargetName = [&analyser](int nTarget) {

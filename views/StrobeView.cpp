@@ -45,6 +45,7 @@ void CStrobeView::hideEvent(QHideEvent* pEvent) {
 }
 
 void CStrobeView::Tick() {
+    if (m_pFrozen && m_pFrozen->load(std::memory_order_relaxed)) return;
     const double now = m_fnClock();
     const uint32_t nSequence = m_pMeter->GetSequence();
     if (nSequence != m_nSequence) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -35,6 +36,8 @@ public:
     std::function<double()> m_fnClock;
     // The name of a target key ("A5"); without it no name is shown.
     std::function<std::string(int)> m_fnTargetName;
+    // Set (the display frozen), the picture stays as it is.
+    const std::atomic<int>* m_pFrozen = nullptr;
     // Where the colours come from at each frame; without it the members.
     std::function<void(COLORREF& crBackground, COLORREF& crBands)> m_fnColors;
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <vector>
 
@@ -102,6 +103,20 @@ TEST(StrobeView, DriftsRightWhenSharpAndLeftWhenFlat) {
         EXPECT_GT(Shift(a, b) * cents, 2);
         EXPECT_GT(Shift(b, c) * cents, 1);
     }
+}
+
+TEST(StrobeView, FreezeHoldsThePicture) {
+    Strobe strobe;
+    std::atomic<int> bFrozen{0};
+    strobe.view.m_pFrozen = &bFrozen;
+    strobe.Play(3.0, 12);
+    const std::vector<COLORREF> before = strobe.Row();
+    bFrozen = 1;
+    strobe.Play(3.0, 3);
+    EXPECT_EQ(strobe.Row(), before);
+    bFrozen = 0;
+    strobe.Play(3.0, 1);
+    EXPECT_NE(strobe.Row(), before);
 }
 
 TEST(StrobeView, BlankWithoutSignal) {
