@@ -203,6 +203,24 @@ TEST_F(AnalyzeCommand, FineAddsTheFineCentsColumn) {
     }
 }
 
+// Captured, every line ends in the fine value, and a held note whose fine
+// value changes gets a line for it.
+TEST_F(AnalyzeCommand, FineEndsEachLiveLine) {
+    const std::string tone441 = dir / "a441.wav";
+    ASSERT_TRUE(WriteTone(tone441, 16000, 2, 441.0, 1.5));
+    const RunResult r = RunAnalyze(dir, {"--input", tone441, "--fine"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> entries = Entries(LogLines(r.out));
+    ASSERT_FALSE(entries.empty());
+    bool bValue = false;
+    for (const std::string& e : entries) {
+        const size_t tab = e.rfind("\tfine ");
+        ASSERT_NE(tab, std::string::npos) << e;
+        bValue = bValue || e.substr(tab) == "\tfine +3.9";
+    }
+    EXPECT_TRUE(bValue) << r.out;
+}
+
 TEST_F(AnalyzeCommand, TranspositionAndA5ChangeTheNoteButNotTheFrequency) {
     ExpectSettled(RunAnalyze(dir, {"--all", "--transpose", "1", stereo16}), "440.0 Hz", "A6",
                   "+00");
