@@ -119,8 +119,8 @@ void CPhaseMeter::AddBlock(const float* pSamples, unsigned nStride, double dTarg
     ++m_nBlocks;
 
     // The error over the held note: each row's advance since the oldest block
-    // kept, weighted by the row's strength.
-    // The note is as old as its longest-kept row.
+    // it has kept, weighted by the row's strength. The note is as old as its
+    // longest-kept row.
     int steps = 0;
     double sum = 0.0, weights = 0.0;
     m_bFine = false;
