@@ -302,6 +302,23 @@ void CPitchAnalyser::TransposeAndFindNote(const Snapshot& snap, double dMin) {
     m_noteSearch.SetNote(m_nNoteIndex);
 }
 
+void CPitchAnalyser::MeasurePhase(const Snapshot& snap, float fTargetFrequency) {
+    m_reading.bFine = 0;
+    m_reading.dFineCents = 0.0;
+    if (!m_phaseMeter.IsActive()) return;
+    // The target in the input's frame: the tuning's targets are in the frame
+    // of the corrected, transposed reading.
+    const bool bSignal = m_fDominantFrequency != NO_FREQUENCY && m_nTarget >= 0 &&
+                         fTargetFrequency > 0.0f && m_fTransposedFrequency > 0.0f;
+    const double dFactor = static_cast<double>(snap.fA5Factor) * snap.fTransposition;
+    const double dTarget = bSignal ? fTargetFrequency / dFactor : 0.0;
+    // The frame holds the block's left plus right at every other value.
+    m_phaseMeter.AddBlock(m_afFrame.data(), 2, dTarget, m_nTarget,
+                          bSignal ? m_dDominantFrequency : 0.0);
+    m_reading.bFine = m_phaseMeter.HasFine() ? 1 : 0;
+    m_reading.dFineCents = m_phaseMeter.HasFine() ? m_phaseMeter.GetFineCents() : 0.0;
+}
+
 void CPitchAnalyser::PublishReading(const Snapshot& snap) {
     const float* const M = m_afSpectrum.data();
     const unsigned H = snap.nFftSize / 2;
@@ -346,6 +363,7 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
     m_reading.nShownCents = m_centCounter.GetShownCents();
     m_reading.bShownChanged = m_centCounter.HasShownChanged() ? 1 : 0;
     m_reading.nLevelDb = m_nLevelDb;
+    MeasurePhase(snap, noteFrequency);
 
     // 8. Reading line, only while recording and when something changed.
     if ((snap.nRecordFlags & (REC_LOG | REC_MIDI)) &&

@@ -15,6 +15,7 @@
 #include "analysis/FrequencyDigits.h"
 #include "analysis/FundamentalTracker.h"
 #include "analysis/NoteSearch.h"
+#include "analysis/PhaseMeter.h"
 #include "analysis/PitchReading.h"
 #include "analysis/ReadingHold.h"
 #include "analysis/SpectrumColumns.h"
@@ -97,6 +98,8 @@ public:
     CSpectrumColumns m_spectrum;
     CFrequencyDigits m_frequencyDigits;
     CReadingHold m_hold;
+    // The strobe's and the fine readout's data; measures only while on.
+    CPhaseMeter m_phaseMeter;
 
     // The normalised magnitude spectrum of the latest block, bins 0 ... N/2.
     const float* GetSpectrum() const { return m_afSpectrum.data(); }
@@ -126,6 +129,7 @@ private:
     void SetFrequencyResult(double dFrequency, int nPeakBin);
     void PublishReading(const Snapshot& snap);
     void TransposeAndFindNote(const Snapshot& snap, double dMin);
+    void MeasurePhase(const Snapshot& snap, float fTargetFrequency);
 
     IAnalysisHost* m_pHost = nullptr;
     // Swapped whole by the user-interface thread, taken once a block.

@@ -26,4 +26,8 @@ struct PitchReading {
     // The lowest frequency of the pitch method: MIN_FREQUENCY, or lower for
     // the fundamental method.
     double dMinFrequency = 40.0;  // level of the peak bin, whole dB, 0 or negative
+    // The phase meter's offset from the target, to a tenth of a cent, once a
+    // note has been held long enough (only while the meter is on).
+    int bFine = 0;
+    double dFineCents = 0.0;
 };

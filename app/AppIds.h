@@ -82,3 +82,6 @@ constexpr unsigned ID_VIEW_HOLD = 33010;
 constexpr unsigned ID_NOTE_NAMES_FIRST = 33030;
 // Settings -> Reference Tone...
 constexpr unsigned ID_SETTINGS_REFERENCE_TONE = 33005;
+// View -> Strobe and View -> Spectrum.
+constexpr unsigned ID_VIEW_STROBE = 33020;
+constexpr unsigned ID_VIEW_SPECTRUM = 33021;

@@ -286,6 +286,7 @@ ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringL
     r.Flag("view/sharps", s.bSharps);
     r.Flag("view/hold", s.bHold);
     r.Choice("view/note-names", {"english", "german", "solfege"}, s.nNoteNaming);
+    r.Flag("view/strobe", s.bStrobe);
     int nSnapshot = 0;
     r.Choice("view/snapshot", {"clipboard"}, nSnapshot);
 
@@ -376,6 +377,7 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::strin
     file.setValue("view/sharps", s.bSharps ? "true" : "false");
     file.setValue("view/hold", s.bHold ? "true" : "false");
     if (s.nNoteNaming >= 0) file.setValue("view/note-names", NoteNamingName(s.nNoteNaming));
+    file.setValue("view/strobe", s.bStrobe ? "true" : "false");
     file.setValue("view/snapshot", "clipboard");
 
     file.setValue("recording/folder", QString::fromLocal8Bit(s.strRecordFolder.c_str()));

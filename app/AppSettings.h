@@ -36,6 +36,7 @@ struct CAppSettings {
     bool bSharps = false;
     bool bHold = false;    // View -> Hold Last Reading
     int nNoteNaming = -1;  // Settings -> Note Names; -1: none chosen, the locale's
+    bool bStrobe = false;  // the strobe in the spectrum's place
     bool bSnapshotToClipboard = true;
     // Where recordings go (empty: the working folder) and what is listened
     // to (empty: the server's default, or the user's choice at start).

@@ -39,11 +39,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const QCommandLineOption demo(QStringLiteral("demo"));
     const QCommandLineOption defaults(QStringLiteral("defaults"));
     const QCommandLineOption hold(QStringLiteral("hold"));
+    const QCommandLineOption strobe(QStringLiteral("strobe"));
     const QCommandLineOption input(QStringLiteral("input"), {}, QStringLiteral("FILE"));
     const QCommandLineOption source(QStringLiteral("source"), {}, QStringLiteral("NAME"));
     const QCommandLineOption recordDir(QStringLiteral("record-dir"), {}, QStringLiteral("DIR"));
-    parser.addOptions({help, version, listTemperaments, listStrings, demo, defaults, hold, input,
-                       source, recordDir});
+    parser.addOptions({help, version, listTemperaments, listStrings, demo, defaults, hold, strobe,
+                       input, source, recordDir});
     std::vector<QCommandLineOption> tuning;
     for (const TuningOption& option : TuningOptions())
         tuning.emplace_back(QString::fromLatin1(option.name), QString(),
@@ -81,6 +82,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     o.bDemo = parser.isSet(demo);
     o.bDefaults = parser.isSet(defaults);
     o.bHold = parser.isSet(hold);
+    o.bStrobe = parser.isSet(strobe);
     o.strInput = bytes(parser.value(input));
     o.strSource = bytes(parser.value(source));
     o.strRecordDir = bytes(parser.value(recordDir));
@@ -129,6 +131,7 @@ const char* UsageText() {
              "  --record-dir DIR    write recordings into DIR (default: the working folder)\n"
              "  --defaults          start with the designed settings, ignoring remembered ones\n"
              "  --hold              keep the last settled reading on show when the sound stops\n"
+             "  --strobe            show the strobe in the spectrum's place (View -> Strobe)\n"
              "  --help              print this text and exit\n"
              "  --version           print the version and exit\n"
              "\n"

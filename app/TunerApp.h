@@ -27,6 +27,7 @@ struct CAppOptions {
     std::string strRecordDir;  // empty: as remembered, else the working folder
     bool bDefaults = false;    // --defaults: the remembered settings are not read
     bool bHold = false;        // --hold: View -> Hold Last Reading on
+    bool bStrobe = false;      // --strobe: the strobe in the spectrum's place
 };
 
 // The application object: start-up checks, the plug-ins, the single

@@ -28,6 +28,7 @@
 #include "app/AboutDlg.h"
 #include "app/AppIds.h"
 #include "app/ControlPanel.h"
+#include "app/StrobeControl.h"
 #include "app/TunerApp.h"
 #include "app/TuningControl.h"
 #include "capture/CaptureDevices.h"
@@ -231,6 +232,7 @@ void CTunerDlg::BuildMenu() {
     AppendMenuItem(pView, ID_VIEW_HOLD, QStringLiteral("&Hold Last Reading"));
     CheckMenuItem(pView, ID_VIEW_HOLD, false);
     AppendMenuItem(pView, IDC_FREEZE, QStringLiteral("&Freeze Spectrum"));
+    CStrobeControl::AppendMenuItems(pView);
 
     QMenu* pColors = m_pMenu->addMenu(QStringLiteral("&Colors"));
     AppendMenuItem(pColors, ID_COLORS_BACKGROUND, QStringLiteral("&Background"));
@@ -282,6 +284,8 @@ void CTunerDlg::CreateViews() {
         m_pSpectrumArea->move(150, 10);
         m_pSpectrumArea->show();
     }
+    if (!m_pStrobeControl)
+        m_pStrobeControl = std::make_unique<CStrobeControl>(*m_pAnalyser, m_pSpectrumArea, &m_font);
 }
 
 void CTunerDlg::StartCapture() {
@@ -446,6 +450,7 @@ void CTunerDlg::LayoutChildren(const QSize& client) {
     m_pSpectrumArea->SetSize(nWidth, nHeight);
     m_pSpectrumArea->move(150, 10);
     m_pSpectrumArea->update();
+    if (m_pStrobeControl) m_pStrobeControl->Layout();
     m_pControlPanel->move(0, 10 + nHeight);
     m_pControlPanel->repaint();
     m_laidOutClient = client;
@@ -706,6 +711,7 @@ void CTunerDlg::OnCommand(unsigned nId) {
             break;
         }
         default:
+            if (m_pStrobeControl) m_pStrobeControl->OnCommand(nId, m_pMenu);
             break;
     }
 }
@@ -762,6 +768,10 @@ void CTunerDlg::LoadStartSettings() {
         s.bHold = true;
         m_bApplyStartSettings = true;
     }
+    if (options.bStrobe) {
+        s.bStrobe = true;
+        m_bApplyStartSettings = true;
+    }
     if (!bad.isEmpty())
         std::fprintf(stderr, "kalvo: %s: %s not valid here, left at the default\n",
                      strPath.toLocal8Bit().constData(), bad.join(", ").toLocal8Bit().constData());
@@ -804,6 +814,7 @@ CAppSettings CTunerDlg::CurrentSettings() const {
     s.bSharps = m_pNoteArea->m_bSharps != 0;
     s.bHold = m_pAnalyser->m_hold.IsEnabled();
     s.nNoteNaming = m_nNoteNaming;
+    s.bStrobe = m_pStrobeControl->IsShown();
     s.bSnapshotToClipboard = m_pControlPanel->m_bSnapshotToClipboard != 0;
 
     s.strRecordFolder = m_pControlPanel->GetRecordingFolder();
@@ -877,6 +888,7 @@ void CTunerDlg::ApplySettings(const CAppSettings& s) {
     if (s.bSharps != now.bSharps) OnCommand(ID_VIEW_SHARPS);
     if (s.bHold != now.bHold) OnCommand(ID_VIEW_HOLD);
     if (s.nNoteNaming != now.nNoteNaming) SetNoteNaming(s.nNoteNaming);
+    if (s.bStrobe != now.bStrobe) OnCommand(s.bStrobe ? ID_VIEW_STROBE : ID_VIEW_SPECTRUM);
     if (s.bSnapshotToClipboard != now.bSnapshotToClipboard) OnCommand(ID_SNAPSHOT_CLIPBOARD);
     if (s.strRecordFolder != now.strRecordFolder)
         m_pControlPanel->SetRecordingFolder(s.strRecordFolder);

@@ -19,6 +19,7 @@
 class CTunerApp;
 class CControlPanel;
 class CTuningControl;
+class CStrobeControl;
 class CCaptureEngine;
 class QTimer;
 class CNoteArea;
@@ -199,6 +200,7 @@ private:
     // file or the demo.
     std::string m_strRememberedSource;
     std::unique_ptr<CTuningControl> m_pTuningControl;
+    std::unique_ptr<CStrobeControl> m_pStrobeControl;
     bool m_bRememberedSourceMissing = false;
     // Settings -> Note Names as chosen; -1 until the user chooses, when the
     // locale's naming is used.

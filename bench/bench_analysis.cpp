@@ -62,6 +62,40 @@ BENCHMARK(BM_AnalyseBlock)
     ->Args({1, WINDOW_HANNING, PITCH_METHOD_FUNDAMENTAL})
     ->Unit(benchmark::kMicrosecond);
 
+// The same blocks with the phase meter on (the strobe shown, or --fine):
+// the difference to BM_AnalyseBlock is the meter's cost per block.
+void BM_AnalyseBlockWithPhaseMeter(benchmark::State& state) {
+    CPitchAnalyser analyser;
+    analyser.m_phaseMeter.m_bEnabled = static_cast<int>(state.range(0));
+    std::vector<std::vector<int16_t>> blocks;
+    for (int i = 0; i < 16; ++i) blocks.push_back(Tone(440.0 + 0.7 * i, 1333L * i));
+    size_t k = 0;
+    for (auto _ : state) {
+        analyser.AnalyseBlock(blocks[k].data());
+        k = (k + 1) % blocks.size();
+        benchmark::DoNotOptimize(analyser.GetReading());
+    }
+}
+BENCHMARK(BM_AnalyseBlockWithPhaseMeter)
+    ->ArgName("meter")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+
+// The phase meter alone: one block, four rows.
+void BM_PhaseMeter(benchmark::State& state) {
+    CPhaseMeter meter;
+    meter.m_bEnabled = 1;
+    std::vector<float> block(BLOCK_FRAMES);
+    for (unsigned i = 0; i < BLOCK_FRAMES; ++i)
+        block[i] = static_cast<float>(16000 * std::sin(2 * M_PI * 110.3 * i / SAMPLE_RATE));
+    for (auto _ : state) {
+        meter.AddBlock(block.data(), 1, 110.0, 21, 110.3);
+        benchmark::DoNotOptimize(meter.GetFineCents());
+    }
+}
+BENCHMARK(BM_PhaseMeter)->Unit(benchmark::kMicrosecond);
+
 // The fundamental method on the blocks that take its longest path: a high
 // note with stretched partials under noise, where the period's dip is
 // shallow and the spectrum is searched for the note.

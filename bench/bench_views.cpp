@@ -14,6 +14,7 @@
 #include "views/FrequencyDisplay.h"
 #include "views/NoteArea.h"
 #include "views/SpectrumArea.h"
+#include "views/StrobeView.h"
 
 namespace {
 void BM_CentMeter(benchmark::State& state) {
@@ -79,6 +80,40 @@ void BM_SpectrumArea(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SpectrumArea)->Args({362, 193, 0})->Args({362, 193, 1})->Args({620, 455, 0});
+
+// One frame of the strobe (it draws 30 a second while shown): four rows of
+// bands and the reading, at the first layout's size and the largest.
+void BM_StrobeFrame(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+    CFont font;
+    font.CreateDialogFont();
+    CPhaseMeter meter;
+    meter.m_bEnabled = 1;
+    std::vector<float> block(BLOCK_FRAMES);
+    for (int b = 0; b < 12; ++b) {
+        for (unsigned i = 0; i < BLOCK_FRAMES; ++i) {
+            const double t = double(b * BLOCK_FRAMES + i) / SAMPLE_RATE;
+            double v = 0;
+            for (int n = 1; n <= 4; ++n) v += 4000 * std::sin(2 * M_PI * n * 110.05 * t);
+            block[i] = static_cast<float>(v);
+        }
+        meter.AddBlock(block.data(), 1, 110.0, 21, 110.05);
+    }
+    CStrobeView view(&meter);
+    view.m_pFont = &font;
+    view.m_fnTargetName = [](int) { return std::string("A3"); };
+    view.resize(width + 2, height + 2);
+    double t = 0.0;
+    view.m_fnClock = [&t] { return t; };
+    QImage image(width, height, QImage::Format_RGB32);
+    for (auto _ : state) {
+        t += 0.033;
+        view.Tick();
+        view.Render(image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_StrobeFrame)->Args({362, 193})->Args({620, 455});
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -64,6 +64,14 @@ std::vector<OptionSpec> MakeOptions() {
              o.format = OutputFormat::Tsv;
              return true;
          }},
+        {"fine", ValueKind::None, nullptr,
+         "measure the offset from the target to a tenth of a cent from the\n"
+         "                      phase of the held note: a fine_cents column at the end of\n"
+         "                      --tsv, a fine value on the lines of --live",
+         [](CAnalyzeOptions& o, const std::string&, std::string&) {
+             o.bFine = true;
+             return true;
+         }},
         {"help", ValueKind::None, nullptr, "show this help and exit",
          [](CAnalyzeOptions& o, const std::string&, std::string&) {
              o.bHelp = true;

@@ -23,6 +23,7 @@ struct CAnalyzeOptions : CTuningValues {
     std::string strInput;  // the audio file
     OutputFormat format = OutputFormat::Log;
     bool bAllBlocks = false;  // --all: a line for every block
+    bool bFine = false;       // --fine: the phase meter's offset to a tenth of a cent
     bool bHelp = false;
     bool bVersion = false;
     // Capturing (tools/LiveMode.h): --live [SOURCE], --input FILE, --demo,

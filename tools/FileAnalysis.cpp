@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cinttypes>
+#include <cmath>
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
@@ -30,6 +31,7 @@ CBlockAnalyser::CBlockAnalyser(const CAnalyzeOptions& options)
     m_pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
     m_pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
     m_pAnalyser->SetTuning(options.pTuning);
+    m_pAnalyser->m_phaseMeter.m_bEnabled.store(options.bFine ? 1 : 0, std::memory_order_relaxed);
 }
 
 bool CBlockAnalyser::Analyse(const int16_t* pBlock) {
@@ -47,12 +49,24 @@ uint64_t BlockStartMs(uint64_t nBlock) {
     return nBlock * BLOCK_FRAMES * 1000 / static_cast<uint64_t>(SAMPLE_RATE);
 }
 
-std::string TsvHeader() {
-    return "block\ttime_s\tdominant_hz\tpublished_hz\tfreq_changed\tpeak_bin\ttransposed_hz\t"
-           "note_index\tnote_name\tshown_cents\tshown_changed\tlevel_db\ttarget\ttarget_hz\tcents";
+std::string FineCentsText(const PitchReading& r) {
+    if (!r.bFine) return "";
+    char text[32];
+    // No "-0.0": a value that rounds to nothing is in tune.
+    const double tenths = std::nearbyint(r.dFineCents * 10);
+    std::snprintf(text, sizeof text, "%+.1f", tenths == 0 ? 0.0 : tenths / 10);
+    return text;
 }
 
-std::string TsvLine(uint64_t nBlock, const PitchReading& r) {
+std::string TsvHeader(bool bFine) {
+    std::string strHeader =
+        "block\ttime_s\tdominant_hz\tpublished_hz\tfreq_changed\tpeak_bin\ttransposed_hz\t"
+        "note_index\tnote_name\tshown_cents\tshown_changed\tlevel_db\ttarget\ttarget_hz\tcents";
+    if (bFine) strHeader += "\tfine_cents";
+    return strHeader;
+}
+
+std::string TsvLine(uint64_t nBlock, const PitchReading& r, bool bFine) {
     const char* name = NoteName(r.nNoteIndex);
     char text[256];
     std::snprintf(text, sizeof text,
@@ -78,6 +92,7 @@ std::string TsvLine(uint64_t nBlock, const PitchReading& r) {
     } else {
         strLine += "\t\t";
     }
+    if (bFine) strLine += '\t' + FineCentsText(r);
     return strLine;
 }
 
@@ -97,7 +112,7 @@ int AnalyseAudioFile(const CAnalyzeOptions& options, std::FILE* pOut, std::strin
 
     const bool bTsv = options.format == OutputFormat::Tsv;
     if (bTsv) {
-        std::fputs((TsvHeader() + TSV_LINE_END).c_str(), pOut);
+        std::fputs((TsvHeader(options.bFine) + TSV_LINE_END).c_str(), pOut);
     } else {
         const std::string version = GetProgramVersion();
         for (int i = 0; i < LOG_HEADER_LINES; ++i)
@@ -122,7 +137,7 @@ int AnalyseAudioFile(const CAnalyzeOptions& options, std::FILE* pOut, std::strin
         }
         const PitchReading& reading = analyser.GetReading();
         if (bTsv) {
-            line = TsvLine(nBlock, reading);
+            line = TsvLine(nBlock, reading, options.bFine);
             line += TSV_LINE_END;
             std::fputs(line.c_str(), pOut);
         } else if (options.bAllBlocks || analyser.IsLineDue()) {

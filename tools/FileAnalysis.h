@@ -41,9 +41,11 @@ private:
 uint64_t BlockStartMs(uint64_t nBlock);
 
 // The line of one block in the --tsv table, without line end, and the header
-// line naming its columns.
-std::string TsvHeader();
-std::string TsvLine(uint64_t nBlock, const PitchReading& reading);
+// line naming its columns; bFine adds the fine_cents column at the end.
+std::string TsvHeader(bool bFine = false);
+std::string TsvLine(uint64_t nBlock, const PitchReading& reading, bool bFine = false);
+// The fine offset to a tenth of a cent, signed ("+0.3"), or "" without one.
+std::string FineCentsText(const PitchReading& reading);
 
 // Reads options.strInput, analyses it block by block and writes the session
 // log (or the table) to pOut. Returns an exit status (EXIT_ANALYZE_*); when

@@ -62,14 +62,17 @@ public:
         Print(FormatTimePrefix(Elapsed()) +
               (m_options.nNoteNaming == NOTE_NAMES_ENGLISH ? line
                                                            : LocalLine(m_analyser.GetReading())) +
-              LOG_LINE_END);
+              Fine() + LOG_LINE_END);
     }
     void RefreshViews() override {
         const uint64_t nBlock = m_nBlock++;
+        const PitchReading& reading = m_analyser.GetReading();
         if (m_options.format == OutputFormat::Tsv)
-            Print(TsvLine(nBlock, m_analyser.GetReading()) + TSV_LINE_END);
-        else if (m_options.bAllBlocks)
-            Print(FormatTimePrefix(Elapsed()) + LocalLine(m_analyser.GetReading()) + LOG_LINE_END);
+            Print(TsvLine(nBlock, reading, m_options.bFine) + TSV_LINE_END);
+        else if (m_options.bAllBlocks ||
+                 (m_options.bFine && FineCentsText(reading) != m_strLastFine))
+            // A held note changes only its fine value: that gets a line too.
+            Print(FormatTimePrefix(Elapsed()) + LocalLine(reading) + Fine() + LOG_LINE_END);
     }
     void OnFftSizeRefused() override { m_bFftRefused = true; }
 
@@ -83,6 +86,14 @@ private:
         return FormatReadingLine(r.dFrequency, r.fFrequency, strName.c_str(), r.nShownCents,
                                  r.nLevelDb, r.dMinFrequency);
     }
+    // With --fine, the line's fine value after a tab ("fine +0.3"), or
+    // "fine -" while there is none.
+    std::string Fine() {
+        if (!m_options.bFine) return "";
+        m_strLastFine = FineCentsText(m_analyser.GetReading());
+        return "\tfine " + (m_strLastFine.empty() ? std::string("-") : m_strLastFine);
+    }
+
     // Elapsed time from the first block, from the millisecond counter as the
     // session log has it.
     uint32_t Elapsed() {
@@ -108,6 +119,7 @@ private:
     // Set before the capture starts, then used on the capture thread only.
     std::string m_strHeader;
     uint64_t m_nBlock = 0;
+    std::string m_strLastFine;
     bool m_bStarted = false;
     uint32_t m_nStartMs = 0;
     std::atomic<bool> m_bWriteFailed{false};
@@ -170,6 +182,7 @@ int RunLiveCapture(ICaptureSystem& system, const CAnalyzeOptions& options, std::
     pAnalyser->ApplyFftParameters(options.nWindowType, options.nFftSizeIndex, options.fAlpha);
     pAnalyser->m_nPitchMethod.store(options.nPitchMethod, std::memory_order_relaxed);
     pAnalyser->SetTuning(options.pTuning);
+    pAnalyser->m_phaseMeter.m_bEnabled.store(options.bFine ? 1 : 0, std::memory_order_relaxed);
     CLivePrinter printer(*pAnalyser, options, pOut);
     pAnalyser->SetHost(&printer);
 
@@ -184,7 +197,7 @@ int RunLiveCapture(ICaptureSystem& system, const CAnalyzeOptions& options, std::
 
     std::string strHeader;
     if (options.format == OutputFormat::Tsv) {
-        strHeader = TsvHeader() + TSV_LINE_END;
+        strHeader = TsvHeader(options.bFine) + TSV_LINE_END;
     } else {
         const std::string version = GetProgramVersion();
         for (int i = 0; i < LOG_HEADER_LINES; ++i)

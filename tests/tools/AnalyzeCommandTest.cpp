@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <regex>
 
@@ -176,6 +178,47 @@ TEST_F(AnalyzeCommand, TsvHasItsHeaderAndALineOfFifteenColumnsPerBlock) {
     // Full precision: the published float is the dominant double rounded.
     const std::vector<std::string> f = Split(lines[10] + "\t", "\t");
     EXPECT_EQ(float(std::strtod(f[2].c_str(), nullptr)), std::strtof(f[3].c_str(), nullptr));
+}
+
+// --fine adds one column and changes nothing else; the value comes once the
+// note has been held for a third of a second.
+TEST_F(AnalyzeCommand, FineAddsTheFineCentsColumn) {
+    const std::string tone441 = dir / "a441.wav";
+    ASSERT_TRUE(WriteTone(tone441, 16000, 2, 441.0, 2.0));
+    const RunResult plain = RunAnalyze(dir, {"--tsv", tone441});
+    const RunResult fine = RunAnalyze(dir, {"--tsv", "--fine", tone441});
+    ASSERT_EQ(fine.status, 0) << fine.err;
+    const std::vector<std::string> a = Split(plain.out, "\n"), b = Split(fine.out, "\n");
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_EQ(b[0], a[0] + "\tfine_cents");
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "%+.1f", 1200 * std::log2(441.0 / 440.0));
+    for (size_t i = 1; i < a.size(); ++i) {
+        ASSERT_EQ(b[i].rfind('\t'), a[i].size()) << b[i];
+        EXPECT_EQ(b[i].substr(0, a[i].size()), a[i]);
+        const std::string value = b[i].substr(a[i].size() + 1);
+        const size_t block = i - 1;
+        if (block == 0) EXPECT_EQ(value, "");
+        if (block >= 12 && i + 1 < a.size()) EXPECT_EQ(value, expected) << b[i];
+    }
+}
+
+// Captured, every line ends in the fine value, and a held note whose fine
+// value changes gets a line for it.
+TEST_F(AnalyzeCommand, FineEndsEachLiveLine) {
+    const std::string tone441 = dir / "a441.wav";
+    ASSERT_TRUE(WriteTone(tone441, 16000, 2, 441.0, 1.5));
+    const RunResult r = RunAnalyze(dir, {"--input", tone441, "--fine"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> entries = Entries(LogLines(r.out));
+    ASSERT_FALSE(entries.empty());
+    bool bValue = false;
+    for (const std::string& e : entries) {
+        const size_t tab = e.rfind("\tfine ");
+        ASSERT_NE(tab, std::string::npos) << e;
+        bValue = bValue || e.substr(tab) == "\tfine +3.9";
+    }
+    EXPECT_TRUE(bValue) << r.out;
 }
 
 TEST_F(AnalyzeCommand, TranspositionAndA5ChangeTheNoteButNotTheFrequency) {
