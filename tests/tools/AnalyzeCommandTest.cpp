@@ -198,8 +198,12 @@ TEST_F(AnalyzeCommand, FineAddsTheFineCentsColumn) {
         EXPECT_EQ(b[i].substr(0, a[i].size()), a[i]);
         const std::string value = b[i].substr(a[i].size() + 1);
         const size_t block = i - 1;
-        if (block == 0) EXPECT_EQ(value, "");
-        if (block >= 12 && i + 1 < a.size()) EXPECT_EQ(value, expected) << b[i];
+        if (block == 0) {
+            EXPECT_EQ(value, "");
+        }
+        if (block >= 12 && i + 1 < a.size()) {
+            EXPECT_EQ(value, expected) << b[i];
+        }
     }
 }
 
