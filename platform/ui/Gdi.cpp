@@ -147,8 +147,13 @@ void CDC::FillLogical(QImage& image, const QRect& logical, std::uint32_t rgb) co
     const QRect area =
         QRect(logical.x() * n, logical.y() * n, logical.width() * n, logical.height() * n)
             .intersected(image.rect());
+    if (area.isEmpty()) return;
+    // The rows are reached from one pointer: each scanLine() would check
+    // again whether the image is shared (a strobe fills thousands a second).
+    uchar* const pBits = image.bits();
+    const qsizetype nStride = image.bytesPerLine();
     for (int row = area.top(); row <= area.bottom(); ++row) {
-        auto* line = reinterpret_cast<std::uint32_t*>(image.scanLine(row));
+        auto* line = reinterpret_cast<std::uint32_t*>(pBits + row * nStride);
         std::fill(line + area.left(), line + area.right() + 1, rgb);
     }
 }
