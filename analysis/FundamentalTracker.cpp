@@ -47,6 +47,48 @@ double ParabolaMinimum(double a, double b, double c) {
     return std::min(b, b - (a - c) * (a - c) / (8 * den));
 }
 
+// The energy of x[0 ... W-1], and whether it is enough to carry a period at
+// all: more than an RMS of two units of the two-channel sum.
+double Energy(const float* x, unsigned W) {
+    double energy = 0;
+    for (unsigned j = 0; j < W; ++j) energy += double(x[j]) * x[j];
+    return energy;
+}
+bool CarriesAPeriod(double energy, unsigned W) {
+    return energy > double(W) * 4.0;
+}
+
+// YIN's cumulative mean normalised difference of d[1 ... maxLag] into
+// norm[0 ... maxLag].
+void Normalise(const double* d, int maxLag, double* norm) {
+    double running = 0;
+    norm[0] = 1;
+    for (int t = 1; t <= maxLag; ++t) {
+        running += d[t];
+        norm[t] = running > 0 ? d[t] * t / running : 1;
+    }
+}
+
+// The first lag from `from` below `end` whose dip's bottom lies below
+// `threshold`, or -1. The bottom is taken between the lags: a period of a few
+// samples falls between two of them, and neither alone dips deep enough.
+int FirstDip(const double* norm, int from, int end, double threshold) {
+    for (int t = from; t < end; ++t) {
+        const double a = norm[t - 1], b = norm[t], c = norm[t + 1];
+        if (b <= a && b <= c && ParabolaMinimum(a, b, c) < threshold) return t;
+    }
+    return -1;
+}
+
+// A long period's dip is wide, and noise or a decaying tone ripples it: its
+// first local minimum can lie well before the bottom. The lowest lag of the
+// whole stretch from `best` that stays below the threshold.
+int BottomOfDip(const double* norm, int best, int end, double threshold) {
+    for (int t = best + 1; t < end && norm[t] < threshold; ++t)
+        if (norm[t] < norm[best]) best = t;
+    return best;
+}
+
 }  // namespace
 
 double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
@@ -58,30 +100,17 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     const unsigned W = n - MAX_LAG - 32;  // the lag groups may look a little past MAX_LAG
 
     // Silence (or a signal too faint to carry a period) has no pitch.
-    double energy = 0;
-    for (unsigned j = 0; j < W; ++j) energy += double(x[j]) * x[j];
-    if (!(energy > double(W) * 4.0)) return 0;  // RMS of two units of the two-channel sum
+    const double energy = Energy(x, W);
+    if (!CarriesAPeriod(energy, W)) return 0;
 
     DifferenceFunction(x, W, MAX_LAG, m_adDiff.data());
-    double running = 0;
-    m_adNormalised[0] = 1;
-    for (int t = 1; t <= MAX_LAG; ++t) {
-        running += m_adDiff[t];
-        m_adNormalised[t] = running > 0 ? m_adDiff[t] * t / running : 1;
-    }
+    Normalise(m_adDiff.data(), MAX_LAG, m_adNormalised.data());
     m_bHaveDifference = true;
 
     // The first dip whose bottom lies below the threshold: the shortest lag
-    // that repeats the waveform, so never a multiple of the period. The bottom
-    // is taken between the lags: a period of a few samples falls between two
-    // of them, and neither alone dips deep enough.
+    // that repeats the waveform, so never a multiple of the period.
     const auto firstDip = [this](int from) {
-        for (int t = from; t < MAX_LAG; ++t) {
-            const double a = m_adNormalised[t - 1], b = m_adNormalised[t],
-                         c = m_adNormalised[t + 1];
-            if (b <= a && b <= c && ParabolaMinimum(a, b, c) < THRESHOLD) return t;
-        }
-        return -1;
+        return FirstDip(m_adNormalised.data(), from, MAX_LAG, THRESHOLD);
     };
     int best = firstDip(MIN_LAG);
     // A first dip at the shortest lag is a period above the range (the
@@ -91,13 +120,9 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
         best = firstDip(MIN_LAG + 2);
         if (best < 0) return 0;
     }
-    // A long period's dip is wide, and noise or a decaying tone ripples it:
-    // its first local minimum can lie well before the bottom (a semitone
-    // sharp on a low note). The bottom is the lowest lag of the whole stretch
-    // below the threshold.
-    if (best >= 0)
-        for (int t = best + 1; t < MAX_LAG && m_adNormalised[t] < THRESHOLD; ++t)
-            if (m_adNormalised[t] < m_adNormalised[best]) best = t;
+    // The bottom of its dip (a first minimum can be a semitone sharp on a
+    // low note).
+    if (best >= 0) best = BottomOfDip(m_adNormalised.data(), best, MAX_LAG, THRESHOLD);
     int deepest = MIN_LAG;
     for (int t = MIN_LAG; t <= MAX_LAG; ++t)
         if (m_adNormalised[t] < m_adNormalised[deepest]) deepest = t;
@@ -275,27 +300,15 @@ double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M,
 double CFundamentalTracker::LowNote(const float* x, unsigned n) {
     if (n < static_cast<unsigned>(2 * LOW_MAX_LAG) + 32) return 0;
     const unsigned W = n - LOW_MAX_LAG - 32;
-    double energy = 0;
-    for (unsigned j = 0; j < W; ++j) energy += double(x[j]) * x[j];
-    if (!(energy > double(W) * 4.0) || IsRising(x, n)) return 0;
+    if (!CarriesAPeriod(Energy(x, W), W) || IsRising(x, n)) return 0;
     DifferenceFunction(x, W, LOW_MAX_LAG, m_adLowDiff.data());
-    double running = 0;
-    m_adLowNormalised[0] = 1;
-    for (int t = 1; t <= LOW_MAX_LAG; ++t) {
-        running += m_adLowDiff[t];
-        m_adLowNormalised[t] = running > 0 ? m_adLowDiff[t] * t / running : 1;
-    }
+    Normalise(m_adLowDiff.data(), LOW_MAX_LAG, m_adLowNormalised.data());
     const double* d = m_adLowNormalised.data();
-    int best = -1;
-    for (int t = MIN_LAG + 2; t < LOW_MAX_LAG && best < 0; ++t)
-        if (d[t] <= d[t - 1] && d[t] <= d[t + 1] &&
-            ParabolaMinimum(d[t - 1], d[t], d[t + 1]) < THRESHOLD)
-            best = t;
+    int best = FirstDip(d, MIN_LAG + 2, LOW_MAX_LAG, THRESHOLD);
     // A shorter lag that repeats the waveform is a note the range above has
     // already turned down.
     if (best < MAX_LAG - 1) return 0;
-    for (int t = best + 1; t < LOW_MAX_LAG && d[t] < THRESHOLD; ++t)
-        if (d[t] < d[best]) best = t;
+    best = BottomOfDip(d, best, LOW_MAX_LAG, THRESHOLD);
     if (best >= LOW_MAX_LAG - 1) return 0;
     const double f0 = SAMPLE_RATE / (best + ParabolaOffset(d[best - 1], d[best], d[best + 1]));
     return f0 >= MIN_FUNDAMENTAL_FREQUENCY && f0 < MIN_FREQUENCY ? f0 : 0;
