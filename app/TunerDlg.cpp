@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
@@ -22,12 +21,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "analysis/NoteNaming.h"
 #include "analysis/NoteTable.h"
-#include "analysis/ReadingLine.h"
 #include "app/AboutDlg.h"
 #include "app/AppIds.h"
 #include "app/ControlPanel.h"
+#include "app/NoteNamesMenu.h"
 #include "app/StrobeControl.h"
 #include "app/TunerApp.h"
 #include "app/TuningControl.h"
@@ -152,7 +150,7 @@ bool CTunerDlg::OnInitDialog() {
     m_pControlPanel->SetMenu(m_pMenu);
     CreateViews();
     SetNoteNaming(m_nNoteNaming);
-    m_pTuningControl = std::make_unique<CTuningControl>(*m_pAnalyser, m_pControlPanel);
+    m_pTuningControl = std::make_unique<CTuningControl>(*m_pAnalyser, *m_pControlPanel);
     m_pControlPanel->m_fnOnA5Changed = [this](int nA5) { m_pTuningControl->OnA5Changed(nA5); };
     m_pControlPanel->m_fnTuningTitle = [this] { return m_pTuningControl->GetTitle(); };
 
@@ -202,13 +200,7 @@ void CTunerDlg::BuildMenu() {
     CheckMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, false);
     AppendMenuItem(pSettings, ID_SETTINGS_TUNING, QStringLiteral("&Tuning..."));
     AppendMenuItem(pSettings, ID_SETTINGS_REFERENCE_TONE, QStringLiteral("Reference Ton&e..."));
-    QMenu* pNames = pSettings->addMenu(QStringLiteral("Note &Names"));
-    auto* pNamesGroup = new QActionGroup(pNames);
-    const char* const apszNamings[NOTE_NAMING_COUNT] = {
-        "&English (C D E F G A B)", "&German (C D E F G A H)", "&Solfege (Do Re Mi Fa Sol La Si)"};
-    for (int i = 0; i < NOTE_NAMING_COUNT; ++i)
-        pNamesGroup->addAction(
-            AppendMenuItem(pNames, ID_NOTE_NAMES_FIRST + i, QString::fromLatin1(apszNamings[i])));
+    AppendNoteNamesMenu(pSettings);
     SetNoteNaming(m_nNoteNaming);
     // Also beyond it: where recordings go, and settings kept between runs
     // (off at first, so that nothing is stored unless asked).
@@ -625,11 +617,7 @@ void CTunerDlg::OnCommand(unsigned nId) {
             if (m_dlgFft.exec() == QDialog::Accepted) m_dlgFft.Apply(*m_pAnalyser);
             break;
         case ID_SETTINGS_TUNING:
-            if (m_pTuningControl->OnCommand(this)) {
-                const std::string strTitle = m_pTuningControl->GetTitle();
-                m_pControlPanel->AddInfoEntry(
-                    FormatTuningEntry(strTitle.empty() ? "equal temperament" : strTitle));
-            }
+            m_pTuningControl->OnCommand(this);
             break;
         case ID_SETTINGS_REFERENCE_TONE:
             ShowReferenceToneDlg(this, CurrentSettings().tuning);
@@ -678,11 +666,6 @@ void CTunerDlg::OnCommand(unsigned nId) {
                             m_pNoteArea->m_bSharps ? QStringLiteral("Show flats in note area")
                                                    : QStringLiteral("Show sharps in note area"));
             break;
-        case ID_NOTE_NAMES_FIRST + NOTE_NAMES_ENGLISH:
-        case ID_NOTE_NAMES_FIRST + NOTE_NAMES_GERMAN:
-        case ID_NOTE_NAMES_FIRST + NOTE_NAMES_SOLFEGE:
-            SetNoteNaming(static_cast<int>(nId - ID_NOTE_NAMES_FIRST));
-            break;
         case ID_VIEW_HOLD:
             m_pAnalyser->m_hold.SetEnabled(!m_pAnalyser->m_hold.IsEnabled());
             CheckMenuItem(m_pMenu, ID_VIEW_HOLD, m_pAnalyser->m_hold.IsEnabled());
@@ -711,6 +694,7 @@ void CTunerDlg::OnCommand(unsigned nId) {
             break;
         }
         default:
+            if (NoteNamingOfCommand(nId) >= 0) SetNoteNaming(NoteNamingOfCommand(nId));
             if (m_pStrobeControl) m_pStrobeControl->OnCommand(nId, m_pMenu);
             break;
     }
@@ -938,30 +922,8 @@ QPoint CTunerDlg::OnSomeScreen(const QRect& placed) const {
     return pPrimary ? pPrimary->availableGeometry().topLeft() : QPoint(0, 0);
 }
 
-int CTunerDlg::LocaleNoteNaming() {
-    // Where the user has chosen nothing: the names of the locale's musicians.
-    switch (QLocale().language()) {
-        case QLocale::German:
-            return NOTE_NAMES_GERMAN;
-        case QLocale::French:
-        case QLocale::Italian:
-        case QLocale::Spanish:
-        case QLocale::Portuguese:
-            return NOTE_NAMES_SOLFEGE;
-        default:
-            return NOTE_NAMES_ENGLISH;
-    }
-}
-
 void CTunerDlg::SetNoteNaming(int nChosen) {
-    m_nNoteNaming = nChosen >= 0 && nChosen < NOTE_NAMING_COUNT ? nChosen : -1;
-    const int nNaming = m_nNoteNaming >= 0 ? m_nNoteNaming : LocaleNoteNaming();
-    for (int i = 0; i < NOTE_NAMING_COUNT; ++i)
-        CheckMenuItem(m_pMenu, ID_NOTE_NAMES_FIRST + i, i == nNaming);
-    if (m_pNoteArea) {
-        m_pNoteArea->m_nNaming = nNaming;
-        m_pNoteArea->update();
-    }
+    m_nNoteNaming = ApplyNoteNaming(nChosen, m_pMenu, m_pNoteArea);
 }
 
 void CTunerDlg::OnRecordingFolder() {

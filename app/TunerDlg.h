@@ -206,5 +206,4 @@ private:
     // locale's naming is used.
     int m_nNoteNaming = -1;
     void SetNoteNaming(int nChosen);
-    static int LocaleNoteNaming();
 };

@@ -4,12 +4,14 @@
 #include <QLabel>
 
 #include "analysis/PitchAnalyser.h"
+#include "analysis/ReadingLine.h"
 #include "analysis/Tuning.h"
+#include "app/ControlPanel.h"
 #include "dialogs/TuningDlg.h"
 #include "platform/ui/MessageBox.h"
 
-CTuningControl::CTuningControl(CPitchAnalyser& analyser, QWidget* pLabelParent)
-    : m_analyser(analyser), m_pLabel(new QLabel(pLabelParent)) {
+CTuningControl::CTuningControl(CPitchAnalyser& analyser, CControlPanel& panel)
+    : m_analyser(analyser), m_panel(panel), m_pLabel(new QLabel(&panel)) {
     // Above the control panel's lists, in the colour of a warning: nobody
     // should tune in a temperament they forgot was on.
     m_pLabel->setGeometry(8, 4, 232, 18);
@@ -33,7 +35,11 @@ bool CTuningControl::Apply(const CTuningValues& values, std::string& strError) {
     m_pLabel->setText(QString::fromUtf8(pTuning->GetTitle().c_str()));
     m_pLabel->setToolTip(m_pLabel->text());
     m_pLabel->setVisible(!pTuning->IsDefault());
+    const std::string strTitle = pTuning->GetTitle();
+    const bool bRenamed = strTitle != m_analyser.GetTuning()->GetTitle();
     m_analyser.SetTuning(std::move(pTuning));
+    if (bRenamed)
+        m_panel.AddInfoEntry(FormatTuningEntry(strTitle.empty() ? "equal temperament" : strTitle));
     return true;
 }
 

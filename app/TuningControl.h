@@ -6,6 +6,7 @@
 
 #include "analysis/TuningOptions.h"
 
+class CControlPanel;
 class CPitchAnalyser;
 class CTuning;
 class QLabel;
@@ -17,12 +18,14 @@ class QWidget;
 // label is hidden and the window is as it always was.
 class CTuningControl {
 public:
-    // The label goes on pLabelParent (the control panel, above its lists).
-    CTuningControl(CPitchAnalyser& analyser, QWidget* pLabelParent);
+    // The label goes on the control panel, above its lists; a running session
+    // log is told each new tuning there.
+    CTuningControl(CPitchAnalyser& analyser, CControlPanel& panel);
 
     // Builds the tuning of values (its tuning fields and A5) and uses it from
-    // the next block on; false with one line when a file it names cannot be
-    // read, and then the tuning in use stays.
+    // the next block on, with an INFO entry in a running session log when its
+    // name changed; false with one line when a file it names cannot be read,
+    // and then the tuning in use stays.
     bool Apply(const CTuningValues& values, std::string& strError);
     // The tuning fields of the tuning in use, into values.
     void Fill(CTuningValues& values) const;
@@ -38,6 +41,7 @@ public:
 
 private:
     CPitchAnalyser& m_analyser;
+    CControlPanel& m_panel;
     CTuningValues m_values;
     QLabel* m_pLabel;
 };
