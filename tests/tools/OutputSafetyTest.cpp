@@ -40,22 +40,12 @@ RunResult RunOnAFullDisk(const std::vector<std::string>& args, rlim_t nBytes,
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
-    std::vector<std::string> words{KALVO_ANALYZE_PATH};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    struct rlimit limit = old;
-    limit.rlim_cur = nBytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    void (*pfnOld)(int) = signal(SIGXFSZ, bSizeSignal ? SIG_DFL : SIG_IGN);
     pid_t pid = -1;
-    const bool bStarted =
-        posix_spawn(&pid, KALVO_ANALYZE_PATH, &actions, nullptr, argv.data(), environ) == 0;
-    signal(SIGXFSZ, pfnOld);
-    setrlimit(RLIMIT_FSIZE, &old);
+    {
+        const CFileSizeLimit limit(nBytes, bSizeSignal);
+        pid = SpawnAnalyze(args, &actions);
+    }
+    const bool bStarted = pid > 0;
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     char buffer[4096];

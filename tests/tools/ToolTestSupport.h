@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -110,6 +111,45 @@ struct RunResult {
     std::string err;
 };
 
+// Starts kalvo-analyze with args and the given redirections; -1 when it
+// could not be started.
+inline pid_t SpawnAnalyze(const std::vector<std::string>& args,
+                          const posix_spawn_file_actions_t* pActions) {
+    std::vector<std::string> words{KALVO_ANALYZE_PATH};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, KALVO_ANALYZE_PATH, pActions, nullptr, argv.data(), environ) != 0)
+        pid = -1;
+    return pid;
+}
+
+// While it lives, every plain file a program started now may write fails
+// past nBytes, as on a full disk; SIGXFSZ is ignored (so the write fails with
+// EFBIG) unless bSizeSignal, as under `ulimit -f`.
+class CFileSizeLimit {
+public:
+    CFileSizeLimit(rlim_t nBytes, bool bSizeSignal = false) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        struct rlimit limit = m_old;
+        limit.rlim_cur = nBytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        m_pfnOld = signal(SIGXFSZ, bSizeSignal ? SIG_DFL : SIG_IGN);
+    }
+    ~CFileSizeLimit() {
+        signal(SIGXFSZ, m_pfnOld);
+        setrlimit(RLIMIT_FSIZE, &m_old);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    struct rlimit m_old {};
+    void (*m_pfnOld)(int) = SIG_DFL;
+};
+
 // Runs kalvo-analyze with args; stdout goes to stdoutPath when one is given.
 inline RunResult RunAnalyze(const ScratchDir& dir, const std::vector<std::string>& args,
                             const std::string& stdoutPath = "") {
@@ -121,14 +161,9 @@ inline RunResult RunAnalyze(const ScratchDir& dir, const std::vector<std::string
                                      0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-    std::vector<std::string> words{KALVO_ANALYZE_PATH};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
     RunResult result;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, KALVO_ANALYZE_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    const pid_t pid = SpawnAnalyze(args, &actions);
+    if (pid > 0) {
         int wstatus = 0;
         if (waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
             result.status = WEXITSTATUS(wstatus);
@@ -149,27 +184,10 @@ inline pid_t StartAnalyze(const std::vector<std::string>& args, const std::strin
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-    std::vector<std::string> words{KALVO_ANALYZE_PATH};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    argv.push_back(nullptr);
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    struct rlimit limit = old;
-    limit.rlim_cur = nFileLimit;
-    void (*pfnOld)(int) = SIG_DFL;
-    if (nFileLimit != RLIM_INFINITY) {
-        setrlimit(RLIMIT_FSIZE, &limit);
-        pfnOld = signal(SIGXFSZ, SIG_IGN);
-    }
-    pid_t pid = -1;
-    if (posix_spawn(&pid, KALVO_ANALYZE_PATH, &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    if (nFileLimit != RLIM_INFINITY) {
-        signal(SIGXFSZ, pfnOld);
-        setrlimit(RLIMIT_FSIZE, &old);
-    }
+    std::optional<CFileSizeLimit> limit;
+    if (nFileLimit != RLIM_INFINITY) limit.emplace(nFileLimit);
+    const pid_t pid = SpawnAnalyze(args, &actions);
+    limit.reset();
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
