@@ -24,6 +24,14 @@
 
 namespace {
 
+// The window with the real MIDI plug-in from the build.
+bool OpenWithMidiPlugin(CWindowFixture& w) {
+    if (w.app.m_midiPlugin.Load({KALVO_PLUGIN_BUILD_DIR}, false).nStatus != PluginStatus::Loaded)
+        return false;
+    w.app.m_bMidiUnavailable = 0;
+    return w.Open();
+}
+
 namespace fs = std::filesystem;
 
 std::string ReadFile(const fs::path& path) {
@@ -75,10 +83,7 @@ TEST(VanishedFolder, ThreeRecordingsAreSavedElsewhereToldOnceAndTheWindowCloses)
         CDataHome dataHome(root / "data");
         CMessageRecorder messages;
         CWindowFixture w;
-        ASSERT_EQ(w.app.m_midiPlugin.Load({KALVO_PLUGIN_BUILD_DIR}, false).nStatus,
-                  PluginStatus::Loaded);
-        w.app.m_bMidiUnavailable = 0;
-        ASSERT_TRUE(w.Open());
+        ASSERT_TRUE(OpenWithMidiPlugin(w));
         w.Panel().ToggleLogRecording();
         w.Panel().ToggleWaveRecording();
         w.Panel().ToggleMidiRecording();
@@ -148,10 +153,7 @@ TEST(VanishedFolder, MovedFolderKeepsNoEmptyMidiFileAndTheSavedOneIsToldAsNews) 
     {
         CMessageRecorder messages;
         CWindowFixture w;
-        ASSERT_EQ(w.app.m_midiPlugin.Load({KALVO_PLUGIN_BUILD_DIR}, false).nStatus,
-                  PluginStatus::Loaded);
-        w.app.m_bMidiUnavailable = 0;
-        ASSERT_TRUE(w.Open());
+        ASSERT_TRUE(OpenWithMidiPlugin(w));
         w.Panel().SetRecordingFolder(folder.string());
         w.Panel().ToggleMidiRecording();
         ASSERT_TRUE(w.FeedBlockAndWait());
@@ -199,10 +201,7 @@ TEST(VanishedFolder, FullRecoveryFolderPassesTheRecordingsOnAndOnlyNoRoomAnywher
     {
         CMessageRecorder messages;
         CWindowFixture w;
-        ASSERT_EQ(w.app.m_midiPlugin.Load({KALVO_PLUGIN_BUILD_DIR}, false).nStatus,
-                  PluginStatus::Loaded);
-        w.app.m_bMidiUnavailable = 0;
-        ASSERT_TRUE(w.Open());
+        ASSERT_TRUE(OpenWithMidiPlugin(w));
         w.Panel().SetRecordingSystem(&system);
         w.Panel().ToggleLogRecording();
         w.Panel().ToggleWaveRecording();
