@@ -113,23 +113,38 @@ void CPhaseMeter::AddBlock(const float* pSamples, unsigned nStride, double dTarg
             now[h] = prev[h] + advance;
             if (h == anchor) errorHz = advance / (TWO_PI * (h + 1) * BLOCK_SECONDS);
         }
+        m_aadPower[m_nBlocks % (MAX_STEPS + 1)][h] = m_adAmplitude[h] * m_adAmplitude[h];
         m_adLastPhase[h] = phase;
         m_abRow[h] = bRow;
     }
     ++m_nBlocks;
 
-    // The error over the held note: each row's advance since the oldest block
-    // it has kept, weighted by the row's strength. The note is as old as its
-    // longest-kept row.
+    // The error over the held note: each row's phase against time, fitted
+    // by least squares over the blocks it has kept (every block's phase
+    // counts, so one block's jitter at either end does not move the value),
+    // weighted by the row's energy over those blocks (a partial that decays
+    // faster than the others shifts the balance slowly, not block by block). The note is as old as its longest-kept
+    // row.
     int steps = 0;
     double sum = 0.0, weights = 0.0;
     m_bFine = false;
     for (int h = 0; h < STROBE_ROWS; ++h) {
         const int rowSteps = std::min(m_nBlocks - 1 - m_anRowStart[h], MAX_STEPS);
         if (!m_abRow[h] || rowSteps < 1) continue;
-        const double first = m_aadHistory[(m_nBlocks - 1 - rowSteps) % (MAX_STEPS + 1)][h];
-        const double w = m_adAmplitude[h] * m_adAmplitude[h];
-        sum += w * (now[h] - first) / (TWO_PI * (h + 1) * rowSteps * BLOCK_SECONDS);
+        const int oldest = m_nBlocks - 1 - rowSteps;
+        const double mid = rowSteps / 2.0;
+        double mean = 0.0, w = 0.0;
+        for (int k = 0; k <= rowSteps; ++k) {
+            mean += m_aadHistory[(oldest + k) % (MAX_STEPS + 1)][h];
+            w += m_aadPower[(oldest + k) % (MAX_STEPS + 1)][h];
+        }
+        mean /= rowSteps + 1;
+        double sxy = 0.0, sxx = 0.0;
+        for (int k = 0; k <= rowSteps; ++k) {
+            sxy += (k - mid) * (m_aadHistory[(oldest + k) % (MAX_STEPS + 1)][h] - mean);
+            sxx += (k - mid) * (k - mid);
+        }
+        sum += w * (sxy / sxx) / (TWO_PI * (h + 1) * BLOCK_SECONDS);
         weights += w;
         steps = std::max(steps, rowSteps);
     }

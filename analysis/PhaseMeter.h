@@ -76,6 +76,8 @@ private:
     // Accumulated (unwrapped) phase of each row, for the last MAX_STEPS + 1
     // blocks.
     std::array<std::array<double, STROBE_ROWS>, MAX_STEPS + 1> m_aadHistory{};
+    // Each row's power in those blocks.
+    std::array<std::array<double, STROBE_ROWS>, MAX_STEPS + 1> m_aadPower{};
     std::array<bool, STROBE_ROWS> m_abRow{};
     std::array<int, STROBE_ROWS> m_anRowStart{};  // block a row's history starts at
     double m_dErrorHz = 0.0;                      // the accumulated estimate, once there is one
