@@ -1,17 +1,19 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the running tuner's CPU and memory at each refresh rate (High,
-# Normal, Low), and the terminal tuner's for comparison, and prints a markdown
-# table.
+# Normal, Low), with the strobe shown, and the terminal tuner's for
+# comparison, and prints a markdown table.
 #
 #   scripts/measure-runtime.sh [BUILD_DIR]     (default build/)
 #
 # The window runs under Xvfb and plays a generated 440 Hz tone (16000 Hz
 # stereo, --input) in real time; the refresh rate is chosen through the View
 # menu with the keyboard, as a user would. After a few seconds to settle, the
-# CPU time (utime + stime in /proc/PID/stat) is read at the start and the end of
-# a window of wall-clock time, which gives the percentage of one core; VmRSS
-# and VmHWM come from /proc/PID/status at the end of the window. Then
+# CPU time (utime + stime in /proc/PID/stat) of the tuner and of the X server
+# is read at the start and the end of a window of wall-clock time, which gives
+# the percentage of one core; VmRSS and VmHWM come from /proc/PID/status at the
+# end of the window. The strobe is measured at High on a tone 0.2 Hz sharp of
+# A5 with three harmonics, so that all four of its rows move every frame. Then
 # `kalvo-analyze --live --input TONE --seconds N` is measured the same way.
 #
 # Needs xvfb-run, xdotool, xwd and python3 (Debian packages xvfb, xdotool,
@@ -67,25 +69,48 @@ for second in range(seconds):
 out.close()
 PY
 
-# sample PID SECONDS: prints "cpu_percent rss_kb hwm_kb" for the process over
-# SECONDS of wall-clock time.
+python3 - "$WORK/strobe.wav" "$TONE_SECONDS" <<'PY'
+import math, struct, sys, wave
+path, seconds = sys.argv[1], int(sys.argv[2])
+rate, hz = 16000, 440.2
+out = wave.open(path, "wb")
+out.setnchannels(2)
+out.setsampwidth(2)
+out.setframerate(rate)
+partials = ((1, 6000), (2, 4000), (3, 2400), (4, 1600))
+for second in range(seconds):
+    frames = bytearray()
+    for n in range(second * rate, (second + 1) * rate):
+        v = int(sum(a * math.sin(2 * math.pi * h * hz * n / rate) for h, a in partials))
+        frames += struct.pack("<hh", v, v)
+    out.writeframes(bytes(frames))
+out.close()
+PY
+
+# sample PID SECONDS [XPID]: prints "cpu_percent rss_kb hwm_kb" for the process over
+# SECONDS of wall-clock time, then the CPU percentage of XPID (the X server)
+# over the same time, or 0.
 cat > "$WORK/sample.py" <<'PY'
 import os, sys, time
 pid, seconds = sys.argv[1], float(sys.argv[2])
 tick = os.sysconf("SC_CLK_TCK")
 
-def cpu():
+def cpu(pid):
     fields = open("/proc/%s/stat" % pid).read().rsplit(")", 1)[1].split()
     return int(fields[11]) + int(fields[12])  # utime, stime (fields 14, 15)
 
-t0, c0 = time.monotonic(), cpu()
+xpid = sys.argv[3] if len(sys.argv) > 3 else None
+t0, c0 = time.monotonic(), cpu(pid)
+x0 = cpu(xpid) if xpid else 0
 time.sleep(seconds)
-t1, c1 = time.monotonic(), cpu()
+t1, c1 = time.monotonic(), cpu(pid)
+x1 = cpu(xpid) if xpid else 0
 status = {}
 for line in open("/proc/%s/status" % pid):
     key, _, value = line.partition(":")
     status[key] = value.split()[0] if value.split() else ""
-print("%.2f %s %s" % (100.0 * (c1 - c0) / tick / (t1 - t0), status["VmRSS"], status["VmHWM"]))
+print("%.2f %s %s %.2f" % (100.0 * (c1 - c0) / tick / (t1 - t0), status["VmRSS"], status["VmHWM"],
+                         100.0 * (x1 - x0) / tick / (t1 - t0)))
 PY
 
 cat > "$WORK/session.sh" <<'SESSION'
@@ -93,9 +118,21 @@ cat > "$WORK/session.sh" <<'SESSION'
 set -eu
 cd "$WORK"
 export QT_QPA_PLATFORM=xcb
-index=0
-for rate in High Normal Low; do
-    "$KALVO" --input tone.wav >kalvo-$rate.out 2>kalvo-$rate.err &
+# The X server this session runs on (xvfb-run starts it with its display).
+XPID=""
+for p in /proc/[0-9]*; do
+    [ "$(cat "$p/comm" 2>/dev/null)" = Xvfb ] || continue
+    tr '\0' ' ' <"$p/cmdline" | grep -q "Xvfb $DISPLAY " && XPID=${p#/proc/}
+done
+[ -n "$XPID" ] || echo "measure-runtime: the X server's CPU is not measured (no Xvfb for $DISPLAY)" >&2
+for run in High:0:tone.wav Normal:1:tone.wav Low:2:tone.wav Strobe:0:strobe.wav; do
+    rate=${run%%:*}
+    index=${run#*:}
+    index=${index%%:*}
+    input=${run##*:}
+    strobe=""
+    [ "$rate" = Strobe ] && strobe=--strobe
+    "$KALVO" --input "$input" $strobe >kalvo-$rate.out 2>kalvo-$rate.err &
     KPID=$!
     WID=$(timeout 20 xdotool search --sync --name "^Kalvo - version" | head -1)
     [ -n "$WID" ] || { echo "measure-runtime: no window" >&2; cat kalvo-$rate.err >&2; kill $KPID; exit 1; }
@@ -121,7 +158,7 @@ for rate in High Normal Low; do
     fi
     xdotool key Return
     sleep "$SETTLE"
-    echo "$rate $(python3 sample.py $KPID "$WINDOW")" >>results
+    echo "$rate $(python3 sample.py $KPID "$WINDOW" $XPID)" >>results
     # Esc closes the window (a first one may only close a menu left open).
     for i in 1 2 3; do
         kill -0 $KPID 2>/dev/null || break
@@ -131,7 +168,6 @@ for rate in High Normal Low; do
     timeout 20 sh -c "while kill -0 $KPID 2>/dev/null; do sleep 0.2; done" ||
         { kill $KPID; echo "measure-runtime: kalvo did not close" >&2; exit 1; }
     wait $KPID || { echo "measure-runtime: kalvo exited with an error" >&2; cat kalvo-$rate.err >&2; exit 1; }
-    index=$((index + 1))
 done
 SESSION
 # A runtime folder of its own: the window's one-instance lock lives there, so a
@@ -152,17 +188,20 @@ python3 - "$WORK/results" "$WINDOW" "$SETTLE" "$BUILD_DIR" <<'PY'
 import sys
 rows = {}
 for line in open(sys.argv[1]):
-    name, cpu, rss, hwm = line.split()
-    rows[name] = (float(cpu), int(rss), int(hwm))
+    name, cpu, rss, hwm, xcpu = line.split()
+    rows[name] = (float(cpu), int(rss), int(hwm), float(xcpu))
 window, settle, build = sys.argv[2], sys.argv[3], sys.argv[4]
 names = [("High", "kalvo, refresh rate High"), ("Normal", "kalvo, refresh rate Normal"),
          ("Low", "kalvo, refresh rate Low"),
+         ("Strobe", "kalvo --strobe, refresh rate High, all rows moving"),
          ("analyze", "kalvo-analyze --live --input (terminal)")]
-print("| Program | CPU (% of one core) | VmRSS (MB) | VmHWM (MB) |")
-print("|---|---:|---:|---:|")
+print("| Program | CPU (% of one core) | X server (%) | with the X server (%) | VmRSS (MB) | VmHWM (MB) |")
+print("|---|---:|---:|---:|---:|---:|")
 for key, label in names:
-    cpu, rss, hwm = rows[key]
-    print("| %s | %.2f | %.1f | %.1f |" % (label, cpu, rss / 1024.0, hwm / 1024.0))
+    cpu, rss, hwm, xcpu = rows[key]
+    x = "%.2f" % xcpu if key != "analyze" else "-"
+    print("| %s | %.2f | %s | %.2f | %.1f | %.1f |" % (label, cpu, x, cpu + xcpu, rss / 1024.0,
+                                                     hwm / 1024.0))
 print()
 print("CPU over %s s after %s s of settling, 440 Hz tone at 16000 Hz stereo; "
       "MB = 1024 kB." % (window, settle))

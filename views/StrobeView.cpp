@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/StrobeView.h"
 
+#include <QFontMetrics>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -110,6 +111,37 @@ QString CStrobeView::SpokenText() const {
                       .arg(tenths > 0 ? QStringLiteral("sharp") : QStringLiteral("flat"));
 }
 
+void CStrobeView::DrawReading(CDC* pDC, const QString& text, int nWidth) {
+    auto draw = [this, &text](CDC* pTarget) {
+        if (m_pFont) pTarget->SelectObject(m_pFont);
+        pTarget->SetBkMode(TRANSPARENT);
+        pTarget->SetTextColor(m_crBands);
+        pTarget->TextOut(4, 2, text);
+    };
+    // Where text cells are being recorded, the text is drawn where it is.
+    if (pDC->RecordsTextCells()) {
+        draw(pDC);
+        return;
+    }
+    const ReadingKey key{text, m_crBackground, m_crBands, nWidth, pDC->GetHeight(),
+                         pDC->GetScale(), m_pFont};
+    if (!(key == m_readingKey) || m_readingImage.isNull()) {
+        m_readingKey = key;
+        // Below the cell as much again as a margin for the ink, so that the
+        // image holds every pixel the text can touch.
+        const int nCell = QFontMetrics(m_pFont ? m_pFont->GetQFont() : font()).height();
+        m_nReadingHeight = std::min(key.nHeight, 2 * (2 + nCell));
+        m_readingImage =
+            QImage(QSize(key.nWidth, m_nReadingHeight) * key.nScale, QImage::Format_RGB32);
+        m_readingImage.setDevicePixelRatio(key.nScale);
+        CDC line(&m_readingImage);
+        line.FillSolidRect(0, 0, key.nWidth, m_nReadingHeight, m_crBackground);
+        draw(&line);
+    }
+    CDC line(&m_readingImage);
+    pDC->BitBlt(0, 0, key.nWidth, m_nReadingHeight, &line, 0, 0, SRCCOPY);
+}
+
 void CStrobeView::OnDraw(CDC* pDC) {
     const int W = pDC->GetWidth();
     const int H = pDC->GetHeight();
@@ -117,12 +149,7 @@ void CStrobeView::OnDraw(CDC* pDC) {
     pDC->FillSolidRect(0, 0, W, H, m_crBackground);
 
     const QString text = ReadingText();
-    if (!text.isEmpty()) {
-        if (m_pFont) pDC->SelectObject(m_pFont);
-        pDC->SetBkMode(TRANSPARENT);
-        pDC->SetTextColor(m_crBands);
-        pDC->TextOut(4, 2, text);
-    }
+    if (!text.isEmpty()) DrawReading(pDC, text, W);
 
     const int rowHeight = std::max(1, (H - TEXT_HEIGHT) / STROBE_ROWS);
     const int half = BAND_PERIOD / 2;

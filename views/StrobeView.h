@@ -73,6 +73,20 @@ private:
 
     // "A5 +0.3 cents", "A5" while measuring, "" without a signal.
     QString ReadingText() const;
+    // Draws the reading line. Its text costs more than all the bands, and it
+    // changes at most once a block: it is drawn once into an image of its
+    // own and copied into the frames in between.
+    void DrawReading(CDC* pDC, const QString& text, int nWidth);
+    struct ReadingKey {
+        QString strText;
+        COLORREF crBackground = 0, crText = 0;
+        int nWidth = 0, nHeight = 0, nScale = 0;
+        const CFont* pFont = nullptr;
+        bool operator==(const ReadingKey&) const = default;
+    };
+    ReadingKey m_readingKey;  // nHeight: the surface's
+    QImage m_readingImage;
+    int m_nReadingHeight = 0;
 
     const CPhaseMeter* m_pMeter;
     QTimer* m_pTimer;

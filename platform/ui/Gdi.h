@@ -195,6 +195,7 @@ public:
     // Where TextOut records the rectangle (logical pixels) each text covers,
     // cell and ink; nullptr records nothing.
     void SetTextCellRecorder(std::vector<QRect>* pCells) { m_pTextCells = pCells; }
+    bool RecordsTextCells() const { return m_pTextCells != nullptr; }
 
 private:
     QImage* Surface() const;

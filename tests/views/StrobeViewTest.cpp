@@ -137,3 +137,21 @@ TEST(StrobeView, SaysTheTargetAndTheTenthsOfACent) {
     flat.Play(-12.0, 12);
     EXPECT_EQ(flat.view.SpokenText(), QStringLiteral("A5, 12.0 cents flat"));
 }
+
+// The reading line is drawn once and copied into the frames after it: what
+// they show is what drawing it afresh shows, also once the reading changed.
+TEST(StrobeView, CopiedReadingLineIsTheDrawnOne) {
+    CFont font;
+    font.CreateDialogFont();
+    Strobe strobe;
+    strobe.view.m_pFont = &font;
+    for (double cents : {0.3, -12.0}) {
+        strobe.Play(cents, 12);
+        const QImage copied = strobe.view.RenderImage();
+        strobe.view.RecordTextCells(true);
+        const QImage drawn = strobe.view.RenderImage();
+        strobe.view.RecordTextCells(false);
+        EXPECT_EQ(copied, drawn) << cents;
+        EXPECT_EQ(strobe.view.RenderImage(), drawn) << cents;
+    }
+}
