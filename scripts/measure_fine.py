@@ -83,14 +83,15 @@ def main():
                           if start + WINDOW[0] <= float(r["time_s"]) < start + WINDOW[1]]
                 targets = [r["target"] for r in window if r["fine_cents"]]
                 target = max(set(targets), key=targets.count) if targets else None
-                values = [float(r["fine_cents"]) for r in window
-                          if r["fine_cents"] and r["target"] == target]
-                if len(values) < 6:
-                    rows.append((name, pa.note_name(note), len(values), None))
+                held = [r for r in window if r["fine_cents"] and r["target"] == target]
+                if len(held) < 6:
+                    rows.append((name, pa.note_name(note), len(held), None, None))
                     continue
-                sd = statistics.pstdev(values)
+                sd = statistics.pstdev(float(r["fine_cents"]) for r in held)
+                # How much the note itself moves from block to block.
+                moves = statistics.pstdev(float(r["cents"]) for r in held)
                 sds.append(sd)
-                rows.append((name, pa.note_name(note), len(values), sd))
+                rows.append((name, pa.note_name(note), len(held), sd, moves))
             summary.append((name, len(notes), len(sds), max(sds) if sds else math.nan,
                             statistics.median(sds) if sds else math.nan))
     print("| instrument | notes | measured | median SD (cents) | largest SD (cents) |")
@@ -98,13 +99,16 @@ def main():
     for name, n, m, largest, median in summary:
         print("| %s | %d | %d | %.3f | %.3f |" % (name, n, m, median, largest))
     print()
-    print("| instrument | note | blocks | SD (cents) |")
-    print("|---|---|---:|---:|")
-    for name, note, count, sd in rows:
-        print("| %s | %s | %d | %s |" % (name, note, count, "-" if sd is None else "%.3f" % sd))
+    print("| instrument | note | blocks | SD (cents) | SD of the block readings (cents) |")
+    print("|---|---|---:|---:|---:|")
+    for name, note, count, sd, moves in rows:
+        print("| %s | %s | %d | %s | %s |" % (name, note, count, "-" if sd is None else "%.3f" % sd,
+                                            "-" if moves is None else "%.2f" % moves))
     print()
     print("Standard deviation of `fine_cents` over the blocks from 1 s to 2 s after each "
-          "note's start; notes held 3 s, rendered by fluidsynth with %s." % pa.SOUNDFONT)
+          "note's start, and of the same blocks' undamped `cents` (how much the sound's own "
+          "pitch moves: vibrato, beating strings); notes held 3 s, rendered by fluidsynth "
+          "with %s, read with `--method fundamental`." % pa.SOUNDFONT)
     print("Command: `%s`" % args.command)
 
 
