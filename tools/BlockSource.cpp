@@ -2,6 +2,7 @@
 #include "tools/BlockSource.h"
 
 #include <sched.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -31,6 +32,9 @@ CBlockSource::CBlockSource(CAudioFileReader16k& reader, const CAnalyzeOptions& o
                            CBlockAnalyser& publisher, const int16_t* first,
                            std::size_t nFirstFrames)
     : m_reader(reader), m_publisher(publisher), m_pCurrent(&m_chunks[0]), m_pNext(&m_chunks[1]) {
+    struct stat st;
+    m_bReadAhead = stat(options.strInput.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    m_nChunkBlocks = m_bReadAhead ? CHUNK_BLOCKS : 1;
     for (Chunk& chunk : m_chunks) {
         chunk.samples.resize(std::size_t(CHUNK_BLOCKS) * BLOCK_VALUES);
         chunk.frames.resize(CHUNK_BLOCKS);
@@ -58,7 +62,7 @@ CBlockSource::CBlockSource(CAudioFileReader16k& reader, const CAnalyzeOptions& o
         Fill(c);
     }
     Post(c);
-    if (!c.bLast) {
+    if (!c.bLast && m_bReadAhead) {
         m_pNext->nCount = 0;
         Fill(*m_pNext);
         Post(*m_pNext);
@@ -76,7 +80,7 @@ CBlockSource::~CBlockSource() {
 }
 
 void CBlockSource::Fill(Chunk& chunk) {
-    while (chunk.nCount < CHUNK_BLOCKS) {
+    while (chunk.nCount < m_nChunkBlocks) {
         int16_t* const p = chunk.samples.data() + std::size_t(chunk.nCount) * BLOCK_VALUES;
         std::size_t got = 0;
         if (!m_reader.Read(p, BLOCK_FRAMES, got, chunk.strReadError)) {
@@ -158,6 +162,19 @@ bool CBlockSource::Next(const int16_t*& pBlock, std::size_t& nFrames,
         Chunk& done = *m_pCurrent;
         if (!done.strReadError.empty()) m_strError = done.strReadError;
         if (done.bLast) return false;
+        if (!m_bReadAhead) {
+            done.nCount = 0;
+            done.bRefused = false;
+            Fill(done);
+            Post(done);
+            Finish(done);
+            m_nCursor = 0;
+            if (done.nCount == 0) {
+                if (!done.strReadError.empty()) m_strError = done.strReadError;
+                return false;
+            }
+            return Next(pBlock, nFrames, pSpectrum);
+        }
         // The chunk after the next one is read into this one's place while
         // the threads analyse the next.
         if (!m_pNext->bLast) {

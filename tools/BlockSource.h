@@ -26,6 +26,7 @@ unsigned DefaultAnalysisJobs();
 // out the same whatever nJobs is; what depends on the blocks before
 // (damping, change detection, the lines written) is left to the caller, in
 // order. At most two chunks are held at a time, whatever the file's length.
+// Input that is not a plain file (a pipe) is taken a block at a time.
 class CBlockSource {
 public:
     // first: the file's first block (nFirstFrames of it read), already taken
@@ -69,6 +70,11 @@ private:
     Chunk m_chunks[2];
     Chunk* m_pCurrent;
     Chunk* m_pNext;
+    // A plain file is read ahead in chunks; from a pipe or a device every
+    // block is handed on as soon as it has been read, as data may come only
+    // as it is played.
+    bool m_bReadAhead;
+    unsigned m_nChunkBlocks;
     unsigned m_nCursor = 0;
     std::string m_strError;
 
