@@ -93,13 +93,13 @@ KALVO_AVX2_CLONES void FiveBinSums(const float* __restrict M, unsigned H,
 CWindowCache::CWindowCache(int nType, float fAlpha)
     : m_nType(nType),
       m_fAlpha(fAlpha),
-      m_coefficients(WindowOffset(S + 1)),
+      m_pCoefficients(new float[WindowOffset(S + 1)]),
       m_pState(new std::atomic<unsigned char>[S + 1]) {
     for (unsigned N = 0; N <= S; ++N) m_pState[N].store(0, std::memory_order_relaxed);
 }
 
 const float* CWindowCache::For(int N, float* scratch) {
-    float* const coefficients = m_coefficients.data() + WindowOffset(N);
+    float* const coefficients = m_pCoefficients.get() + WindowOffset(N);
     std::atomic<unsigned char>& state = m_pState[N];
     unsigned char now = state.load(std::memory_order_acquire);
     if (now == 2) return coefficients;

@@ -73,7 +73,8 @@ public:
 private:
     int m_nType;
     float m_fAlpha;
-    std::vector<float> m_coefficients;
+    // Not cleared: only the lengths that occur are ever touched.
+    std::unique_ptr<float[]> m_pCoefficients;
     // Per length: 0 empty, 1 being filled, 2 ready.
     std::unique_ptr<std::atomic<unsigned char>[]> m_pState;
 };
