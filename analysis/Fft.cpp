@@ -2,11 +2,16 @@
 #include "analysis/Fft.h"
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
-#include "analysis/Vectorise.h"
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#define KALVO_FFT_X86 1
+#endif
 
 const char* WindowTypeText(int nType) {
     static const char* const kTexts[WINDOW_TYPE_COUNT] = {
@@ -111,76 +116,238 @@ const TwiddleTable& Twiddles() {
     return table;
 }
 
-// One butterfly pass over all blocks of a stage. The factors are loaded from
-// the table; everything else is exactly the textbook step.
-// Cloned for AVX2 where the processor has it: four doubles a lane, the same
-// IEEE operations (no contraction), so the same bits.
-KALVO_AVX2_CLONES void ButterflyStage(unsigned n, unsigned blockEnd, const double* __restrict wr,
-                                      const double* __restrict wi, float* __restrict re,
-                                      float* __restrict im) {
-    const unsigned blockSize = blockEnd * 2;
-    for (unsigned i = 0; i < n; i += blockSize) {
-        float* __restrict rj = re + i;
-        float* __restrict ij = im + i;
-        float* __restrict rk = re + i + blockEnd;
-        float* __restrict ik = im + i + blockEnd;
-        for (unsigned m = 0; m < blockEnd; ++m) {
-            const double ar0 = wr[m], ai0 = wi[m];
+// The butterfly of the textbook, on one pair: y = (yr, yi) the first half's
+// value, x = (xr, xi) the second's, (ar, ai) the factor. Everything below is
+// this arithmetic in this order, on one lane or four.
+//   t = a x;  second half = y - t;  first half = y + t  (each rounded to float)
+
+// Plain C++: a whole stage, from the first half of each block (j) and the
+// second (k). bLowerOnly leaves the second halves unwritten (the last stage of
+// a transform whose upper half is not wanted).
+void FullStageScalar(unsigned n, unsigned L, const double* wr, const double* wi, float* re,
+                     float* im, bool bLowerOnly) {
+    for (unsigned i = 0; i < n; i += 2 * L) {
+        float* rj = re + i;
+        float* ij = im + i;
+        float* rk = rj + L;
+        float* ik = ij + L;
+        for (unsigned m = 0; m < L; ++m) {
+            const double ar = wr[m], ai = wi[m];
             const double xr = rk[m], xi = ik[m];
-            const double tr = ar0 * xr - ai0 * xi;
-            const double ti = ar0 * xi + ai0 * xr;
+            const double tr = ar * xr - ai * xi;
+            const double ti = ar * xi + ai * xr;
             const double yr = rj[m], yi = ij[m];
-            rk[m] = static_cast<float>(yr - tr);
-            ik[m] = static_cast<float>(yi - ti);
+            if (!bLowerOnly) {
+                rk[m] = static_cast<float>(yr - tr);
+                ik[m] = static_cast<float>(yi - ti);
+            }
             rj[m] = static_cast<float>(yr + tr);
             ij[m] = static_cast<float>(yi + ti);
         }
     }
 }
 
-// The first stages for blocks of at most 8 points: the block loop outside,
-// the few factors held in registers.
-template <unsigned BlockEnd>
-void SmallButterflyStage(unsigned n, const double* wr, const double* wi, float* re, float* im) {
-    double ar[BlockEnd], ai[BlockEnd];
-    for (unsigned m = 0; m < BlockEnd; ++m) {
-        ar[m] = wr[m];
-        ai[m] = wi[m];
+// One block whose halves each hold one value throughout (the first stage
+// that has arithmetic in a zero-padded transform): y and x are those values.
+void ConstantBlockScalar(unsigned L, const double* wr, const double* wi, float yrf, float yif,
+                         float xrf, float xif, float* rj, float* ij) {
+    float* rk = rj + L;
+    float* ik = ij + L;
+    const double xr = xrf, xi = xif, yr = yrf, yi = yif;
+    for (unsigned m = 0; m < L; ++m) {
+        const double ar = wr[m], ai = wi[m];
+        const double tr = ar * xr - ai * xi;
+        const double ti = ar * xi + ai * xr;
+        rk[m] = static_cast<float>(yr - tr);
+        ik[m] = static_cast<float>(yi - ti);
+        rj[m] = static_cast<float>(yr + tr);
+        ij[m] = static_cast<float>(yi + ti);
     }
-    for (unsigned i = 0; i < n; i += 2 * BlockEnd) {
-        for (unsigned m = 0; m < BlockEnd; ++m) {
-            const unsigned j = i + m, k = j + BlockEnd;
-            const double xr = re[k], xi = im[k];
-            const double tr = ar[m] * xr - ai[m] * xi;
-            const double ti = ar[m] * xi + ai[m] * xr;
-            const double yr = re[j], yi = im[j];
-            re[k] = static_cast<float>(yr - tr);
-            im[k] = static_cast<float>(yi - ti);
-            re[j] = static_cast<float>(yr + tr);
-            im[j] = static_cast<float>(yi + ti);
+}
+
+#if KALVO_FFT_X86
+// AVX2 without FMA: the same operations on four butterflies at once (only
+// for halves of at least four points).
+__attribute__((target("avx2"))) void FullStageAvx2(unsigned n, unsigned L, const double* wr,
+                                                   const double* wi, float* re, float* im,
+                                                   bool bLowerOnly) {
+    for (unsigned i = 0; i < n; i += 2 * L) {
+        float* rj = re + i;
+        float* ij = im + i;
+        float* rk = rj + L;
+        float* ik = ij + L;
+        for (unsigned m = 0; m < L; m += 4) {
+            const __m256d ar = _mm256_loadu_pd(wr + m), ai = _mm256_loadu_pd(wi + m);
+            const __m256d xr = _mm256_cvtps_pd(_mm_loadu_ps(rk + m));
+            const __m256d xi = _mm256_cvtps_pd(_mm_loadu_ps(ik + m));
+            const __m256d tr = _mm256_sub_pd(_mm256_mul_pd(ar, xr), _mm256_mul_pd(ai, xi));
+            const __m256d ti = _mm256_add_pd(_mm256_mul_pd(ar, xi), _mm256_mul_pd(ai, xr));
+            const __m256d yr = _mm256_cvtps_pd(_mm_loadu_ps(rj + m));
+            const __m256d yi = _mm256_cvtps_pd(_mm_loadu_ps(ij + m));
+            if (!bLowerOnly) {
+                _mm_storeu_ps(rk + m, _mm256_cvtpd_ps(_mm256_sub_pd(yr, tr)));
+                _mm_storeu_ps(ik + m, _mm256_cvtpd_ps(_mm256_sub_pd(yi, ti)));
+            }
+            _mm_storeu_ps(rj + m, _mm256_cvtpd_ps(_mm256_add_pd(yr, tr)));
+            _mm_storeu_ps(ij + m, _mm256_cvtpd_ps(_mm256_add_pd(yi, ti)));
         }
     }
 }
 
-void Stage(unsigned n, unsigned blockEnd, const double* wr, const double* wi, float* re,
-           float* im) {
-    switch (blockEnd) {
-        case 1:
-            SmallButterflyStage<1>(n, wr, wi, re, im);
-            break;
-        case 2:
-            SmallButterflyStage<2>(n, wr, wi, re, im);
-            break;
-        case 4:
-            SmallButterflyStage<4>(n, wr, wi, re, im);
-            break;
-        default:
-            ButterflyStage(n, blockEnd, wr, wi, re, im);
-            break;
+__attribute__((target("avx2"))) void ConstantBlockAvx2(unsigned L, const double* wr,
+                                                       const double* wi, float yrf, float yif,
+                                                       float xrf, float xif, float* rj,
+                                                       float* ij) {
+    float* rk = rj + L;
+    float* ik = ij + L;
+    const __m256d xr = _mm256_set1_pd(xrf), xi = _mm256_set1_pd(xif);
+    const __m256d yr = _mm256_set1_pd(yrf), yi = _mm256_set1_pd(yif);
+    for (unsigned m = 0; m < L; m += 4) {
+        const __m256d ar = _mm256_loadu_pd(wr + m), ai = _mm256_loadu_pd(wi + m);
+        const __m256d tr = _mm256_sub_pd(_mm256_mul_pd(ar, xr), _mm256_mul_pd(ai, xi));
+        const __m256d ti = _mm256_add_pd(_mm256_mul_pd(ar, xi), _mm256_mul_pd(ai, xr));
+        _mm_storeu_ps(rk + m, _mm256_cvtpd_ps(_mm256_sub_pd(yr, tr)));
+        _mm_storeu_ps(ik + m, _mm256_cvtpd_ps(_mm256_sub_pd(yi, ti)));
+        _mm_storeu_ps(rj + m, _mm256_cvtpd_ps(_mm256_add_pd(yr, tr)));
+        _mm_storeu_ps(ij + m, _mm256_cvtpd_ps(_mm256_add_pd(yi, ti)));
     }
 }
 
+bool HasAvx2() {
+    static const bool bHas = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    return bHas;
+}
+#endif
+
+// The twiddle factors of the stage whose half block is L: from the table, or
+// computed for transforms larger than it.
+class StageFactors {
+public:
+    explicit StageFactors(unsigned n) : m_bTable(n <= MAX_FFT_SIZE) {}
+    void For(unsigned L, const double*& wr, const double*& wi) {
+        if (m_bTable) {
+            const TwiddleTable& t = Twiddles();
+            wr = &t.re[L - 1];
+            wi = &t.im[L - 1];
+            return;
+        }
+        m_re.resize(L);
+        m_im.resize(L);
+        TwiddleTable::Stage(2 * L, m_re.data(), m_im.data());
+        wr = m_re.data();
+        wi = m_im.data();
+    }
+
+private:
+    bool m_bTable;
+    std::vector<double> m_re, m_im;
+};
+
+bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imIn, unsigned used,
+               float* reOut, float* imOut, bool bLowerHalf) {
+    if (!IsValidFftSize(n) || !IsFftKernelAvailable(kernel)) return false;
+    if (used > n) used = n;
+    unsigned bits = 0;
+    while ((1u << bits) < n) ++bits;
+    const TwiddleTable& table = Twiddles();
+    const auto reverse = [&](unsigned i) {
+        return n <= MAX_FFT_SIZE ? table.bitReverse[i] >> (table.bits - bits)
+                                 : TwiddleTable::Reverse(i, bits);
+    };
+#if KALVO_FFT_X86
+    const bool bAvx2 = kernel == FftKernel::Avx2;
+#else
+    const bool bAvx2 = false;
+#endif
+    const auto constantBlock = [&](unsigned L, const double* wr, const double* wi, float yr,
+                                   float yi, float xr, float xi, float* rj, float* ij) {
+#if KALVO_FFT_X86
+        if (bAvx2 && L >= 4) return ConstantBlockAvx2(L, wr, wi, yr, yi, xr, xi, rj, ij);
+#endif
+        ConstantBlockScalar(L, wr, wi, yr, yi, xr, xi, rj, ij);
+    };
+    const auto fullStage = [&](unsigned L, const double* wr, const double* wi, bool bLowerOnly) {
+#if KALVO_FFT_X86
+        if (bAvx2 && L >= 4) return FullStageAvx2(n, L, wr, wi, reOut, imOut, bLowerOnly);
+#endif
+        FullStageScalar(n, L, wr, wi, reOut, imOut, bLowerOnly);
+    };
+    if (n == 1) {
+        reOut[0] = reIn[0];
+        imOut[0] = imIn ? imIn[0] : 0.0f;
+        return true;
+    }
+    StageFactors factors(n);
+
+    // With the data in the first `used` points, the stage whose blocks have
+    // 2^t points combines, in each block, the transform of the inputs
+    // r, r + n/2^(t-1), ... (first half) with that of r + n/2^t, ... (second
+    // half), r = bit-reversed block number. A half whose first input is past
+    // the data is all zero, and its butterflies only copy the other half
+    // across the block. So the first s stages (used <= n/2^s) only spread
+    // each input over 2^s points, and in stage s + 1 only the blocks with
+    // r + n/2^(s+1) < used have arithmetic, with one value in each half; from
+    // there on, every block has.
+    unsigned s = 0;
+    while (s < bits && used <= (n >> (s + 1))) ++s;
+    if (s == bits) {  // nothing but the first input, spread over all points
+        const float r = used ? reIn[0] : 0.0f, m = used && imIn ? imIn[0] : 0.0f;
+        for (unsigned q = 0; q < n; ++q) {
+            reOut[q] = r;
+            imOut[q] = m;
+        }
+        return true;
+    }
+    const unsigned L = 1u << s;    // half block of stage s + 1
+    const unsigned partner = n >> (s + 1);
+    const double *wr, *wi;
+    factors.For(L, wr, wi);
+    for (unsigned b = 0; b < n; b += 2 * L) {
+        const unsigned r = reverse(b);
+        // Inputs past the data are zero and not read.
+        const float yr = r < used ? reIn[r] : 0.0f, yi = r < used && imIn ? imIn[r] : 0.0f;
+        float* rj = reOut + b;
+        float* ij = imOut + b;
+        if (r + partner < used) {
+            const float xr = reIn[r + partner], xi = imIn ? imIn[r + partner] : 0.0f;
+            constantBlock(L, wr, wi, yr, yi, xr, xi, rj, ij);
+        } else {
+            for (unsigned q = 0; q < 2 * L; ++q) {
+                rj[q] = yr;
+                ij[q] = yi;
+            }
+        }
+    }
+    for (unsigned t = s + 2; t <= bits; ++t) {
+        const unsigned half = 1u << (t - 1);
+        factors.For(half, wr, wi);
+        fullStage(half, wr, wi, bLowerHalf && t == bits);
+    }
+    return true;
+}
+
 }  // namespace
+
+bool IsFftKernelAvailable(FftKernel kernel) {
+    switch (kernel) {
+        case FftKernel::Scalar:
+            return true;
+        case FftKernel::Avx2:
+#if KALVO_FFT_X86
+            return HasAvx2();
+#else
+            return false;
+#endif
+    }
+    return false;
+}
+
+FftKernel GetFftKernel() {
+    return IsFftKernelAvailable(FftKernel::Avx2) ? FftKernel::Avx2 : FftKernel::Scalar;
+}
 
 bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut) {
     if (!IsValidFftSize(n)) return false;
@@ -191,53 +358,15 @@ bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, 
 
 bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned used, float* reOut,
                       float* imOut) {
-    if (!IsValidFftSize(n)) return false;
-    if (used > n) used = n;
-    unsigned bits = 0;
-    while ((1u << bits) < n) ++bits;
+    return Transform(GetFftKernel(), n, reIn, imIn, used, reOut, imOut, false);
+}
 
-    if (n <= MAX_FFT_SIZE) {
-        const TwiddleTable& t = Twiddles();
-        const unsigned shift = t.bits - bits;
-        // A zero-padded input (the analysis pads 1333 samples to 4096 or
-        // 8192) needs no arithmetic in its first stages: with the data in the
-        // first n / 2^s points, every block of 2^s points after the
-        // bit-reversed copy holds one value followed by zeros, and s stages of
-        // butterflies with a zero partner only copy that value across the
-        // block (y - t and y + t with t = 0). Filling the blocks directly gives
-        // the same numbers; at most the sign of an exact zero can differ, which
-        // no magnitude sees.
-        unsigned s = 0;
-        while (s < bits && used <= (n >> (s + 1))) ++s;
-        const unsigned span = 1u << s;
-        for (unsigned b = 0; b < n; b += span) {
-            const unsigned i = t.bitReverse[b] >> shift;
-            const float r = reIn[i];
-            const float m = imIn ? imIn[i] : 0.0f;
-            for (unsigned q = 0; q < span; ++q) {
-                reOut[b + q] = r;
-                imOut[b + q] = m;
-            }
-        }
-        for (unsigned blockSize = 2 * span, blockEnd = span; blockSize <= n;
-             blockEnd = blockSize, blockSize <<= 1)
-            Stage(n, blockEnd, &t.re[blockEnd - 1], &t.im[blockEnd - 1], reOut, imOut);
-        return true;
-    }
+bool ComputeFftPaddedWith(FftKernel kernel, unsigned n, const float* reIn, const float* imIn,
+                          unsigned used, float* reOut, float* imOut) {
+    return Transform(kernel, n, reIn, imIn, used, reOut, imOut, false);
+}
 
-    // Larger than the table: the same recurrence, computed per stage.
-    for (unsigned i = 0; i < n; ++i) {
-        const unsigned j = TwiddleTable::Reverse(i, bits);
-        reOut[j] = reIn[i];
-        imOut[j] = imIn ? imIn[i] : 0.0f;
-    }
-    std::vector<double> wr, wi;
-    for (unsigned blockSize = 2, blockEnd = 1; blockSize <= n;
-         blockEnd = blockSize, blockSize <<= 1) {
-        wr.resize(blockEnd);
-        wi.resize(blockEnd);
-        TwiddleTable::Stage(blockSize, wr.data(), wi.data());
-        Stage(n, blockEnd, wr.data(), wi.data(), reOut, imOut);
-    }
-    return true;
+bool ComputeFftLowerHalf(unsigned n, const float* reIn, unsigned used, float* reOut,
+                         float* imOut) {
+    return Transform(GetFftKernel(), n, reIn, nullptr, used, reOut, imOut, true);
 }

@@ -31,10 +31,35 @@ void ComputeWindowCoefficients(int nType, float fGaussAlpha, int N, float* afWin
 bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, float* imOut);
 
 // The same transform when only reIn[0 ... nUsed-1] and imIn[0 ... nUsed-1]
-// can be non-zero (the rest must be zero); saves the search for the end of the
-// data.
+// can be non-zero (the rest is taken as zero and not read; every value
+// finite). Butterflies
+// whose inputs are all zero, or whose partner half is all zero, are not
+// computed: y + 0 w is y, so every value keeps its bits, and only the sign of
+// an exact zero can differ from the full transform's, which no magnitude
+// sees. nUsed = n computes every butterfly.
 bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned nUsed,
                       float* reOut, float* imOut);
+
+// The code paths of the butterflies: plain C++, and on x86-64 AVX2 (four
+// doubles a lane, the same IEEE operations in the same order, no fused
+// multiply-adds), chosen at run time where the processor has it. Every path
+// gives the same bits.
+enum class FftKernel { Scalar, Avx2 };
+bool IsFftKernelAvailable(FftKernel kernel);
+// The path the transforms use: the fastest the processor has.
+FftKernel GetFftKernel();
+
+// ComputeFftPadded on a given path; false when the processor does not have
+// it or n is not a power of two.
+bool ComputeFftPaddedWith(FftKernel kernel, unsigned n, const float* reIn, const float* imIn,
+                          unsigned nUsed, float* reOut, float* imOut);
+
+// The analysis's transform: a real input whose first nUsed values can be
+// non-zero, and only bins 0 ... n/2 - 1 of the output (the last stage computes
+// only that half); reOut and imOut hold n values of work space. The bins
+// have the bits of the full transform's (a zero's sign aside).
+bool ComputeFftLowerHalf(unsigned n, const float* reIn, unsigned nUsed, float* reOut,
+                         float* imOut);
 
 // The size check on its own.
 inline bool IsValidFftSize(unsigned n) {

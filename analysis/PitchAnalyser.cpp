@@ -2,12 +2,14 @@
 #include "analysis/PitchAnalyser.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
 #include "analysis/NoteTable.h"
 #include "analysis/Numeric.h"
 #include "analysis/ReadingLine.h"
+#include "analysis/Vectorise.h"
 
 namespace {
 constexpr unsigned S = BLOCK_FRAMES;  // complex samples in a block
@@ -22,25 +24,114 @@ constexpr size_t WindowOffset(unsigned N) {
 }
 }  // namespace
 
-CPitchAnalyser::CPitchAnalyser() : m_windowCache(WindowOffset(S + 1)), m_windowCached(S + 1, 0) {}
+namespace {
+// The per-bin loops of a block, each written so that the compiler vectorises
+// it without changing a bit, and compiled for AVX2 too.
+
+// Left plus right of every frame as the real part of the frame (imaginary
+// parts stay 0); returns the largest sum, or 0 when none is positive. The
+// sums are integers, so their maximum is that of their floats.
+KALVO_AVX2_CLONES int FrameAndPeak(const int16_t* __restrict pBlock, float* __restrict frame) {
+    int peak = 0;
+    for (unsigned s = 0; s < S; ++s) {
+        const int sum = int(pBlock[2 * s]) + int(pBlock[2 * s + 1]);
+        frame[2 * s] = static_cast<float>(sum);
+        peak = std::max(peak, sum);
+    }
+    return peak;
+}
+
+// Magnitudes of bins 1 ... H-1.
+KALVO_AVX2_CLONES void Magnitudes(const float* __restrict re, const float* __restrict im,
+                                  unsigned H, float* __restrict out) {
+    for (unsigned k = 1; k < H; ++k) {
+        const double r = re[k], i = im[k];
+        out[k] = static_cast<float>(std::sqrt(r * r + i * i));
+    }
+}
+
+// Three passes of an ascending and a descending sweep. The ascending sweep
+// reads each upper neighbour before it is updated, the descending one each
+// lower neighbour: both are the same as averaging with a copy.
+KALVO_AVX2_CLONES void Smooth(float* M, unsigned H, float* __restrict old) {
+    for (int pass = 0; pass < 3; ++pass) {
+        for (unsigned k = 0; k + 1 < H; ++k) M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
+        std::copy(M, M + H, old);
+        for (unsigned k = 1; k < H; ++k) M[k] = static_cast<float>(0.5 * old[k] + 0.5 * old[k - 1]);
+    }
+}
+
+// The floor, so that every magnitude has a logarithm, and the largest
+// magnitude after it. Every value is then positive, and positive floats
+// order as their bit patterns do.
+KALVO_AVX2_CLONES float FloorAndMaximum(float* M, unsigned H) {
+    int32_t largest = 0;
+    for (unsigned k = 0; k <= H; ++k) {
+        const float v = M[k] > 0.0f ? M[k] : 1e-6f;
+        M[k] = v;
+        largest = std::max(largest, std::bit_cast<int32_t>(v));
+    }
+    return std::bit_cast<float>(largest);
+}
+
+KALVO_AVX2_CLONES void Divide(float* M, unsigned H, double divisor) {
+    for (unsigned k = 0; k <= H; ++k) M[k] = static_cast<float>(M[k] / divisor);
+}
+
+// The sums of the five-bin windows ending before bin i, i = 5 ... H-1, each
+// added up from the lowest bin as the search does.
+KALVO_AVX2_CLONES void FiveBinSums(const float* __restrict M, unsigned H,
+                                   double* __restrict sums) {
+    for (unsigned i = 5; i < H; ++i) {
+        double sum = 0;
+        for (unsigned j = i - 5; j < i; ++j) sum += M[j];
+        sums[i] = sum;
+    }
+}
+}  // namespace
+
+CWindowCache::CWindowCache(int nType, float fAlpha)
+    : m_nType(nType),
+      m_fAlpha(fAlpha),
+      m_pCoefficients(new float[WindowOffset(S + 1)]),
+      m_pState(new std::atomic<unsigned char>[S + 1]) {
+    for (unsigned N = 0; N <= S; ++N) m_pState[N].store(0, std::memory_order_relaxed);
+}
+
+const float* CWindowCache::For(int N, float* scratch) {
+    float* const coefficients = m_pCoefficients.get() + WindowOffset(N);
+    std::atomic<unsigned char>& state = m_pState[N];
+    unsigned char now = state.load(std::memory_order_acquire);
+    if (now == 2) return coefficients;
+    if (now == 0 && state.compare_exchange_strong(now, 1, std::memory_order_acquire)) {
+        ComputeWindowCoefficients(m_nType, m_fAlpha, N, coefficients);
+        state.store(2, std::memory_order_release);
+        return coefficients;
+    }
+    ComputeWindowCoefficients(m_nType, m_fAlpha, N, scratch);
+    return scratch;
+}
+
+CPitchAnalyser::CPitchAnalyser()
+    : m_pWindowCache(std::make_shared<CWindowCache>(m_nWindowType.load(), m_fGaussAlpha.load())) {
+}
 
 const float* CPitchAnalyser::WindowFor(int nType, float fAlpha, int N) {
     if (N < MIN_SEGMENT || N > static_cast<int>(S)) {  // not a trimmed length
         ComputeWindowCoefficients(nType, fAlpha, N, m_afWindow.data());
         return m_afWindow.data();
     }
-    if (nType != m_nWindowCacheType ||
-        (nType == WINDOW_GAUSSIAN && fAlpha != m_fWindowCacheAlpha)) {
-        std::fill(m_windowCached.begin(), m_windowCached.end(), 0);
-        m_nWindowCacheType = nType;
-        m_fWindowCacheAlpha = fAlpha;
-    }
-    float* const coefficients = m_windowCache.data() + WindowOffset(N);
-    if (!m_windowCached[N]) {
-        ComputeWindowCoefficients(nType, fAlpha, N, coefficients);
-        m_windowCached[N] = 1;
-    }
-    return coefficients;
+    if (!m_pWindowCache->Matches(nType, fAlpha))
+        m_pWindowCache = std::make_shared<CWindowCache>(nType, fAlpha);
+    return m_pWindowCache->For(N, m_afWindow.data());
+}
+
+void CPitchAnalyser::ShareWindowCache(CPitchAnalyser& other) {
+    const int type = other.m_nWindowType.load(std::memory_order_relaxed);
+    const float alpha = other.m_fGaussAlpha.load(std::memory_order_relaxed);
+    if (!other.m_pWindowCache->Matches(type, alpha))
+        other.m_pWindowCache = std::make_shared<CWindowCache>(type, alpha);
+    m_pWindowCache = other.m_pWindowCache;
 }
 
 void CPitchAnalyser::ApplyFftParameters(int nWindowType, int nSizeIndex, float fAlpha) {
@@ -90,11 +181,29 @@ void CPitchAnalyser::ComputeWindow(int N) {
 
 bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     const Snapshot snap = TakeSnapshot();
-    const unsigned n = snap.nFftSize;
-    if (!IsValidFftSize(n) || n > MAX_FFT_SIZE || n / 2 <= S) {
+    BlockSpectrum spectrum;
+    if (!ComputeSpectrum(snap, pBlock, spectrum)) {
         if (m_pHost) m_pHost->OnFftSizeRefused();
         return false;
     }
+    PublishReading(snap, spectrum, m_afSpectrum.data());
+    return true;
+}
+
+bool CPitchAnalyser::AnalyseSpectrum(const int16_t* pBlock, BlockSpectrum& result) {
+    return ComputeSpectrum(TakeSnapshot(), pBlock, result);
+}
+
+void CPitchAnalyser::PublishSpectrum(const int16_t* pBlock, const BlockSpectrum& result) {
+    // The phase meter reads the frame.
+    if (m_phaseMeter.IsActive()) FrameAndPeak(pBlock, m_afFrame.data());
+    PublishReading(TakeSnapshot(), result, nullptr);
+}
+
+bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock,
+                                     BlockSpectrum& result) {
+    const unsigned n = snap.nFftSize;
+    if (!IsValidFftSize(n) || n > MAX_FFT_SIZE || n / 2 <= S) return false;
     const unsigned H = n / 2;
     float* const area = m_afSpectrum.data();
 
@@ -103,16 +212,11 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     // imaginary parts and its second half are never written, and nothing
     // beyond the frame's size is ever written non-zero in the work area, so
     // copying the frame over its start clears the area as a whole.)
-    for (unsigned v = 0; v < BLOCK_VALUES; v += 2)
-        m_afFrame[v] = static_cast<float>(int(pBlock[v]) + int(pBlock[v + 1]));
-    std::copy(m_afFrame.begin(), m_afFrame.end(), area);
-    auto x = [area](unsigned s) -> float& { return area[2 * s]; };
-
     // 2. Level reference: the block's positive peak relative to full scale of
     // the two-channel sum.
-    float peak = 0.0f;
-    for (unsigned s = 0; s < S; ++s)
-        if (x(s) > peak) peak = x(s);
+    const float peak = static_cast<float>(FrameAndPeak(pBlock, m_afFrame.data()));
+    std::copy(m_afFrame.begin(), m_afFrame.end(), area);
+    auto x = [area](unsigned s) -> float& { return area[2 * s]; };
     const float scale = static_cast<float>(static_cast<double>(peak) / 32768 / 2);
 
     // 3. Trim to whole periods: from the first rising zero crossing to just
@@ -144,18 +248,12 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
 
     // 5. Transform of the segment followed by zeros.
     for (unsigned j = 0; j < L; ++j) m_afRe[j] = x(j);
-    std::fill(m_afRe.begin() + L, m_afRe.begin() + n, 0.0f);
-    if (!ComputeFftPadded(n, m_afRe.data(), nullptr, L, m_afReOut.data(), m_afImOut.data())) {
-        if (m_pHost) m_pHost->OnFftSizeRefused();
+    if (!ComputeFftLowerHalf(n, m_afRe.data(), L, m_afReOut.data(), m_afImOut.data()))
         return false;
-    }
 
     // 6. Magnitudes of bins 1 ... H-1 over the start of the work area. Bin 0
     // keeps the windowed first sample, bin H what the area held there.
-    for (unsigned k = 1; k < H; ++k) {
-        const double re = m_afReOut[k], im = m_afImOut[k];
-        area[k] = static_cast<float>(std::sqrt(re * re + im * im));
-    }
+    Magnitudes(m_afReOut.data(), m_afImOut.data(), H, area);
     float* const M = area;
     const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
     if (fundamental) {
@@ -164,34 +262,24 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     }
 
     // 7. Smoothing, three passes of an ascending and a descending sweep.
-    // The descending sweep reads each lower neighbour before it is updated, so
-    // it is the same as averaging with a copy, which vectorises.
-    float* const old = m_afScratch.data();
-    for (int pass = 0; pass < 3; ++pass) {
-        for (unsigned k = 0; k + 1 < H; ++k) M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
-        std::copy(M, M + H, old);
-        for (unsigned k = 1; k < H; ++k) M[k] = static_cast<float>(0.5 * old[k] + 0.5 * old[k - 1]);
-    }
+    Smooth(M, H, m_afScratch.data());
 
-    // 8. Floor, so that every magnitude has a logarithm.
-    for (unsigned k = 0; k <= H; ++k)
-        if (!(M[k] > 0.0f)) M[k] = 1e-6f;
+    // 8. Floor, so that every magnitude has a logarithm; the largest for 10.
+    const float G = FloorAndMaximum(M, H);
 
     // 9. Dominant frequency, or the fundamental when that is chosen.
-    if (fundamental)
-        FindFundamentalFrequency(H, snap.fBinWidth);
-    else
-        FindDominantFrequency(H, snap.fBinWidth);
+    if (fundamental) {
+        result = FindFundamentalFrequency(H, snap.fBinWidth);
+    } else {
+        const DominantPeak peak = FindDominantPeak(M, H, snap.fBinWidth);
+        result.dFrequency = peak.dFrequency;
+        result.nPeakBin = peak.nPeakBin;
+    }
 
     // 10. Normalisation: the maximum becomes the block's peak level.
-    float G = 0.0f;
-    for (unsigned k = 0; k <= H; ++k)
-        if (M[k] > G) G = M[k];
     const double divisor = static_cast<double>(G) / static_cast<double>(scale);
-    for (unsigned k = 0; k <= H; ++k) M[k] = static_cast<float>(M[k] / divisor);
-
-    // 11. Publishing.
-    PublishReading(snap);
+    Divide(M, H, divisor);
+    result.fPeakMagnitude = M[result.nPeakBin];
     return true;
 }
 
@@ -201,12 +289,24 @@ DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
     // Strongest five-bin window; among equal sums the lowest frequency wins.
     unsigned best = 5;
     double bestSum = -1.0;
-    for (unsigned i = 5; i < H; ++i) {
-        double sum = 0;
-        for (unsigned j = i - 5; j < i; ++j) sum += M[j];
-        if (i == 5 || sum > bestSum) {
-            bestSum = sum;
-            best = i;
+    std::array<double, MAX_FFT_SIZE / 2 + 1> sums;
+    if (H > 5 && H <= MAX_FFT_SIZE / 2 + 1) {
+        FiveBinSums(M, H, sums.data());
+        bestSum = sums[5];
+        for (unsigned i = 6; i < H; ++i) {
+            if (sums[i] > bestSum) {
+                bestSum = sums[i];
+                best = i;
+            }
+        }
+    } else {
+        for (unsigned i = 5; i < H; ++i) {
+            double sum = 0;
+            for (unsigned j = i - 5; j < i; ++j) sum += M[j];
+            if (i == 5 || sum > bestSum) {
+                bestSum = sum;
+                best = i;
+            }
         }
     }
     double weighted = 0;
@@ -266,21 +366,12 @@ DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
     return peak;
 }
 
-void CPitchAnalyser::FindDominantFrequency(unsigned H, float fBinWidth) {
-    m_dDominantFrequency = 0;
-    const DominantPeak peak = FindDominantPeak(m_afSpectrum.data(), H, fBinWidth);
-    SetFrequencyResult(peak.dFrequency, peak.nPeakBin);
-}
-
-void CPitchAnalyser::FindFundamentalFrequency(unsigned H, float fBinWidth) {
+BlockSpectrum CPitchAnalyser::FindFundamentalFrequency(unsigned H, float fBinWidth) {
     const double w = fBinWidth;
     const double f = m_fundamental.Estimate(m_afMono.data(), S, m_afRawMagnitudes.data(), H + 1, w);
     // No periodic signal reads like a frequency below the range.
-    if (!(f >= MIN_FUNDAMENTAL_FREQUENCY)) {
-        SetFrequencyResult(1.0, 0);
-        return;
-    }
-    SetFrequencyResult(f, std::clamp(TruncToInt(f / w), 0, static_cast<int>(H)));
+    if (!(f >= MIN_FUNDAMENTAL_FREQUENCY)) return {1.0, 0};
+    return {f, std::clamp(TruncToInt(f / w), 0, static_cast<int>(H))};
 }
 
 void CPitchAnalyser::SetFrequencyResult(double dFrequency, int nPeakBin) {
@@ -319,13 +410,16 @@ void CPitchAnalyser::MeasurePhase(const Snapshot& snap, float fTargetFrequency) 
     m_reading.dFineCents = m_phaseMeter.HasFine() ? m_phaseMeter.GetFineCents() : 0.0;
 }
 
-void CPitchAnalyser::PublishReading(const Snapshot& snap) {
-    const float* const M = m_afSpectrum.data();
+void CPitchAnalyser::PublishReading(const Snapshot& snap, const BlockSpectrum& spectrum,
+                                    const float* M) {
     const unsigned H = snap.nFftSize / 2;
+    SetFrequencyResult(spectrum.dFrequency, spectrum.nPeakBin);
 
     // 1. Spectrum columns. 2. Range check on the float frequency.
     m_nPeakColumn =
-        m_spectrum.PrepareColumns(M, H + 1, snap.fBinWidth, m_dDominantFrequency, snap.spectrum);
+        M ? m_spectrum.PrepareColumns(M, H + 1, snap.fBinWidth, m_dDominantFrequency, snap.spectrum)
+          : CSpectrumColumns::PeakColumn(H + 1, snap.fBinWidth, m_dDominantFrequency,
+                                         snap.spectrum);
     const double dMin =
         snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL ? MIN_FUNDAMENTAL_FREQUENCY : MIN_FREQUENCY;
     if (!(m_fDominantFrequency >= dMin && m_fDominantFrequency <= MAX_FREQUENCY)) {
@@ -343,7 +437,7 @@ void CPitchAnalyser::PublishReading(const Snapshot& snap) {
     m_centCounter.ComputeCents();
 
     // 7. Level of the peak bin; a block without a positive sample has none.
-    const double level = 20 * std::log10(static_cast<double>(M[m_nPeakBin]));
+    const double level = 20 * std::log10(static_cast<double>(spectrum.fPeakMagnitude));
     m_nLevelDb =
         std::isfinite(level) ? std::max(TruncToInt(level), SILENT_LEVEL_DB) : SILENT_LEVEL_DB;
 

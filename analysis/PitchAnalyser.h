@@ -56,6 +56,37 @@ public:
     virtual void OnFftSizeRefused() = 0;
 };
 
+// Window coefficients for every segment length the trimming can give, for
+// one window type and alpha, filled as lengths occur: the segment length
+// changes from block to block, the coefficients for a length never do.
+// Analysers with the same settings can share one, also from several threads.
+class CWindowCache {
+public:
+    CWindowCache(int nType, float fAlpha);
+    bool Matches(int nType, float fAlpha) const {
+        return nType == m_nType && (nType != WINDOW_GAUSSIAN || fAlpha == m_fAlpha);
+    }
+    // The coefficients for a segment of N samples, MIN ... S; while another
+    // thread is filling them they are computed into scratch (N floats).
+    const float* For(int N, float* scratch);
+
+private:
+    int m_nType;
+    float m_fAlpha;
+    // Not cleared: only the lengths that occur are ever touched.
+    std::unique_ptr<float[]> m_pCoefficients;
+    // Per length: 0 empty, 1 being filled, 2 ready.
+    std::unique_ptr<std::atomic<unsigned char>[]> m_pState;
+};
+
+// What a block's spectrum gives the reading, before anything of the
+// previous blocks is taken into account.
+struct BlockSpectrum {
+    double dFrequency = 1.0;     // the dominant (or fundamental) frequency
+    int nPeakBin = 0;            // its bin
+    float fPeakMagnitude = 0.0f;  // the normalised magnitude there
+};
+
 // The analysis state and the per-block pipeline: frame, level reference,
 // trimming to whole periods, window, FFT, magnitudes, smoothing, dominant
 // frequency, normalisation and publishing.
@@ -75,6 +106,14 @@ public:
     // publishes the reading. Returns false only when the FFT refused its size,
     // in which case nothing is published.
     bool AnalyseBlock(const int16_t* pBlock);
+    // AnalyseBlock in two halves. AnalyseSpectrum does what depends on the
+    // block alone: analysers with the same settings may run it on different
+    // blocks at once. PublishSpectrum does the rest, in block order; it leaves
+    // the spectrum view's columns as they are (kalvo-analyze draws none).
+    bool AnalyseSpectrum(const int16_t* pBlock, BlockSpectrum& result);
+    void PublishSpectrum(const int16_t* pBlock, const BlockSpectrum& result);
+    // Uses the window cache of other, which must have the same settings.
+    void ShareWindowCache(CPitchAnalyser& other);
     const PitchReading& GetReading() const { return m_reading; }
 
     // Applying the FFT dialog: window type, size index (0 = 4096, 1 = 8192,
@@ -124,10 +163,11 @@ private:
     };
     Snapshot TakeSnapshot() const;
 
-    void FindDominantFrequency(unsigned H, float w);
-    void FindFundamentalFrequency(unsigned H, float w);
+    bool ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock, BlockSpectrum& result);
+    BlockSpectrum FindFundamentalFrequency(unsigned H, float w);
     void SetFrequencyResult(double dFrequency, int nPeakBin);
-    void PublishReading(const Snapshot& snap);
+    // M: the normalised spectrum for the view's columns, or null.
+    void PublishReading(const Snapshot& snap, const BlockSpectrum& spectrum, const float* M);
     void TransposeAndFindNote(const Snapshot& snap, double dMin);
     void MeasurePhase(const Snapshot& snap, float fTargetFrequency);
 
@@ -156,15 +196,9 @@ private:
     std::array<float, MAX_FFT_SIZE> m_afReOut{};
     std::array<float, MAX_FFT_SIZE> m_afImOut{};
 
-    // Window coefficients for every segment length the trimming can give,
-    // filled as lengths occur and kept while type and alpha stay the same:
-    // the segment length changes from block to block, the coefficients for a
-    // length never do.
+    // Window coefficients, kept while type and alpha stay the same.
     const float* WindowFor(int nType, float fAlpha, int N);
-    std::vector<float> m_windowCache;
-    std::vector<unsigned char> m_windowCached;
-    int m_nWindowCacheType = -1;
-    float m_fWindowCacheAlpha = 0.0f;
+    std::shared_ptr<CWindowCache> m_pWindowCache;
     std::array<float, MAX_FFT_SIZE / 2 + 1> m_afScratch{};
 
     // For the fundamental method: the block's mono signal and its magnitudes

@@ -34,8 +34,19 @@ CSpectrumColumns::Settings CSpectrumColumns::GetSettings() const {
     return s;
 }
 
+int CSpectrumColumns::PeakColumn(unsigned nBins, float fBinWidth, double frequency,
+                                 const Settings& settings) {
+    return Prepare(nullptr, nullptr, nBins, fBinWidth, frequency, settings);
+}
+
 int CSpectrumColumns::PrepareColumns(const float* afMagnitudes, unsigned nBins, float fBinWidth,
                                      double frequency, const Settings& settings) {
+    return Prepare(m_fColumns.data(), afMagnitudes, nBins, fBinWidth, frequency, settings);
+}
+
+int CSpectrumColumns::Prepare(std::atomic<float>* pColumns, const float* afMagnitudes,
+                              unsigned nBins, float fBinWidth, double frequency,
+                              const Settings& settings) {
     const int W = std::min(settings.nPlotWidth, MAX_SPECTRUM_COLUMNS);
     if (W <= 0 || !(fBinWidth > 0.0f) || nBins == 0) return -1;
     const double D = settings.nDynamicRange;
@@ -56,7 +67,7 @@ int CSpectrumColumns::PrepareColumns(const float* afMagnitudes, unsigned nBins, 
         peak = TruncToInt(std::log10(frequency / from) / logRange * W + 0.5, -1);
     }
     // A step that does not advance would never leave the first bin.
-    if (!(settings.bLogarithmic ? q > 1.0f : s > 0.0f) || !(b >= 0.0f)) return peak;
+    if (!pColumns || !(settings.bLogarithmic ? q > 1.0f : s > 0.0f) || !(b >= 0.0f)) return peak;
 
     for (int c = 0; c < W && b < static_cast<float>(half); ++c) {
         const int b0 = static_cast<int>(b);
@@ -76,7 +87,7 @@ int CSpectrumColumns::PrepareColumns(const float* afMagnitudes, unsigned nBins, 
             const double level = 20 * std::log10(static_cast<double>(loudest));
             if (level > v) v = static_cast<float>(level);
         }
-        m_fColumns[c].store(static_cast<float>((D + v) / D * P), std::memory_order_relaxed);
+        pColumns[c].store(static_cast<float>((D + v) / D * P), std::memory_order_relaxed);
     }
     return peak;
 }

@@ -30,6 +30,10 @@ public:
     // (nBins = FFT size / 2 + 1) and returns the column of frequency.
     int PrepareColumns(const float* afMagnitudes, unsigned nBins, float fBinWidth, double frequency,
                        const Settings& settings);
+    // The column of frequency alone, as PrepareColumns returns it; no column
+    // is touched.
+    static int PeakColumn(unsigned nBins, float fBinWidth, double frequency,
+                          const Settings& settings);
     int PrepareColumns(const float* afMagnitudes, unsigned nBins, float fBinWidth,
                        double frequency) {
         return PrepareColumns(afMagnitudes, nBins, fBinWidth, frequency, GetSettings());
@@ -55,4 +59,7 @@ private:
     std::atomic<int> m_nHeight{0};
     std::atomic<int> m_nPeakColumn{0};
     std::array<std::atomic<float>, MAX_SPECTRUM_COLUMNS> m_fColumns;
+    // Both of the above: the columns into pColumns unless it is null.
+    static int Prepare(std::atomic<float>* pColumns, const float* afMagnitudes, unsigned nBins,
+                       float fBinWidth, double frequency, const Settings& settings);
 };

@@ -62,7 +62,7 @@ struct SharedTestFile {
     }
 };
 
-void RunAnalysis(benchmark::State& state, bool bAll, bool bTsv) {
+void RunAnalysis(benchmark::State& state, bool bAll, bool bTsv, unsigned nJobs = 1) {
     static const SharedTestFile file;
     const std::string& path = file.path;
     if (path.empty()) {
@@ -78,6 +78,7 @@ void RunAnalysis(benchmark::State& state, bool bAll, bool bTsv) {
     options.strInput = path;
     options.bAllBlocks = bAll;
     if (bTsv) options.format = OutputFormat::Tsv;
+    options.nJobs = nJobs;
     for (auto _ : state) {
         std::string error;
         if (AnalyseAudioFile(options, out, error) != EXIT_ANALYZE_OK) {
@@ -136,12 +137,23 @@ void BM_AnalyzeAll(benchmark::State& state) {
 void BM_AnalyzeTsv(benchmark::State& state) {
     RunAnalysis(state, false, true);
 }
+// --tsv on 1 and 2 threads: wall time (the CPU time adds up the threads).
+void BM_AnalyzeJobs(benchmark::State& state) {
+    RunAnalysis(state, false, true, static_cast<unsigned>(state.range(0)));
+}
 
 }  // namespace
 
 BENCHMARK(BM_AnalyzeLog)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_AnalyzeAll)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_AnalyzeTsv)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_AnalyzeJobs)
+    ->ArgName("jobs")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->UseRealTime();
 
 BENCHMARK(BM_ReadOnly16kStereo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadOnly44kMono)->Unit(benchmark::kMillisecond);

@@ -243,8 +243,17 @@ def main():
         % fmt(to_us(b8f)),
         "| `ComputeFft` 8192 / 4096 points | %s / %s µs | same |"
         % (fmt(to_us(analysis["BM_ComputeFft/8192"])), fmt(to_us(analysis["BM_ComputeFft/4096"]))),
+        "| the analysis's 8192-point transform, plain C++ / AVX2 | %s / %s µs | same |"
+        % (fmt(to_us(analysis["BM_FftKernel/avx2:0"])),
+           fmt(to_us(analysis["BM_FftKernel/avx2:1"])) if "BM_FftKernel/avx2:1" in analysis
+           and "error_occurred" not in analysis["BM_FftKernel/avx2:1"] else "(no AVX2)"),
         "| kalvo-analyze on a 60 s 16 kHz stereo file (session log / `--tsv`) | %s / %s s of audio per CPU second | %s |"
         % (fmt(per_cpu_s(tool["BM_AnalyzeLog"])), fmt(per_cpu_s(tool["BM_AnalyzeTsv"])), cmd_tool),
+        "| kalvo-analyze `--tsv` on a 60 s file, `--jobs 1` / `--jobs 2`, wall time | %s / %s ms (%.2f times faster) | same |"
+        % (fmt(to_us(tool["BM_AnalyzeJobs/jobs:1/real_time"], "real_time") / 1000.0),
+           fmt(to_us(tool["BM_AnalyzeJobs/jobs:2/real_time"], "real_time") / 1000.0),
+           to_us(tool["BM_AnalyzeJobs/jobs:1/real_time"], "real_time")
+           / to_us(tool["BM_AnalyzeJobs/jobs:2/real_time"], "real_time")),
         "| kalvo-analyze on a 60 s 44.1 kHz mono file (resampled) | %s s of audio per CPU second | `%s/tools/kalvo-analyze FILE`, user + system time |"
         % (fmt(rate44), build_shown),
         "| repaint of each view | cent meter %s µs, note area %s µs, frequency display %s µs, spectrum %s µs (%s µs logarithmic, %s µs at the largest window) | %s |"

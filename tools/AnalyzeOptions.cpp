@@ -72,6 +72,19 @@ std::vector<OptionSpec> MakeOptions() {
              o.bFine = true;
              return true;
          }},
+        {"jobs", ValueKind::Required, "N",
+         "analyse a file's blocks on N threads (default: one per processor);\n"
+         "                      the output is the same whatever N is",
+         [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
+             unsigned n = 0;
+             const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+             if (ec == std::errc() && end == v.data() + v.size() && n >= 1 && n <= 1024) {
+                 o.nJobs = n;
+                 return true;
+             }
+             err = "--jobs: " + Quoted(v) + " is not a number of threads from 1 to 1024";
+             return false;
+         }},
         {"help", ValueKind::None, nullptr, "show this help and exit",
          [](CAnalyzeOptions& o, const std::string&, std::string&) {
              o.bHelp = true;
@@ -314,18 +327,19 @@ bool ParseAnalyzeOptions(int argc, const char* const* argv, CAnalyzeOptions& opt
         strError = "no audio file given (see --help)";
         return false;
     }
-    if (inputs.size() > 1) {
-        strError = "only one audio file can be analysed at a time (" + Quoted(inputs[0]) + " and " +
-                   Quoted(inputs[1]) + " given)";
+    if (inputs.size() > 1 && options.HasRecordings()) {
+        strError = "--log, --wav and --midi record one audio file (" + Quoted(inputs[0]) +
+                   " and " + Quoted(inputs[1]) + " given)";
         return false;
     }
     options.strInput = inputs[0];
+    options.inputs = inputs;
     return true;
 }
 
 std::string AnalyzeUsage() {
     std::string text =
-        "Usage: kalvo-analyze [OPTION]... FILE\n"
+        "Usage: kalvo-analyze [OPTION]... FILE...\n"
         "  or:  kalvo-analyze [OPTION]... --live [SOURCE] | --input FILE | --demo\n"
         "  or:  kalvo-analyze --list-sources\n"
         "  or:  kalvo-analyze --log-to-midi LOG\n"
@@ -334,7 +348,8 @@ std::string AnalyzeUsage() {
         "the tuner analyses its capture device: converted to 16000 Hz 16-bit stereo, cut into\n"
         "blocks of 1333 frames (a last partial block is padded with silence), one reading per\n"
         "block. Prints a session log of the readings that changed, as the tuner's log records\n"
-        "them, with times from the start of the file.\n"
+        "them, with times from the start of the file. Several files are analysed one after\n"
+        "the other, each as if given alone.\n"
         "\n"
         "Options:\n";
     for (const OptionSpec& spec : Options()) {

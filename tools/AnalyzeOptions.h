@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/Fft.h"
 #include "analysis/FundamentalTracker.h"
@@ -21,6 +22,10 @@ enum class OutputFormat { Log, Tsv };
 // share (their defaults are the tuner's own at start-up), and the rest.
 struct CAnalyzeOptions : CTuningValues {
     std::string strInput;  // the audio file
+    // Every audio file given, in order (strInput is the first); each is
+    // analysed as if given alone, its output after the one before.
+    std::vector<std::string> inputs;
+    unsigned nJobs = 0;  // --jobs: threads analysing a file's blocks; 0 all processors
     OutputFormat format = OutputFormat::Log;
     bool bAllBlocks = false;  // --all: a line for every block
     bool bFine = false;       // --fine: the phase meter's offset to a tenth of a cent

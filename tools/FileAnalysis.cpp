@@ -11,6 +11,7 @@
 #include "analysis/ReadingLine.h"
 #include "platform/sound/AudioFileReader.h"
 #include "platform/system/ProgramVersion.h"
+#include "tools/BlockSource.h"
 
 namespace {
 // The session log is a text-mode file on the platform it was designed for:
@@ -125,16 +126,16 @@ int AnalyseAudioFile(const CAnalyzeOptions& options, std::FILE* pOut, std::strin
     }
 
     CBlockAnalyser analyser(options);
+    CBlockSource source(reader, options, analyser, block.data(), got);
     std::string line;
     int status = EXIT_ANALYZE_OK;
-    for (uint64_t nBlock = 0; got > 0; ++nBlock) {
-        // A last partial block is padded with silence, so no sample of the
-        // file goes unanalysed.
-        std::fill(block.begin() + 2 * got, block.end(), int16_t{0});
-        if (!analyser.Analyse(block.data())) {
-            strError = "the FFT refused its size";
-            return EXIT_ANALYZE_BAD_INPUT;
-        }
+    const int16_t* pBlock = nullptr;
+    std::size_t nFrames = 0;
+    const BlockSpectrum* pSpectrum = nullptr;
+    for (uint64_t nBlock = 0; source.Next(pBlock, nFrames, pSpectrum); ++nBlock) {
+        // A last partial block comes padded with silence, so no sample of
+        // the file goes unanalysed.
+        analyser.Publish(pBlock, *pSpectrum);
         const PitchReading& reading = analyser.GetReading();
         if (bTsv) {
             line = TsvLine(nBlock, reading, options.bFine);
@@ -148,11 +149,10 @@ int AnalyseAudioFile(const CAnalyzeOptions& options, std::FILE* pOut, std::strin
             line += LOG_LINE_END;
             std::fputs(line.c_str(), pOut);
         }
-        if (got < BLOCK_FRAMES) break;
-        if (!reader.Read(block.data(), BLOCK_FRAMES, got, strError)) {
-            status = EXIT_ANALYZE_BAD_INPUT;
-            break;
-        }
+    }
+    if (source.Failed()) {
+        strError = source.Error();
+        status = EXIT_ANALYZE_BAD_INPUT;
     }
     if (std::fflush(pOut) != 0 || std::ferror(pOut)) {
         strError = "cannot write the output";

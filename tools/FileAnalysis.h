@@ -20,6 +20,18 @@ public:
     // Analyses one block of BLOCK_VALUES values. Returns false only when the
     // FFT refused its size.
     bool Analyse(const int16_t* pBlock);
+    // Analyse in two halves (CPitchAnalyser::AnalyseSpectrum and
+    // PublishSpectrum): the first on any thread, the second in block order.
+    bool AnalyseSpectrum(const int16_t* pBlock, BlockSpectrum& spectrum) {
+        return m_pAnalyser->AnalyseSpectrum(pBlock, spectrum);
+    }
+    void Publish(const int16_t* pBlock, const BlockSpectrum& spectrum) {
+        m_bLineDue = false;
+        m_pAnalyser->PublishSpectrum(pBlock, spectrum);
+    }
+    void ShareWindowCache(CBlockAnalyser& other) {
+        m_pAnalyser->ShareWindowCache(*other.m_pAnalyser);
+    }
     const PitchReading& GetReading() const { return m_pAnalyser->GetReading(); }
     // The reading line of the last block when the log would have written one.
     bool IsLineDue() const { return m_bLineDue; }

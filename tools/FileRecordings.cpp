@@ -25,6 +25,7 @@
 #include "recording/RecordingRecovery.h"
 #include "recording/SessionLog.h"
 #include "recording/WaveRecorder.h"
+#include "tools/BlockSource.h"
 #include "tools/FileAnalysis.h"
 #include "tools/Interrupt.h"
 #include "tools/OutputIdentity.h"
@@ -331,30 +332,36 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
     }
 
     CBlockAnalyser analyser(options);
+    CBlockSource source(reader, options, analyser, block.data(), got);
     int status = EXIT_ANALYZE_OK;
     uint64_t nFrames = 0;
-    for (uint64_t nBlock = 0; got > 0; ++nBlock) {
+    const int16_t* pBlock = nullptr;
+    std::size_t nGot = 0;
+    const BlockSpectrum* pSpectrum = nullptr;
+    for (uint64_t nBlock = 0;; ++nBlock) {
         if (CInterruptScope::Signal()) break;
+        if (!source.Next(pBlock, nGot, pSpectrum)) {
+            if (source.Failed()) {
+                strError = source.Error();
+                status = EXIT_ANALYZE_BAD_INPUT;
+            }
+            break;
+        }
         system.SetPosition(BlockStartMs(nBlock));
         // As in the tuner, the WAVE recording takes the captured frames
         // before they are analysed; a last partial block is recorded as it
         // is and analysed padded with silence. An output that fails is
         // dropped; the others go on.
-        if (bWave && !wave.WriteBlock(block.data(),
-                                      static_cast<unsigned>(got * BLOCK_BYTES / BLOCK_FRAMES))) {
+        if (bWave && !wave.WriteBlock(pBlock,
+                                      static_cast<unsigned>(nGot * BLOCK_BYTES / BLOCK_FRAMES))) {
             failed(strWaveFailure, ".wav", "cannot write", wave.GetLastError());
             bWave = false;
             // At once, so that a full disk gets the space back for the others.
             wave.Close();
             system.Discard(".wav");
         }
-        nFrames += got;
-        std::fill(block.begin() + 2 * got, block.end(), int16_t{0});
-        if (!analyser.Analyse(block.data())) {
-            strError = "the FFT refused its size";
-            status = EXIT_ANALYZE_BAD_INPUT;
-            break;
-        }
+        nFrames += nGot;
+        analyser.Publish(pBlock, *pSpectrum);
         if (analyser.IsLineDue()) {
             if (bLog && !log.AddEntry(analyser.GetLine())) {
                 failed(strLogFailure, ".log", "cannot write", log.GetLastError());
@@ -369,11 +376,6 @@ int RecordAudioFile(const CAnalyzeOptions& options, std::string& strError) {
             }
         }
         if (!bLog && !bWave && !bMidi) break;
-        if (got < BLOCK_FRAMES) break;
-        if (!reader.Read(block.data(), BLOCK_FRAMES, got, strError)) {
-            status = EXIT_ANALYZE_BAD_INPUT;
-            break;
-        }
     }
     // The end entries at the end of what was read.
     system.SetPosition(nFrames * 1000 / static_cast<uint64_t>(SAMPLE_RATE));

@@ -51,10 +51,25 @@ int main(int argc, char** argv) {
     }
     if (!options.strTone.empty()) return RunToneMode(options, stdout, stderr);
     if (options.bLive) return RunLiveMode(options, stdout, stderr);
-    const int status = !options.strLogToMidi.empty()
-                           ? ConvertLogFileToMidi(options.strLogToMidi, error, stdout)
-                       : options.HasRecordings() ? RecordAudioFile(options, error)
-                                                 : AnalyseAudioFile(options, stdout, error);
-    if (status != EXIT_ANALYZE_OK) return Fail(status, error);
-    return EXIT_ANALYZE_OK;
+    if (!options.strLogToMidi.empty() || options.HasRecordings()) {
+        const int status = !options.strLogToMidi.empty()
+                               ? ConvertLogFileToMidi(options.strLogToMidi, error, stdout)
+                               : RecordAudioFile(options, error);
+        if (status != EXIT_ANALYZE_OK) return Fail(status, error);
+        return EXIT_ANALYZE_OK;
+    }
+    // Each file in turn, as if given alone; one that cannot be read is
+    // reported and the next one goes on, an output that cannot be written
+    // ends the run.
+    int status = EXIT_ANALYZE_OK;
+    for (const std::string& strInput : options.inputs) {
+        CAnalyzeOptions one = options;
+        one.strInput = strInput;
+        const int fileStatus = AnalyseAudioFile(one, stdout, error);
+        if (fileStatus == EXIT_ANALYZE_OK) continue;
+        Fail(fileStatus, error);
+        if (status == EXIT_ANALYZE_OK) status = fileStatus;
+        if (fileStatus == EXIT_ANALYZE_WRITE_FAILED) return fileStatus;
+    }
+    return status;
 }

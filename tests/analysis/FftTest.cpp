@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -171,5 +173,57 @@ TEST(Fft, AgreesWithTheDefinitionAndLeavesInputsAlone) {
         }
         EXPECT_NEAR(re[k], sr, 1e-3) << k;
         EXPECT_NEAR(im[k], si, 1e-3) << k;
+    }
+}
+
+// Every path of the transform gives the full scalar transform's values, at
+// both sizes, for random and real (windowed, zero-padded) blocks of every
+// window: the vector path against the plain one, the pruned transform
+// against the one computing every butterfly, and the analysis's lower half.
+// Only the sign of an exact zero may differ (== treats the two alike), and no
+// magnitude.
+TEST(Fft, EveryPathAndThePruningKeepEveryBit) {
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<float> dist(-65536.0f, 65536.0f);
+    for (unsigned n : {4096u, 8192u}) {
+        for (int window = 0; window < WINDOW_TYPE_COUNT; ++window) {
+            for (bool bReal : {false, true}) {
+                const unsigned used = bReal ? 50 + rng() % 1284 : 1 + rng() % n;
+                std::vector<float> in(n, 0.0f), w(used);
+                ComputeWindowCoefficients(window, -0.5f, static_cast<int>(used), w.data());
+                for (unsigned i = 0; i < used; ++i) {
+                    // A tone (the left plus right of a block) or noise.
+                    const float x = bReal ? float(std::lround(30000 * std::sin(0.21 * i) +
+                                                              9000 * std::sin(0.05 * i)))
+                                          : dist(rng);
+                    in[i] = float(double(x) * w[i]);
+                }
+                std::vector<float> fullRe(n), fullIm(n);
+                ASSERT_TRUE(ComputeFftPaddedWith(FftKernel::Scalar, n, in.data(), nullptr, n,
+                                                 fullRe.data(), fullIm.data()));
+                for (FftKernel kernel : {FftKernel::Scalar, FftKernel::Avx2}) {
+                    if (!IsFftKernelAvailable(kernel)) continue;
+                    for (unsigned nUsed : {n, used}) {
+                        std::vector<float> re(n), im(n);
+                        ASSERT_TRUE(ComputeFftPaddedWith(kernel, n, in.data(), nullptr, nUsed,
+                                                         re.data(), im.data()));
+                        for (unsigned k = 0; k < n; ++k) {
+                            ASSERT_EQ(re[k], fullRe[k]) << n << " " << window << " " << k;
+                            ASSERT_EQ(im[k], fullIm[k]) << n << " " << window << " " << k;
+                        }
+                    }
+                }
+                std::vector<float> re(n), im(n);
+                ASSERT_TRUE(ComputeFftLowerHalf(n, in.data(), used, re.data(), im.data()));
+                for (unsigned k = 0; k < n / 2; ++k) {
+                    ASSERT_EQ(re[k], fullRe[k]) << n << " " << window << " " << k;
+                    ASSERT_EQ(im[k], fullIm[k]) << n << " " << window << " " << k;
+                    const double a = std::sqrt(double(re[k]) * re[k] + double(im[k]) * im[k]);
+                    const double b =
+                        std::sqrt(double(fullRe[k]) * fullRe[k] + double(fullIm[k]) * fullIm[k]);
+                    ASSERT_EQ(std::bit_cast<uint64_t>(a), std::bit_cast<uint64_t>(b));
+                }
+            }
+        }
     }
 }

@@ -298,3 +298,48 @@ TEST_F(AnalyzeCommand, VersionAndAFullDisk) {
         EXPECT_EQ(full.err.find('\n'), full.err.size() - 1) << full.err;
     }
 }
+
+// The blocks analysed on several threads give the same bytes as on one: the
+// table, the session log printed and written, over several chunks of blocks
+// and a partial last one; several files give their outputs one after the
+// other.
+TEST_F(AnalyzeCommand, JobsChangeNoByteAndFilesFollowEachOther) {
+    const std::string played = dir / "played.wav";
+    // A new note every 0.3 s with a rest now and then, 14.2 s.
+    ASSERT_TRUE(WriteAudio(played, 16000, 2, 227200, [](int64_t i, int channel) {
+        const int64_t step = i / 4800;
+        if (step % 7 == 6) return 0.0;
+        const double hz = 110.0 * std::pow(2.0, double(step * 5 % 37) / 12.0);
+        const double v = 7000 * std::sin(2 * M_PI * hz * double(i) / 16000) +
+                         2000 * std::sin(4 * M_PI * hz * double(i) / 16000);
+        return channel ? 0.8 * v : v;
+    }));
+    for (const char* method : {"dominant", "fundamental"}) {
+        std::vector<std::string> outputs;
+        for (const char* jobs : {"1", "4"}) {
+            const std::string log = dir / (std::string("jobs") + jobs + ".log");
+            for (const std::vector<std::string>& args :
+                 {std::vector<std::string>{"--tsv", "--fine"}, std::vector<std::string>{},
+                  std::vector<std::string>{"--log", log}}) {
+                std::vector<std::string> all = {"--jobs", jobs, "--method", method};
+                all.insert(all.end(), args.begin(), args.end());
+                all.push_back(played);
+                const RunResult r = RunAnalyze(dir, all);
+                ASSERT_EQ(r.status, 0) << r.err;
+                outputs.push_back(args.empty() || args[0] != "--log" ? r.out : ReadWhole(log));
+            }
+        }
+        ASSERT_EQ(outputs.size(), 6u);
+        EXPECT_GT(Split(outputs[0], "\n").size(), 170u);  // a line for each block
+        EXPECT_GT(Entries(LogLines(outputs[1])).size(), 20u);
+        for (size_t i = 0; i < 3; ++i) EXPECT_EQ(outputs[i], outputs[i + 3]) << method << " " << i;
+    }
+    const RunResult one = RunAnalyze(dir, {stereo16});
+    const RunResult two = RunAnalyze(dir, {played});
+    const RunResult both = RunAnalyze(dir, {stereo16, played});
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(both.out, one.out + two.out);
+    const RunResult refused = RunAnalyze(dir, {"--jobs", "0", played});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(OneLine(refused.err)) << refused.err;
+}

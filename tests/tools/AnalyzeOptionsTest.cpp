@@ -58,7 +58,8 @@ TEST(AnalyzeOptions, BadValuesAreRefusedWithOneLine) {
         {"--all=yes", "a.wav"},
         {"-q", "a.wav"},
         {},
-        {"a.wav", "b.wav"},
+        {"--log", "x.log", "a.wav", "b.wav"},
+        {"--jobs", "0", "a.wav"},
     };
     for (const auto& args : bad) {
         CAnalyzeOptions o;
