@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +27,10 @@
 #include "dialogs/SpectrumSettingsDlg.h"
 
 namespace {
+// A reason in the user's language, as the messages that show it take it.
+std::string Reason(const char* pszText) {
+    return QCoreApplication::translate("AppSettings", pszText).toStdString();
+}
 
 // The settings file, read key by key: a value that does not read is noted
 // and leaves its default.
@@ -141,7 +146,8 @@ bool LooksLikeSettings(const QByteArray& bytes, std::string& strReason) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder(bytes);
     if (decoder.hasError()) {
-        strReason = "not a settings file: it is not UTF-8 text";
+        strReason =
+            Reason(QT_TRANSLATE_NOOP("AppSettings", "not a settings file: it is not UTF-8 text"));
         return false;
     }
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -155,9 +161,11 @@ bool LooksLikeSettings(const QByteArray& bytes, std::string& strReason) {
             (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) ||
             line.indexOf(QLatin1Char('=')) > 0;
         if (bControl || !bKnown) {
-            strReason = "not a settings file: line " + std::to_string(i + 1) +
-                        " is neither a "
-                        "[section] nor a key = value";
+            strReason = QCoreApplication::translate(
+                            "AppSettings",
+                            "not a settings file: line %1 is neither a [section] nor a key = value")
+                            .arg(i + 1)
+                            .toStdString();
             return false;
         }
     }
@@ -204,11 +212,12 @@ ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringL
     // A folder in its place holds no settings; saving says why it fails.
     if (S_ISDIR(st.st_mode)) return ESettingsFile::None;
     if (!S_ISREG(st.st_mode)) {
-        strReason = "not a regular file";
+        strReason = Reason(QT_TRANSLATE_NOOP("AppSettings", "not a regular file"));
         return ESettingsFile::Refused;
     }
     if (st.st_size > MAX_SETTINGS_FILE_BYTES) {
-        strReason = "larger than 1 MB, which no settings file of Kalvo is";
+        strReason = Reason(QT_TRANSLATE_NOOP(
+            "AppSettings", "larger than 1 MB, which no settings file of Kalvo is"));
         return ESettingsFile::Refused;
     }
     // Read here first, so that what cannot be read is told, not taken for
@@ -227,7 +236,8 @@ ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringL
         if (n <= 0) break;
         bytes.append(buffer, n);
         if (bytes.size() > MAX_SETTINGS_FILE_BYTES) {
-            strReason = "larger than 1 MB, which no settings file of Kalvo is";
+            strReason = Reason(QT_TRANSLATE_NOOP(
+                "AppSettings", "larger than 1 MB, which no settings file of Kalvo is"));
             break;
         }
     }
@@ -236,7 +246,8 @@ ESettingsFile ReadSettingsFile(const QString& strPath, CAppSettings& s, QStringL
 
     QSettings file(strPath, QSettings::IniFormat);
     if (file.status() != QSettings::NoError) {
-        strReason = "not a settings file that can be read";
+        strReason =
+            Reason(QT_TRANSLATE_NOOP("AppSettings", "not a settings file that can be read"));
         return ESettingsFile::Refused;
     }
     CReader r(file, bad);
@@ -322,7 +333,9 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::strin
     if (!FollowLinks(strPath, strTarget, strReason)) return false;
     const QString strFolder = QFileInfo(strTarget).absolutePath();
     if (!QDir().mkpath(strFolder)) {
-        strReason = "cannot make the folder " + strFolder.toStdString();
+        strReason = QCoreApplication::translate("AppSettings", "cannot make the folder %1")
+                        .arg(strFolder)
+                        .toStdString();
         return false;
     }
     // Two windows closing at once take turns; a lock that is not let go
@@ -330,9 +343,12 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::strin
     // removed) keeps the old file rather than hold up the window.
     QLockFile lock(strTarget + QStringLiteral(".lock"));
     if (!lock.tryLock(SETTINGS_LOCK_WAIT_MS)) {
-        strReason = "the lock " + (strTarget + QStringLiteral(".lock")).toStdString() +
-                    " could not be taken within a second (another program holds it, or it "
-                    "was left behind and cannot be removed)";
+        strReason = QCoreApplication::translate(
+                        "AppSettings",
+                        "the lock %1 could not be taken within a second (another program holds "
+                        "it, or it was left behind and cannot be removed)")
+                        .arg(strTarget + QStringLiteral(".lock"))
+                        .toStdString();
         return false;
     }
     // Written into a new file of its own beside the old one and renamed
@@ -391,7 +407,7 @@ bool WriteSettingsFile(const QString& strPath, const CAppSettings& s, std::strin
     file.sync();
     if (file.status() != QSettings::NoError) {
         unlink(strNewName.constData());
-        strReason = "the settings could not be written";
+        strReason = Reason(QT_TRANSLATE_NOOP("AppSettings", "the settings could not be written"));
         return false;
     }
     if (std::rename(strNewName.constData(), strTarget.toLocal8Bit().constData()) != 0) {

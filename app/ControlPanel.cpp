@@ -36,6 +36,7 @@
 #include "recording/SessionLog.h"
 #include "recording/WaveRecorder.h"
 #include "resources/AppResources.h"
+#include "resources/CoreTexts.h"
 #include "resources/Resource.h"
 #include "resources/StringTable.h"
 
@@ -52,8 +53,7 @@ QColor ToQColor(COLORREF cr) {
 // it was saved elsewhere: the file and the reason, the recovery folders that
 // failed, and where the data went.
 QString Detail(const RecordingProblem& problem) {
-    return problem.strPath.empty() ? QString()
-                                   : QString::fromLocal8Bit(FormatProblem(problem).c_str());
+    return problem.strPath.empty() ? QString() : RecordingProblemText(problem);
 }
 
 // How often the recordings' files are checked for a vanished folder.
@@ -95,25 +95,25 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
     m_pSnapshotButton = AddButton(IDC_SNAPSHOT, "SNAPSHOT", 290, 5, 18, 17);
     m_pFreezeButton = AddButton(IDC_FREEZE, "FREEZE", 325, 5, 18, 17);
     // The icons say nothing to a screen reader, and little to a new user.
-    const std::pair<QPushButton*, const char*> aNames[] = {{m_pMidiButton, "MIDI"},
-                                                           {m_pWaveButton, "WAVE"},
-                                                           {m_pLogButton, "LOG"},
-                                                           {m_pSnapshotButton, "Snapshot"},
-                                                           {m_pFreezeButton, "Freeze Spectrum"}};
-    const char* const apszTips[] = {"Record to MIDI file", "Record to WAVE file",
-                                    "Record to text file", "Snapshot of the window",
-                                    "Freeze the displays, or let them run again"};
+    const std::pair<QPushButton*, QString> aNames[] = {{m_pMidiButton, tr("MIDI")},
+                                                       {m_pWaveButton, tr("WAVE")},
+                                                       {m_pLogButton, tr("LOG")},
+                                                       {m_pSnapshotButton, tr("Snapshot")},
+                                                       {m_pFreezeButton, tr("Freeze Spectrum")}};
+    const QString aTips[] = {tr("Record to MIDI file"), tr("Record to WAVE file"),
+                             tr("Record to text file"), tr("Snapshot of the window"),
+                             tr("Freeze the displays, or let them run again")};
     for (int i = 0; i < 5; ++i) {
-        aNames[i].first->setAccessibleName(QString::fromLatin1(aNames[i].second));
-        aNames[i].first->setToolTip(QString::fromLatin1(apszTips[i]));
+        aNames[i].first->setAccessibleName(aNames[i].second);
+        aNames[i].first->setToolTip(aTips[i]);
     }
     // Whether each is on, which the icon shows only to the eye.
     for (QPushButton* pButton : {m_pMidiButton, m_pWaveButton, m_pLogButton})
-        pButton->setAccessibleDescription(QStringLiteral("not recording"));
-    m_pFreezeButton->setAccessibleDescription(QStringLiteral("running"));
-    m_pA5List->setAccessibleName(QStringLiteral("A5 freq"));
-    m_pTranspositionList->setAccessibleName(QStringLiteral("Special"));
-    QPushButton* pExit = new QPushButton(QStringLiteral("Exit"), this);
+        pButton->setAccessibleDescription(tr("not recording"));
+    m_pFreezeButton->setAccessibleDescription(tr("running"));
+    m_pA5List->setAccessibleName(tr("A5 freq"));
+    m_pTranspositionList->setAccessibleName(tr("Special"));
+    QPushButton* pExit = new QPushButton(tr("Exit"), this);
     pExit->setGeometry(Units(300, 45, 45, 25));
     pExit->setAutoDefault(false);
     m_controls[IDCANCEL_COMMAND] = pExit;
@@ -130,10 +130,10 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
     m_controls[IDC_FOCUS_HOLDER] = m_pFocusButton;
     setFocusPolicy(Qt::ClickFocus);
 
-    auto* pTransGroup = new QGroupBox(QStringLiteral("Note Transposition"), this);
+    auto* pTransGroup = new QGroupBox(tr("Note Transposition"), this);
     pTransGroup->setAlignment(Qt::AlignHCenter);
     pTransGroup->setGeometry(Units(5, 34, 119, 40));
-    auto* pRecordGroup = new QGroupBox(QStringLiteral("Record selection"), this);
+    auto* pRecordGroup = new QGroupBox(tr("Record selection"), this);
     pRecordGroup->setAlignment(Qt::AlignHCenter);
     pRecordGroup->setGeometry(Units(155, 34, 94, 40));
     // The boxes are drawn behind the controls that sit in them.
@@ -142,28 +142,33 @@ CControlPanel::CControlPanel(CTunerApp* pApp, QWidget* pParent)
 
     auto* pOff = new QLabel(this);
     pOff->setGeometry(Units(165, 18, 77, 12));
-    pOff->setPixmap(LoadIconResource(IDB_RECORDING_OFF));
-    pOff->setAccessibleName(QStringLiteral("Recording off"));
+    // The pictures show their words; translated, they are drawn anew.
+    pOff->setPixmap(TranslatedBanner(LoadIconResource(IDB_RECORDING_OFF),
+                                     tr("Recording off", "banner picture, 116 pixels wide"),
+                                     "Recording off"));
+    pOff->setAccessibleName(tr("Recording off"));
     m_controls[IDC_RECORDING_OFF] = pOff;
     auto* pOn = new QLabel(this);
     pOn->setGeometry(Units(165, 18, 77, 12));
-    pOn->setPixmap(LoadIconResource(IDB_RECORDING_ON));
-    pOn->setAccessibleName(QStringLiteral("Recording to file"));
+    pOn->setPixmap(TranslatedBanner(LoadIconResource(IDB_RECORDING_ON),
+                                    tr("Recording to file", "banner picture, 116 pixels wide"),
+                                    "Recording to file"));
+    pOn->setAccessibleName(tr("Recording to file"));
     m_controls[IDC_RECORDING_ON] = pOn;
 
-    auto* pSpecial = new QLabel(QStringLiteral("Special"), this);
+    auto* pSpecial = new QLabel(tr("Special"), this);
     pSpecial->setGeometry(Units(47, 46, 40, 8));
-    auto* pA5Label = new QLabel(QStringLiteral("A5 freq"), this);
+    auto* pA5Label = new QLabel(tr("A5 freq"), this);
     pA5Label->setGeometry(Units(9, 46, 33, 8));
     // A screen reader names each list by its label.
     pA5Label->setBuddy(m_pA5List);
     pSpecial->setBuddy(m_pTranspositionList);
-    auto* pFreezeText = new QLabel(QStringLiteral("Freeze Spectrum"), this);
+    auto* pFreezeText = new QLabel(tr("Freeze Spectrum"), this);
     pFreezeText->setGeometry(Units(317, 24, 35, 20));
     pFreezeText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     pFreezeText->setWordWrap(true);
     m_controls[IDC_FREEZE_TEXT] = pFreezeText;
-    auto* pSnapshotText = new QLabel(QStringLiteral("Snapshot"), this);
+    auto* pSnapshotText = new QLabel(tr("Snapshot"), this);
     pSnapshotText->setGeometry(Units(280, 24, 35, 10));
     pSnapshotText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_controls[IDC_SNAPSHOT_TEXT] = pSnapshotText;
@@ -234,7 +239,7 @@ void CControlPanel::OnInitDialog() {
         const QSignalBlocker block(m_pTranspositionList);
         m_pTranspositionList->clear();
         for (int nRow = 0; nRow < TRANSPOSITION_COUNT; ++nRow)
-            m_pTranspositionList->addItem(QString::fromLatin1(TranspositionText(nRow)));
+            m_pTranspositionList->addItem(TranspositionDisplayText(nRow));
         m_pTranspositionList->setCurrentIndex(0);
     }
     {
@@ -446,8 +451,8 @@ void CControlPanel::ShowNotices() {
         // A recording that was saved elsewhere is news, not a failure.
         if (!notice.problem.strSavedTo.empty())
             ShowMessageText(
-                QStringLiteral("A recording's folder was deleted or moved: the recording was saved "
-                               "in %1")
+                tr("A recording's folder was deleted or moved: the recording was saved "
+                   "in %1")
                     .arg(QString::fromLocal8Bit(FolderOf(notice.problem.strSavedTo).c_str())),
                 MB_ICONINFORMATION, Detail(notice.problem));
         else
@@ -572,8 +577,8 @@ const CControlPanel::RecordToggle& CControlPanel::ToggleFor(int nFlag) {
                                   IDC_LOG,
                                   IDS_LOG_CREATE,
                                   IDS_LOG_CLOSE,
-                                  "Stop Recording to Text File",
-                                  "Record to Text File",
+                                  QT_TR_NOOP("Stop Recording to Text File"),
+                                  QT_TR_NOOP("Record to Text File"),
                                   &CTunerApp::m_hIconLogOn,
                                   &CTunerApp::m_hIconLogOff,
                                   &CControlPanel::StartSessionLog,
@@ -583,8 +588,8 @@ const CControlPanel::RecordToggle& CControlPanel::ToggleFor(int nFlag) {
                                    IDC_WAVE,
                                    IDS_WAVE_CREATE,
                                    IDS_WAVE_CLOSE,
-                                   "Stop Recording to Wave File",
-                                   "Record to Wave File",
+                                   QT_TR_NOOP("Stop Recording to Wave File"),
+                                   QT_TR_NOOP("Record to Wave File"),
                                    &CTunerApp::m_hIconWaveOn,
                                    &CTunerApp::m_hIconWaveOff,
                                    &CControlPanel::StartWaveRecorder,
@@ -594,8 +599,8 @@ const CControlPanel::RecordToggle& CControlPanel::ToggleFor(int nFlag) {
                                    IDC_MIDI,
                                    IDS_MIDI_CREATE,
                                    IDS_MIDI_CLOSE,
-                                   "Stop Recording to Midi File",
-                                   "Record to MIDI File",
+                                   QT_TR_NOOP("Stop Recording to Midi File"),
+                                   QT_TR_NOOP("Record to MIDI File"),
                                    &CTunerApp::m_hIconMidiOn,
                                    &CTunerApp::m_hIconMidiOff,
                                    &CControlPanel::StartMidiRecorder,
@@ -619,9 +624,9 @@ void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure, b
             return;
         }
         m_nStopFailedFlags &= ~t.nFlag;
-        SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOff));
+        SetMenuItemText(m_pMenu, t.nId, tr(t.pszMenuOff));
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOff);
-        pButton->setAccessibleDescription(QStringLiteral("not recording"));
+        pButton->setAccessibleDescription(tr("not recording"));
         const int nLeft = m_state.m_nRecordFlags.fetch_and(~t.nFlag) & ~t.nFlag;
         if (nLeft == 0) ShowIndicator(false);
         UpdateRecordingToolTip();
@@ -635,9 +640,9 @@ void CControlPanel::ToggleRecording(const RecordToggle& t, bool bAfterFailure, b
             ShowMessage(t.nStartFailure, MB_ICONEXCLAMATION, Detail(m_lastProblem));
             return;
         }
-        SetMenuItemText(m_pMenu, t.nId, QString::fromLatin1(t.pszMenuOn));
+        SetMenuItemText(m_pMenu, t.nId, tr(t.pszMenuOn));
         if (m_pApp) pButton->setIcon(m_pApp->*t.pIconOn);
-        pButton->setAccessibleDescription(QStringLiteral("recording"));
+        pButton->setAccessibleDescription(tr("recording"));
         m_state.m_nRecordFlags.fetch_or(t.nFlag);
         ShowIndicator(true);
         UpdateRecordingToolTip();
@@ -688,11 +693,10 @@ void CControlPanel::PrepareRecordingFolder() {
     const std::string strFolder = FallbackRecordingFolder();
     m_pFolderSystem->SetFolder(strFolder);
     m_bFellBack = true;
-    ShowMessageText(
-        QStringLiteral("The working folder %1 cannot be written (%2): recordings go to %3")
-            .arg(QDir::currentPath(), QString::fromLocal8Bit(strReason.c_str()),
-                 QString::fromLocal8Bit(strFolder.c_str())),
-        MB_ICONINFORMATION);
+    ShowMessageText(tr("The working folder %1 cannot be written (%2): recordings go to %3")
+                        .arg(QDir::currentPath(), QString::fromLocal8Bit(strReason.c_str()),
+                             QString::fromLocal8Bit(strFolder.c_str())),
+                    MB_ICONINFORMATION);
 }
 
 void CControlPanel::UpdateRecordingToolTip() {
@@ -707,22 +711,22 @@ void CControlPanel::UpdateRecordingToolTip() {
     for (QString& strFile : files) strFile = QFileInfo(strFile).absoluteFilePath();
     GetDlgItem(IDC_RECORDING_ON)
         ->setToolTip(files.isEmpty() ? QString()
-                                     : QStringLiteral("Recording to:\n") + files.join('\n'));
+                                     : tr("Recording to:") + QLatin1Char('\n') + files.join('\n'));
 }
 
 void CControlPanel::ToggleFreeze() {
     auto* pText = static_cast<QLabel*>(GetDlgItem(IDC_FREEZE_TEXT));
     if (m_state.m_bFrozen.load(std::memory_order_relaxed)) {
-        SetMenuItemText(m_pMenu, IDC_FREEZE, QStringLiteral("Freeze Spectrum"));
+        SetMenuItemText(m_pMenu, IDC_FREEZE, tr("Freeze Spectrum"));
         if (m_pApp) m_pFreezeButton->setIcon(m_pApp->m_hIconFreeze);
-        pText->setText(QStringLiteral("Freeze Spectrum"));
-        m_pFreezeButton->setAccessibleDescription(QStringLiteral("running"));
+        pText->setText(tr("Freeze Spectrum"));
+        m_pFreezeButton->setAccessibleDescription(tr("running"));
         m_state.m_bFrozen.store(0, std::memory_order_relaxed);
     } else {
-        SetMenuItemText(m_pMenu, IDC_FREEZE, QStringLiteral("Thaw Spectrum"));
+        SetMenuItemText(m_pMenu, IDC_FREEZE, tr("Thaw Spectrum"));
         if (m_pApp) m_pFreezeButton->setIcon(m_pApp->m_hIconFrozen);
-        pText->setText(QStringLiteral("Thaw Spectrum"));
-        m_pFreezeButton->setAccessibleDescription(QStringLiteral("frozen"));
+        pText->setText(tr("Thaw Spectrum"));
+        m_pFreezeButton->setAccessibleDescription(tr("frozen"));
         m_state.m_bFrozen.store(1, std::memory_order_relaxed);
     }
 }
@@ -764,18 +768,17 @@ bool CControlPanel::MayExit() {
     {
         std::lock_guard<std::mutex> lock(m_recorderMutex);
         if ((nStuck & REC_MIDI) && m_pMidiRecorder)
-            lost << QStringLiteral("the MIDI recording %1, which is written only when it stops")
+            lost << tr("the MIDI recording %1, which is written only when it stops")
                         .arg(QString::fromLocal8Bit(m_pMidiRecorder->FileName().c_str()));
         if ((nStuck & REC_LOG) && m_pSessionLog)
-            lost << QStringLiteral("the end of the text log %1")
+            lost << tr("the end of the text log %1")
                         .arg(QString::fromLocal8Bit(m_pSessionLog->GetFileName().c_str()));
         if ((nStuck & REC_WAVE) && m_pWaveRecorder)
-            lost << QStringLiteral("the end of the wave file %1")
+            lost << tr("the end of the wave file %1")
                         .arg(QString::fromLocal8Bit(m_pWaveRecorder->GetFileName().c_str()));
     }
-    const QString text =
-        QStringLiteral("A recording could not be stopped. Exiting now loses %1.\nExit anyway?")
-            .arg(lost.join(QStringLiteral("; ")));
+    const QString text = tr("A recording could not be stopped. Exiting now loses %1.\nExit anyway?")
+                             .arg(lost.join(QStringLiteral("; ")));
     if (!AskYesNo(text, MB_ICONEXCLAMATION)) return false;
     for (int nFlag : {REC_MIDI, REC_WAVE, REC_LOG})
         if (m_state.m_nRecordFlags.load(std::memory_order_relaxed) & nFlag)

@@ -2,6 +2,7 @@
 #include "app/NoteNamesMenu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMenu>
 
@@ -11,13 +12,16 @@
 #include "views/NoteArea.h"
 
 void AppendNoteNamesMenu(QMenu* pSettings) {
-    QMenu* pNames = pSettings->addMenu(QStringLiteral("Note &Names"));
+    QMenu* pNames = pSettings->addMenu(QCoreApplication::translate("NoteNamesMenu", "Note &Names"));
     auto* pGroup = new QActionGroup(pNames);
     const char* const apszNamings[NOTE_NAMING_COUNT] = {
-        "&English (C D E F G A B)", "&German (C D E F G A H)", "&Solfege (Do Re Mi Fa Sol La Si)"};
+        QT_TRANSLATE_NOOP("NoteNamesMenu", "&English (C D E F G A B)"),
+        QT_TRANSLATE_NOOP("NoteNamesMenu", "&German (C D E F G A H)"),
+        QT_TRANSLATE_NOOP("NoteNamesMenu", "&Solfege (Do Re Mi Fa Sol La Si)")};
     for (int i = 0; i < NOTE_NAMING_COUNT; ++i)
         pGroup->addAction(
-            AppendMenuItem(pNames, ID_NOTE_NAMES_FIRST + i, QString::fromLatin1(apszNamings[i])));
+            AppendMenuItem(pNames, ID_NOTE_NAMES_FIRST + i,
+                           QCoreApplication::translate("NoteNamesMenu", apszNamings[i])));
 }
 
 int NoteNamingOfCommand(unsigned nId) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StrobeControl.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "analysis/PitchAnalyser.h"
@@ -33,8 +34,9 @@ CStrobeControl::CStrobeControl(CPitchAnalyser& analyser, CSpectrumArea* pSpectru
 
 void CStrobeControl::AppendMenuItems(QMenu* pView) {
     pView->addSeparator();
-    AppendMenuItem(pView, ID_VIEW_STROBE, QStringLiteral("S&trobe"));
-    AppendMenuItem(pView, ID_VIEW_SPECTRUM, QStringLiteral("S&pectrum"));
+    AppendMenuItem(pView, ID_VIEW_STROBE, QCoreApplication::translate("CStrobeControl", "S&trobe"));
+    AppendMenuItem(pView, ID_VIEW_SPECTRUM,
+                   QCoreApplication::translate("CStrobeControl", "S&pectrum"));
     CheckMenuItem(pView, ID_VIEW_STROBE, false);
     CheckMenuItem(pView, ID_VIEW_SPECTRUM, true);
 }

@@ -70,10 +70,9 @@ namespace {
 // there), with the error number where the text has one.
 void ShowPluginMessage(const PluginLoadResult& r) {
     if (r.nMessageId == 0) return;
-    const char* pszText = LoadResString(r.nMessageId);
-    char szText[512];
-    std::snprintf(szText, sizeof szText, pszText, r.nError);
-    ShowMessageText(QString::fromUtf8(szText), MB_ICONEXCLAMATION);
+    // The format in the user's language; every translation keeps its %d.
+    const QByteArray format = LoadResText(r.nMessageId).toUtf8();
+    ShowMessageText(QString::asprintf(format.constData(), r.nError), MB_ICONEXCLAMATION);
 }
 }  // namespace
 

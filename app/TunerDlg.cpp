@@ -39,6 +39,7 @@
 #include "recording/LogToMidi.h"
 #include "recording/RecordingRecovery.h"
 #include "resources/AppResources.h"
+#include "resources/CoreTexts.h"
 #include "resources/Resource.h"
 #include "views/CentMeter.h"
 #include "views/FrequencyDisplay.h"
@@ -128,7 +129,11 @@ bool CTunerDlg::OnInitDialog() {
 
     const std::string strVersion = GetProgramVersion();
     if (strVersion.empty()) ShowMessage(174, MB_ICONINFORMATION);
-    setWindowTitle(QString::fromStdString(CTunerApp::MainWindowCaption(strVersion)));
+    // The caption in the user's language; the single-instance lock keeps
+    // the designed one (CTunerApp::MainWindowCaption) as its key.
+    setWindowTitle(strVersion.empty()
+                       ? QString::fromStdString(CTunerApp::MainWindowCaption(strVersion))
+                       : tr("Kalvo - version %1").arg(QString::fromStdString(strVersion)));
     if (m_pApp) m_pApp->m_strVersion = strVersion;
 
     // The menu first: its bar's height decides the window's height.
@@ -172,70 +177,69 @@ int CTunerDlg::Run() {
 
 void CTunerDlg::BuildMenu() {
     m_pMenu = new QMenu();
-    QMenu* pFile = m_pMenu->addMenu(QStringLiteral("&File"));
-    AppendMenuItem(pFile, IDC_MIDI, QStringLiteral("Record to &Midi File"));
-    AppendMenuItem(pFile, IDC_WAVE, QStringLiteral("Record to &Wave File"));
-    AppendMenuItem(pFile, IDC_LOG, QStringLiteral("Record to &Text File"));
+    QMenu* pFile = m_pMenu->addMenu(tr("&File"));
+    AppendMenuItem(pFile, IDC_MIDI, tr("Record to &Midi File"));
+    AppendMenuItem(pFile, IDC_WAVE, tr("Record to &Wave File"));
+    AppendMenuItem(pFile, IDC_LOG, tr("Record to &Text File"));
     pFile->addSeparator();
-    AppendMenuItem(pFile, ID_CONVERT_TO_MIDI, QStringLiteral("&Convert Text File to MIDI"));
+    AppendMenuItem(pFile, ID_CONVERT_TO_MIDI, tr("&Convert Text File to MIDI"));
     pFile->addSeparator();
-    AppendMenuItem(pFile, ID_EXIT, QStringLiteral("E&xit"));
+    AppendMenuItem(pFile, ID_EXIT, tr("E&xit"));
 
-    QMenu* pSettings = m_pMenu->addMenu(QStringLiteral("&Settings"));
-    AppendMenuItem(pSettings, ID_SETTINGS_MIDI, QStringLiteral("&Midi"));
-    AppendMenuItem(pSettings, ID_SETTINGS_FFT, QStringLiteral("&FFT Parameters"));
-    AppendMenuItem(pSettings, ID_SETTINGS_SPECTRUM, QStringLiteral("&Spectrum"));
-    QMenu* pSnapshot = pSettings->addMenu(QStringLiteral("Snapshot"));
-    AppendMenuItem(pSnapshot, ID_SNAPSHOT_CLIPBOARD, QStringLiteral("to Clipboard"));
-    AppendMenuItem(pSnapshot, ID_SNAPSHOT_FILE, QStringLiteral("to File"))->setEnabled(false);
+    QMenu* pSettings = m_pMenu->addMenu(tr("&Settings"));
+    AppendMenuItem(pSettings, ID_SETTINGS_MIDI, tr("&Midi"));
+    AppendMenuItem(pSettings, ID_SETTINGS_FFT, tr("&FFT Parameters"));
+    AppendMenuItem(pSettings, ID_SETTINGS_SPECTRUM, tr("&Spectrum", "Settings menu"));
+    QMenu* pSnapshot = pSettings->addMenu(tr("Snapshot"));
+    AppendMenuItem(pSnapshot, ID_SNAPSHOT_CLIPBOARD, tr("to Clipboard"));
+    AppendMenuItem(pSnapshot, ID_SNAPSHOT_FILE, tr("to File"))->setEnabled(false);
     // Beyond the designed menu: the player's choice of pitch method, the
     // dominant frequency by default. Its access key is P: M opens Midi.
-    QMenu* pMethod = pSettings->addMenu(QStringLiteral("&Pitch Method"));
+    QMenu* pMethod = pSettings->addMenu(tr("&Pitch Method"));
     auto* pMethodGroup = new QActionGroup(pMethod);
+    pMethodGroup->addAction(AppendMenuItem(pMethod, ID_PITCH_DOMINANT, tr("&Dominant Frequency")));
     pMethodGroup->addAction(
-        AppendMenuItem(pMethod, ID_PITCH_DOMINANT, QStringLiteral("&Dominant Frequency")));
-    pMethodGroup->addAction(AppendMenuItem(pMethod, ID_PITCH_FUNDAMENTAL,
-                                           QStringLiteral("Fundamental (&Harmonic Instruments)")));
+        AppendMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, tr("Fundamental (&Harmonic Instruments)")));
     CheckMenuItem(pMethod, ID_PITCH_DOMINANT, true);
     CheckMenuItem(pMethod, ID_PITCH_FUNDAMENTAL, false);
-    AppendMenuItem(pSettings, ID_SETTINGS_TUNING, QStringLiteral("&Tuning..."));
-    AppendMenuItem(pSettings, ID_SETTINGS_REFERENCE_TONE, QStringLiteral("Reference Ton&e..."));
+    AppendMenuItem(pSettings, ID_SETTINGS_TUNING, tr("&Tuning..."));
+    AppendMenuItem(pSettings, ID_SETTINGS_REFERENCE_TONE, tr("Reference Ton&e..."));
     AppendNoteNamesMenu(pSettings);
     SetNoteNaming(m_nNoteNaming);
     // Also beyond it: where recordings go, and settings kept between runs
     // (off at first, so that nothing is stored unless asked).
     pSettings->addSeparator();
-    AppendMenuItem(pSettings, ID_RECORDING_FOLDER, QStringLiteral("Recording F&older..."));
-    AppendMenuItem(pSettings, ID_REMEMBER_SETTINGS, QStringLiteral("&Remember Settings"));
+    AppendMenuItem(pSettings, ID_RECORDING_FOLDER, tr("Recording F&older..."));
+    AppendMenuItem(pSettings, ID_REMEMBER_SETTINGS, tr("&Remember Settings"));
     CheckMenuItem(pSettings, ID_REMEMBER_SETTINGS, m_bRemember);
 
-    QMenu* pView = m_pMenu->addMenu(QStringLiteral("&View"));
-    AppendMenuItem(pView, ID_VIEW_DAMPING, QStringLiteral("Cent Meter &Damping"));
+    QMenu* pView = m_pMenu->addMenu(tr("&View"));
+    AppendMenuItem(pView, ID_VIEW_DAMPING, tr("Cent Meter &Damping"));
     CheckMenuItem(pView, ID_VIEW_DAMPING, true);
-    QMenu* pRefresh = pView->addMenu(QStringLiteral("&Refresh Rate"));
-    AppendMenuItem(pRefresh, ID_REFRESH_HIGH, QStringLiteral("High"));
-    AppendMenuItem(pRefresh, ID_REFRESH_NORMAL, QStringLiteral("Normal"));
-    AppendMenuItem(pRefresh, ID_REFRESH_LOW, QStringLiteral("Low"));
+    QMenu* pRefresh = pView->addMenu(tr("&Refresh Rate"));
+    AppendMenuItem(pRefresh, ID_REFRESH_HIGH, tr("High"));
+    AppendMenuItem(pRefresh, ID_REFRESH_NORMAL, tr("Normal"));
+    AppendMenuItem(pRefresh, ID_REFRESH_LOW, tr("Low"));
     CheckMenuItem(pRefresh, ID_REFRESH_HIGH, true);
     CheckMenuItem(pRefresh, ID_REFRESH_NORMAL, false);
     CheckMenuItem(pRefresh, ID_REFRESH_LOW, false);
-    AppendMenuItem(pView, ID_VIEW_SHARPS, QStringLiteral("&Show Sharps in Note Area"));
+    AppendMenuItem(pView, ID_VIEW_SHARPS, tr("&Show Sharps in Note Area"));
     // Beyond the designed menu: the last settled reading kept on show.
-    AppendMenuItem(pView, ID_VIEW_HOLD, QStringLiteral("&Hold Last Reading"));
+    AppendMenuItem(pView, ID_VIEW_HOLD, tr("&Hold Last Reading"));
     CheckMenuItem(pView, ID_VIEW_HOLD, false);
-    AppendMenuItem(pView, IDC_FREEZE, QStringLiteral("&Freeze Spectrum"));
+    AppendMenuItem(pView, IDC_FREEZE, tr("&Freeze Spectrum"));
     CStrobeControl::AppendMenuItems(pView);
 
-    QMenu* pColors = m_pMenu->addMenu(QStringLiteral("&Colors"));
-    AppendMenuItem(pColors, ID_COLORS_BACKGROUND, QStringLiteral("&Background"));
-    AppendMenuItem(pColors, ID_COLORS_SPECTRUM, QStringLiteral("&Spectrum"));
-    AppendMenuItem(pColors, ID_COLORS_SPECTRUM_AREA, QStringLiteral("Spectrum &Area"));
+    QMenu* pColors = m_pMenu->addMenu(tr("&Colors"));
+    AppendMenuItem(pColors, ID_COLORS_BACKGROUND, tr("&Background"));
+    AppendMenuItem(pColors, ID_COLORS_SPECTRUM, tr("&Spectrum", "Colors menu: the curve"));
+    AppendMenuItem(pColors, ID_COLORS_SPECTRUM_AREA, tr("Spectrum &Area"));
     pColors->addSeparator();
-    AppendMenuItem(pColors, ID_COLORS_DEFAULT, QStringLiteral("&Default Colors"));
+    AppendMenuItem(pColors, ID_COLORS_DEFAULT, tr("&Default Colors"));
 
-    QMenu* pAbout = m_pMenu->addMenu(QStringLiteral("&About"));
-    AppendMenuItem(pAbout, IDM_ABOUTBOX, QStringLiteral("About Kalvo..."));
-    AppendMenuItem(pAbout, ID_ACKNOWLEDGEMENTS, QStringLiteral("Acknowledgements"));
+    QMenu* pAbout = m_pMenu->addMenu(tr("&About"));
+    AppendMenuItem(pAbout, IDM_ABOUTBOX, tr("About Kalvo..."));
+    AppendMenuItem(pAbout, ID_ACKNOWLEDGEMENTS, tr("Acknowledgements"));
 
     for (QAction* pAction : m_pMenu->actions()) m_pMenuBar->addAction(pAction);
     ConnectCommands(m_pMenu, [this](unsigned nId) { OnCommand(nId); });
@@ -302,7 +306,7 @@ void CTunerDlg::StartCapture() {
     m_bCaptureFailed = true;
     QString detail = QString::fromLocal8Bit(s.strExplanation.c_str());
     if (!detail.isEmpty()) detail += QLatin1Char('\n');
-    detail += QStringLiteral("Start with --demo to try the tuner without a sound card");
+    detail += tr("Start with --demo to try the tuner without a sound card");
     if (s.nMessage) ShowMessage(static_cast<unsigned>(s.nMessage), MB_ICONEXCLAMATION, detail);
     if (s.nDetailMessage) ShowMessage(static_cast<unsigned>(s.nDetailMessage), MB_ICONSTOP, detail);
     if (!s.strPlatformError.empty())
@@ -500,7 +504,7 @@ public:
     bool ChooseLogFile(std::string& strPath) override { return m_fnChoose(strPath); }
     bool StartCapture() override { return m_pEngine && SUCCEEDED(m_pEngine->Start()); }
     void ShowNotice() override {
-        auto* pNotice = new QLabel(QString::fromUtf8(LOG_TO_MIDI_NOTICE), m_pClient);
+        auto* pNotice = new QLabel(LogToMidiNoticeText(), m_pClient);
         pNotice->setObjectName(QStringLiteral("ConvertToMidiNotice"));
         pNotice->setAlignment(Qt::AlignCenter);
         pNotice->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -525,8 +529,9 @@ public:
     // .mid, as an existing file is never replaced.
     void ShowMadeFile(const std::string& strMidiFile) override {
         const QString path = QString::fromLocal8Bit(strMidiFile.c_str());
-        auto* pLabel = new QLabel(
-            QStringLiteral("MIDI file written: %1").arg(QFileInfo(path).fileName()), m_pClient);
+        auto* pLabel = new QLabel(QCoreApplication::translate("CTunerDlg", "MIDI file written: %1")
+                                      .arg(QFileInfo(path).fileName()),
+                                  m_pClient);
         pLabel->setObjectName(QStringLiteral("ConvertToMidiResult"));
         pLabel->setToolTip(path);
         pLabel->setAlignment(Qt::AlignCenter);
@@ -577,8 +582,7 @@ void CTunerDlg::OnConvertToMidi() {
         // The file and the system's reason beneath "Cannot open log file".
         const QString detail =
             nMessage == IDS_LOG_TO_MIDI_CANNOT_OPEN
-                ? QString::fromLocal8Bit(
-                      FormatProblem({outcome.strPath, outcome.nOpenError, {}, false}).c_str())
+                ? RecordingProblemText({outcome.strPath, outcome.nOpenError, {}, false})
                 : QString();
         ShowMessage(nMessage,
                     nMessage == IDS_LOG_TO_MIDI_CANNOT_CAPTURE ? MB_ICONSTOP : MB_ICONEXCLAMATION,
@@ -663,8 +667,8 @@ void CTunerDlg::OnCommand(unsigned nId) {
         case ID_VIEW_SHARPS:
             m_pNoteArea->m_bSharps = m_pNoteArea->m_bSharps ? 0 : 1;
             SetMenuItemText(m_pMenu, ID_VIEW_SHARPS,
-                            m_pNoteArea->m_bSharps ? QStringLiteral("Show flats in note area")
-                                                   : QStringLiteral("Show sharps in note area"));
+                            m_pNoteArea->m_bSharps ? tr("Show flats in note area")
+                                                   : tr("Show sharps in note area"));
             break;
         case ID_VIEW_HOLD:
             m_pAnalyser->m_hold.SetEnabled(!m_pAnalyser->m_hold.IsEnabled());
@@ -712,9 +716,9 @@ void CTunerDlg::LoadStartSettings() {
     // A file that could not be read is the user's, not ours to replace.
     m_bSaveAtExit = read == ESettingsFile::Read;
     if (read == ESettingsFile::Refused)
-        ShowMessageText(QStringLiteral("Cannot read the remembered settings in %1 (%2). This run "
-                                       "starts with the default settings and leaves the file as "
-                                       "it is.")
+        ShowMessageText(tr("Cannot read the remembered settings in %1 (%2). This run "
+                           "starts with the default settings and leaves the file as "
+                           "it is.")
                             .arg(strPath, QString::fromLocal8Bit(strReason.c_str())),
                         MB_ICONEXCLAMATION);
     if (read == ESettingsFile::Read) {
@@ -890,7 +894,7 @@ bool CTunerDlg::SaveSettingsIfRemembered() {
     const QString strPath = SettingsFilePath();
     std::string strReason;
     if (WriteSettingsFile(strPath, CurrentSettings(), strReason)) return true;
-    ShowMessageText(QStringLiteral("Cannot save the settings in %1 (%2); the file stays as it was.")
+    ShowMessageText(tr("Cannot save the settings in %1 (%2); the file stays as it was.")
                         .arg(strPath, QString::fromLocal8Bit(strReason.c_str())),
                     MB_ICONEXCLAMATION);
     return false;
@@ -906,7 +910,7 @@ void CTunerDlg::OnRememberSettings() {
         // written, nothing is remembered.
         if (!SaveSettingsIfRemembered()) m_bRemember = m_bSaveAtExit = false;
     } else if (QFileInfo::exists(strPath) && !QFile::remove(strPath)) {
-        ShowMessageText(QStringLiteral("Cannot remove the remembered settings %1.").arg(strPath),
+        ShowMessageText(tr("Cannot remove the remembered settings %1.").arg(strPath),
                         MB_ICONEXCLAMATION);
     }
     CheckMenuItem(m_pMenu, ID_REMEMBER_SETTINGS, m_bRemember);
@@ -934,7 +938,7 @@ void CTunerDlg::OnRecordingFolder() {
         const QString strStart =
             strFolder.empty() ? QDir::currentPath() : QString::fromLocal8Bit(strFolder.c_str());
         const QString strChosen =
-            QFileDialog::getExistingDirectory(this, QStringLiteral("Recording Folder"), strStart);
+            QFileDialog::getExistingDirectory(this, tr("Recording Folder"), strStart);
         if (strChosen.isEmpty()) return;
         strFolder = strChosen.toLocal8Bit().toStdString();
     }
@@ -942,8 +946,8 @@ void CTunerDlg::OnRecordingFolder() {
     std::string strReason;
     if (!CanWriteFolder(strFolder, strReason)) {
         ShowMessageText(
-            QStringLiteral("Cannot write to the folder %1 (%2): recordings stay where "
-                           "they were")
+            tr("Cannot write to the folder %1 (%2): recordings stay where "
+               "they were")
                 .arg(folder.absoluteFilePath(), QString::fromLocal8Bit(strReason.c_str())),
             MB_ICONEXCLAMATION);
         return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TuningControl.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "analysis/PitchAnalyser.h"
@@ -9,6 +10,7 @@
 #include "app/ControlPanel.h"
 #include "dialogs/TuningDlg.h"
 #include "platform/ui/MessageBox.h"
+#include "resources/CoreTexts.h"
 
 CTuningControl::CTuningControl(CPitchAnalyser& analyser, CControlPanel& panel)
     : m_analyser(analyser), m_panel(panel), m_pLabel(new QLabel(&panel)) {
@@ -19,7 +21,7 @@ CTuningControl::CTuningControl(CPitchAnalyser& analyser, CControlPanel& panel)
     font.setBold(true);
     m_pLabel->setFont(font);
     m_pLabel->setStyleSheet(QStringLiteral("color: #800000"));
-    m_pLabel->setAccessibleName(QStringLiteral("Tuning"));
+    m_pLabel->setAccessibleName(QCoreApplication::translate("CTuningControl", "Tuning"));
     m_pLabel->hide();
 }
 
@@ -32,7 +34,8 @@ bool CTuningControl::Apply(const CTuningValues& values, std::string& strError) {
     m_values.strKeymap = values.strKeymap;
     m_values.strStrings = values.strStrings;
     m_values.nA5 = values.nA5;
-    m_pLabel->setText(QString::fromUtf8(pTuning->GetTitle().c_str()));
+    // The title in the user's language; the log keeps the core's English one.
+    m_pLabel->setText(TuningDisplayTitle(values));
     m_pLabel->setToolTip(m_pLabel->text());
     m_pLabel->setVisible(!pTuning->IsDefault());
     const std::string strTitle = pTuning->GetTitle();

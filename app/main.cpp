@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kalvo: the tuner's window.
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "analysis/TuningOptions.h"
 #include "app/CommandLine.h"
 #include "app/StartUpChecks.h"
+#include "app/Translations.h"
 #include "app/TunerApp.h"
 #include "platform/system/ProgramVersion.h"
 
@@ -47,6 +49,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Wayland compositors match the window to its desktop entry (and icon) by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalvo.Kalvo"));
+    // The window's language, before anything of it is built; the terminal's
+    // texts (help, refused options) and the files stay English.
+    InstallTranslations(app, QLocale::system().uiLanguages());
     // Qt has taken its own arguments out of argv; the rest are used as the
     // bytes they are, not decoded (a file name need not be valid UTF-8).
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -9,7 +9,7 @@
 #include "platform/ui/Gdi.h"
 
 CCaptureDeviceDlg::CCaptureDeviceDlg(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Select Capture Device"));
+    setWindowTitle(tr("Select Capture Device"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFont(DialogWidgetFont());
@@ -21,11 +21,11 @@ CCaptureDeviceDlg::CCaptureDeviceDlg(QWidget* pParent) : QDialog(pParent) {
     m_pList->setInsertPolicy(QComboBox::NoInsert);
     m_pList->setGeometry(MapDialogRect(QRect(7, 12, 172, 13)));
 
-    auto* pOk = new QPushButton(QStringLiteral("OK"), this);
+    auto* pOk = new QPushButton(tr("OK"), this);
     pOk->setObjectName(QStringLiteral("1"));
     pOk->setGeometry(MapDialogRect(QRect(36, 40, 50, 14)));
     pOk->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* pCancel = new QPushButton(tr("Cancel"), this);
     pCancel->setObjectName(QStringLiteral("2"));
     pCancel->setGeometry(MapDialogRect(QRect(100, 40, 50, 14)));
     pCancel->setAutoDefault(false);

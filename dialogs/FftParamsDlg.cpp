@@ -13,8 +13,10 @@
 #include "platform/ui/DialogUnits.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageBox.h"
+#include "resources/CoreTexts.h"
 
-const char* const FFT_ALPHA_PROMPT = "Please enter a number between 0.0 and 1.0.";
+const char* const FFT_ALPHA_PROMPT =
+    QT_TRANSLATE_NOOP("CFftParamsDlg", "Please enter a number between 0.0 and 1.0.");
 
 namespace {
 QComboBox* AddDropDownList(QWidget* pParent, unsigned nId, int l, int t, int w) {
@@ -26,33 +28,33 @@ QComboBox* AddDropDownList(QWidget* pParent, unsigned nId, int l, int t, int w) 
 }  // namespace
 
 CFftParamsDlg::CFftParamsDlg(QWidget* pParent) : QDialog(pParent) {
-    SetUpTemplateDialog(this, "FFT Parameters", TEMPLATE_WIDTH, TEMPLATE_HEIGHT);
+    SetUpTemplateDialog(this, tr("FFT Parameters"), TEMPLATE_WIDTH, TEMPLATE_HEIGHT);
 
-    AddTemplateGroup(this, "FFT size", 7, 5, 54, 32);
+    AddTemplateGroup(this, tr("FFT size"), 7, 5, 54, 32);
     m_pSizeList = AddDropDownList(this, IDC_FFT_SIZE_LIST, 13, 17, 42);
     m_pSizeList->addItem(QStringLiteral("  4096"));
     m_pSizeList->addItem(QStringLiteral("  8192"));
 
-    AddTemplateGroup(this, "Windowing function", 66, 5, 80, 32)
+    AddTemplateGroup(this, tr("Windowing function"), 66, 5, 80, 32)
         ->setObjectName(QString::number(IDC_WINDOW_GROUP));
     m_pWindowList = AddDropDownList(this, IDC_WINDOW_LIST, 73, 17, 66);
     // A sorted list: the texts are in alphabetical order, which is the
-    // WindowType order the indexes stand for.
-    for (int i = 0; i < WINDOW_TYPE_COUNT; ++i)
-        m_pWindowList->addItem(QString::fromLatin1(WindowTypeText(i)));
+    // WindowType order the indexes stand for. Translated, they keep that
+    // order.
+    for (int i = 0; i < WINDOW_TYPE_COUNT; ++i) m_pWindowList->addItem(WindowTypeDisplayText(i));
     m_pWindowList->setMaxVisibleItems(WINDOW_TYPE_COUNT);
 
-    m_pAlphaGroup = AddTemplateGroup(this, "Gaussian alpha", 151, 5, 58, 32);
+    m_pAlphaGroup = AddTemplateGroup(this, tr("Gaussian alpha"), 151, 5, 58, 32);
     m_pAlphaGroup->setObjectName(QString::number(IDC_ALPHA_GROUP));
     m_pAlpha = new QLineEdit(this);
     m_pAlpha->setObjectName(QString::number(IDC_ALPHA));
     m_pAlpha->setGeometry(MapDialogRect(QRect(158, 17, 44, 13)));
 
-    auto* pOk = new QPushButton(QStringLiteral("OK"), this);
+    auto* pOk = new QPushButton(tr("OK"), this);
     pOk->setObjectName(QStringLiteral("1"));
     pOk->setGeometry(MapDialogRect(QRect(51, 45, 50, 14)));
     pOk->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* pCancel = new QPushButton(tr("Cancel"), this);
     pCancel->setObjectName(QStringLiteral("2"));
     pCancel->setGeometry(MapDialogRect(QRect(115, 45, 50, 14)));
     pCancel->setAutoDefault(false);
@@ -87,7 +89,7 @@ bool CFftParamsDlg::UpdateData() {
     // The stored float is what is checked, as it is what the analysis gets;
     // the comparison also refuses NaN.
     if (!bOk || !(fAlpha >= 0.0f && fAlpha <= 1.0f)) {
-        ShowMessageText(QString::fromLatin1(FFT_ALPHA_PROMPT), MB_ICONSTOP);
+        ShowMessageText(tr(FFT_ALPHA_PROMPT), MB_ICONSTOP);
         // A refused value must stay correctable, whatever window is chosen.
         EnableAlpha(true);
         m_pAlpha->setFocus();

@@ -92,7 +92,7 @@ private:
     void OnInitDialog();
     bool UpdateData();
     QComboBox* AddList(unsigned nId, int l, int t, int w);
-    QRadioButton* AddRadio(unsigned nId, const char* pszText, int l, int t, int w);
+    QRadioButton* AddRadio(unsigned nId, const QString& text, int l, int t, int w);
 
     QComboBox* m_pAccidentals;
     QComboBox* m_pInstrument;

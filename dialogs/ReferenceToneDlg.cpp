@@ -15,6 +15,7 @@
 #include "analysis/ReferenceTone.h"
 #include "analysis/Tuning.h"
 #include "platform/ui/MessageBox.h"
+#include "resources/CoreTexts.h"
 
 namespace {
 constexpr int DEFAULT_VOLUME_PERCENT = 50;
@@ -25,7 +26,7 @@ constexpr int WATCH_INTERVAL_MS = 250;
 CReferenceToneDlg::CReferenceToneDlg(const CTuningValues& values,
                                      std::unique_ptr<ITonePlayer> pPlayer, QWidget* pParent)
     : QDialog(pParent), m_values(values), m_pPlayer(std::move(pPlayer)) {
-    setWindowTitle(QStringLiteral("Reference Tone"));
+    setWindowTitle(tr("Reference Tone"));
     auto* pForm = new QFormLayout;
 
     // The notes the tuner measures against, as far as a loudspeaker plays
@@ -43,38 +44,38 @@ CReferenceToneDlg::CReferenceToneDlg(const CTuningValues& values,
         m_adHz.push_back(dHz);
     }
     m_pNote->setCurrentIndex(nFirst);
-    pForm->addRow(QStringLiteral("Tuning:"), new QLabel(pTuning && !pTuning->IsDefault()
-                                                            ? QString::fromUtf8(pTuning->GetTitle())
-                                                            : QStringLiteral("Equal temperament"),
-                                                        this));
-    pForm->addRow(QStringLiteral("&Note:"), m_pNote);
+    pForm->addRow(tr("Tuning:"),
+                  new QLabel(pTuning && !pTuning->IsDefault() ? TuningDisplayTitle(m_values)
+                                                              : TemperamentDisplayTitle(0),
+                             this));
+    pForm->addRow(tr("&Note:"), m_pNote);
     m_pFrequency = new QLabel(this);
-    pForm->addRow(QStringLiteral("Frequency:"), m_pFrequency);
+    pForm->addRow(tr("Frequency:"), m_pFrequency);
 
     m_pShape = new QComboBox(this);
-    m_pShape->addItem(QStringLiteral("Sine"));
-    m_pShape->addItem(QStringLiteral("Soft (with harmonics)"));
-    pForm->addRow(QStringLiteral("&Sound:"), m_pShape);
+    m_pShape->addItem(tr("Sine"));
+    m_pShape->addItem(tr("Soft (with harmonics)"));
+    pForm->addRow(tr("&Sound:"), m_pShape);
 
     m_pVolume = new QSlider(Qt::Horizontal, this);
     m_pVolume->setRange(1, 100);
     m_pVolume->setValue(DEFAULT_VOLUME_PERCENT);
-    m_pVolume->setAccessibleName(QStringLiteral("Volume in percent"));
+    m_pVolume->setAccessibleName(tr("Volume in percent"));
     auto* pPercent = new QLabel(this);
     const auto showPercent = [this, pPercent] {
-        pPercent->setText(QStringLiteral("%1 %").arg(m_pVolume->value()));
+        pPercent->setText(tr("%1 %").arg(m_pVolume->value()));
     };
     showPercent();
     connect(m_pVolume, &QSlider::valueChanged, this, showPercent);
     auto* pVolumeRow = new QHBoxLayout;
     pVolumeRow->addWidget(m_pVolume, 1);
     pVolumeRow->addWidget(pPercent);
-    auto* pVolumeLabel = new QLabel(QStringLiteral("&Volume:"), this);
+    auto* pVolumeLabel = new QLabel(tr("&Volume:"), this);
     pVolumeLabel->setBuddy(m_pVolume);
     pForm->addRow(pVolumeLabel, pVolumeRow);
 
-    m_pPlay = new QPushButton(QStringLiteral("&Play"), this);
-    m_pStop = new QPushButton(QStringLiteral("S&top"), this);
+    m_pPlay = new QPushButton(tr("&Play"), this);
+    m_pStop = new QPushButton(tr("S&top"), this);
     m_pStop->setEnabled(false);
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     pButtons->addButton(m_pPlay, QDialogButtonBox::ActionRole);
@@ -122,7 +123,7 @@ void CReferenceToneDlg::Play() {
     const ToneShape shape = m_pShape->currentIndex() == 1 ? ToneShape::Soft : ToneShape::Sine;
     if (!m_pPlayer->Play(dHz, shape, m_pVolume->value() / 100.0)) {
         Stop();
-        ShowMessageText(QStringLiteral("Cannot play the reference tone."), MB_ICONEXCLAMATION,
+        ShowMessageText(tr("Cannot play the reference tone."), MB_ICONEXCLAMATION,
                         QString::fromLocal8Bit(m_pPlayer->GetLastErrorText().c_str()));
         return;
     }
@@ -137,12 +138,11 @@ void CReferenceToneDlg::Stop() {
 void CReferenceToneDlg::CheckPlaying() {
     if (!m_pStop->isEnabled() || m_pPlayer->IsPlaying()) return;
     Stop();
-    ShowMessageText(QStringLiteral("The sound server stopped the reference tone."),
-                    MB_ICONEXCLAMATION);
+    ShowMessageText(tr("The sound server stopped the reference tone."), MB_ICONEXCLAMATION);
 }
 
 void CReferenceToneDlg::OnChoiceChanged() {
-    m_pFrequency->setText(QStringLiteral("%1 Hz").arg(GetFrequency(), 0, 'f', 3));
+    m_pFrequency->setText(tr("%1 Hz").arg(GetFrequency(), 0, 'f', 3));
     if (m_pStop->isEnabled()) Play();
 }
 

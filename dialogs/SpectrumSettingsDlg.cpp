@@ -16,7 +16,8 @@
 #include "resources/Resource.h"
 #include "views/SpectrumArea.h"
 
-const char* const SPECTRUM_RANGE_PROMPT = "Please enter an integer between 40 and 4000.";
+const char* const SPECTRUM_RANGE_PROMPT =
+    QT_TRANSLATE_NOOP("CSpectrumSettingsDlg", "Please enter an integer between 40 and 4000.");
 
 namespace {
 constexpr unsigned DYNAMIC_RANGES[] = {30, 35, 40, 45, 50, 60, 70, 80};
@@ -24,8 +25,8 @@ constexpr const char* DYNAMIC_TEXTS[] = {"  30dB", "  35db", "  40dB", "  45dB",
                                          "  50dB", "  60dB", "  70dB", "  80dB"};
 constexpr int DYNAMIC_COUNT = 8;
 
-QLineEdit* AddRangeField(QWidget* pParent, unsigned nId, const char* pszLabel, int l, int t) {
-    auto* pLabel = new QLabel(QString::fromLatin1(pszLabel), pParent);
+QLineEdit* AddRangeField(QWidget* pParent, unsigned nId, const QString& label, int l, int t) {
+    auto* pLabel = new QLabel(label, pParent);
     pLabel->setGeometry(MapDialogRect(QRect(l, t + 2, 20, 8)));
     auto* pField = new QLineEdit(pParent);
     pField->setObjectName(QString::number(nId));
@@ -36,35 +37,35 @@ QLineEdit* AddRangeField(QWidget* pParent, unsigned nId, const char* pszLabel, i
 }  // namespace
 
 CSpectrumSettingsDlg::CSpectrumSettingsDlg(QWidget* pParent) : QDialog(pParent) {
-    SetUpTemplateDialog(this, "Spectrum View Settings", TEMPLATE_WIDTH, TEMPLATE_HEIGHT);
+    SetUpTemplateDialog(this, tr("Spectrum View Settings"), TEMPLATE_WIDTH, TEMPLATE_HEIGHT);
 
-    AddTemplateGroup(this, "Horizontal view", 7, 5, 80, 44);
-    m_pLinear = new QRadioButton(QStringLiteral("Linear"), this);
+    AddTemplateGroup(this, tr("Horizontal view"), 7, 5, 80, 44);
+    m_pLinear = new QRadioButton(tr("Linear"), this);
     m_pLinear->setObjectName(QString::number(IDC_LINEAR));
     m_pLinear->setGeometry(MapDialogRect(QRect(15, 17, 64, 10)));
-    m_pLogarithmic = new QRadioButton(QStringLiteral("Logarithmic"), this);
+    m_pLogarithmic = new QRadioButton(tr("Logarithmic"), this);
     m_pLogarithmic->setObjectName(QString::number(IDC_LOGARITHMIC));
     m_pLogarithmic->setGeometry(MapDialogRect(QRect(15, 31, 64, 10)));
     auto* pScale = new QButtonGroup(this);
     pScale->addButton(m_pLinear, 0);
     pScale->addButton(m_pLogarithmic, 1);
 
-    AddTemplateGroup(this, "Dynamic", 94, 5, 80, 44);
+    AddTemplateGroup(this, tr("Dynamic"), 94, 5, 80, 44);
     m_pDynamicList = new QComboBox(this);
     m_pDynamicList->setObjectName(QString::number(IDC_DYNAMIC_LIST));
     m_pDynamicList->setGeometry(MapDialogRect(QRect(102, 20, 64, 13)));
     // Sorted by their texts, which is also the order of the dB values.
     for (const char* pszText : DYNAMIC_TEXTS) m_pDynamicList->addItem(QString::fromLatin1(pszText));
 
-    AddTemplateGroup(this, "Displayed Range [Hz]", 7, 54, 167, 32);
-    m_pFrom = AddRangeField(this, IDC_FROM, "From", 15, 67);
-    m_pTo = AddRangeField(this, IDC_TO, "To", 96, 67);
+    AddTemplateGroup(this, tr("Displayed Range [Hz]"), 7, 54, 167, 32);
+    m_pFrom = AddRangeField(this, IDC_FROM, tr("From"), 15, 67);
+    m_pTo = AddRangeField(this, IDC_TO, tr("To"), 96, 67);
 
-    auto* pOk = new QPushButton(QStringLiteral("OK"), this);
+    auto* pOk = new QPushButton(tr("OK"), this);
     pOk->setObjectName(QStringLiteral("1"));
     pOk->setGeometry(MapDialogRect(QRect(33, 94, 50, 14)));
     pOk->setDefault(true);
-    auto* pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* pCancel = new QPushButton(tr("Cancel"), this);
     pCancel->setObjectName(QStringLiteral("2"));
     pCancel->setGeometry(MapDialogRect(QRect(98, 94, 50, 14)));
     pCancel->setAutoDefault(false);
@@ -92,7 +93,7 @@ bool CSpectrumSettingsDlg::ReadRangeField(QLineEdit* pField, int* pnValue) {
     bool bOk = false;
     const int nValue = pField->text().trimmed().toInt(&bOk);
     if (!bOk || nValue < MIN_RANGE_HZ || nValue > MAX_RANGE_HZ) {
-        ShowMessageText(QString::fromLatin1(SPECTRUM_RANGE_PROMPT), MB_ICONSTOP);
+        ShowMessageText(tr(SPECTRUM_RANGE_PROMPT), MB_ICONSTOP);
         // A disabled field cannot take the focus; its value came from the
         // members and is always valid, so this is only a safeguard.
         if (pField->isEnabled()) {

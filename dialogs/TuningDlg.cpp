@@ -16,6 +16,7 @@
 #include "analysis/Temperaments.h"
 #include "analysis/Tuning.h"
 #include "platform/ui/MessageBox.h"
+#include "resources/CoreTexts.h"
 
 namespace {
 // The strings list: no strings, the presets, then notes of one's own.
@@ -30,28 +31,28 @@ std::string Local(const QString& s) {
 }  // namespace
 
 CTuningDlg::CTuningDlg(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Tuning"));
+    setWindowTitle(tr("Tuning"));
     auto* pForm = new QFormLayout;
 
     m_pTemperament = new QComboBox(this);
-    for (const TemperamentInfo& t : Temperaments())
-        m_pTemperament->addItem(QString::fromUtf8(t.title));
+    for (size_t i = 0; i < Temperaments().size(); ++i)
+        m_pTemperament->addItem(TemperamentDisplayTitle(static_cast<int>(i)));
     m_pTonic = new QComboBox(this);
     for (int i = 0; i < 12; ++i) m_pTonic->addItem(QString::fromLatin1(PitchClassName(i)));
     auto* pTemperamentRow = new QHBoxLayout;
     pTemperamentRow->addWidget(m_pTemperament, 1);
-    pTemperamentRow->addWidget(new QLabel(QStringLiteral("on"), this));
+    pTemperamentRow->addWidget(new QLabel(tr("on"), this));
     pTemperamentRow->addWidget(m_pTonic);
-    pForm->addRow(QStringLiteral("&Temperament:"), pTemperamentRow);
+    pForm->addRow(tr("&Temperament:"), pTemperamentRow);
 
     m_pPreview = new QLabel(this);
-    m_pPreview->setAccessibleName(QStringLiteral("Offsets from equal temperament in cents"));
-    pForm->addRow(QStringLiteral("Cents:"), m_pPreview);
+    m_pPreview->setAccessibleName(tr("Offsets from equal temperament in cents"));
+    pForm->addRow(tr("Cents:"), m_pPreview);
 
     const auto fileRow = [this, pForm](const QString& strLabel, QLineEdit*& pField,
                                        const QString& strFilter) {
         pField = new QLineEdit(this);
-        auto* pBrowse = new QPushButton(QStringLiteral("Browse..."), this);
+        auto* pBrowse = new QPushButton(tr("Browse..."), this);
         pBrowse->setAutoDefault(false);
         QLineEdit* const* ppField = &pField;
         connect(pBrowse, &QPushButton::clicked, this,
@@ -61,21 +62,19 @@ CTuningDlg::CTuningDlg(QWidget* pParent) : QDialog(pParent) {
         pRow->addWidget(pBrowse);
         pForm->addRow(strLabel, pRow);
     };
-    fileRow(QStringLiteral("Scala &scale:"), m_pScale,
-            QStringLiteral("Scala scales (*.scl);;All files (*)"));
-    fileRow(QStringLiteral("&Keyboard map:"), m_pKeymap,
-            QStringLiteral("Scala keyboard maps (*.kbm);;All files (*)"));
+    fileRow(tr("Scala &scale:"), m_pScale, tr("Scala scales (*.scl);;All files (*)"));
+    fileRow(tr("&Keyboard map:"), m_pKeymap, tr("Scala keyboard maps (*.kbm);;All files (*)"));
 
     m_pStrings = new QComboBox(this);
-    m_pStrings->addItem(QStringLiteral("None"));
-    for (const StringPreset& p : StringPresets())
-        m_pStrings->addItem(QString::fromUtf8(p.title) + QStringLiteral(" (") +
-                            QString::fromLatin1(p.notes) + QStringLiteral(")"));
-    m_pStrings->addItem(QStringLiteral("Notes of my own"));
-    pForm->addRow(QStringLiteral("St&rings:"), m_pStrings);
+    m_pStrings->addItem(tr("None"));
+    for (size_t i = 0; i < StringPresets().size(); ++i)
+        m_pStrings->addItem(StringPresetDisplayTitle(static_cast<int>(i)) + QStringLiteral(" (") +
+                            QString::fromLatin1(StringPresets()[i].notes) + QStringLiteral(")"));
+    m_pStrings->addItem(tr("Notes of my own"));
+    pForm->addRow(tr("St&rings:"), m_pStrings);
     m_pNotes = new QLineEdit(this);
     m_pNotes->setPlaceholderText(QStringLiteral("E3 A3 D4 G4 B4 E5"));
-    pForm->addRow(QStringLiteral("&Notes:"), m_pNotes);
+    pForm->addRow(tr("&Notes:"), m_pNotes);
 
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CTuningDlg::accept);
@@ -140,8 +139,7 @@ void CTuningDlg::UpdateEnabled() {
 void CTuningDlg::Browse(QLineEdit* pField, const QString& strFilter) {
     const QString strStart =
         pField->text().isEmpty() ? QString() : QFileInfo(pField->text()).absolutePath();
-    const QString strChosen =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), strStart, strFilter);
+    const QString strChosen = QFileDialog::getOpenFileName(this, tr("Open"), strStart, strFilter);
     if (!strChosen.isEmpty()) pField->setText(strChosen);
 }
 

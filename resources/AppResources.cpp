@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
+#include <QMap>
+#include <QPainter>
 #include <QString>
 
 #include "resources/Resources.h"
@@ -23,6 +26,49 @@ QPixmap LoadIconResource(unsigned nId) {
         return pixmap;
     }
     return QPixmap(path, "XPM");
+}
+
+QFont BannerFont() {
+    // The designed pictures' letters: bold, about 9 pixels high.
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    return font;
+}
+
+QPixmap TranslatedBanner(const QPixmap& designed, const QString& text,
+                         const char* pszDesignedText) {
+    if (designed.isNull() || text == QLatin1String(pszDesignedText)) return designed;
+    // The frame is the corner's colour, the ground the most common colour
+    // inside it, the letters the next.
+    const QImage image = designed.toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb frame = image.pixel(0, 0);
+    QMap<QRgb, int> counts;
+    for (int y = 1; y < image.height() - 1; ++y)
+        for (int x = 1; x < image.width() - 1; ++x) ++counts[image.pixel(x, y)];
+    QRgb ground = frame, letters = frame;
+    int nGround = 0, nLetters = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > nGround) {
+            letters = ground;
+            nLetters = nGround;
+            ground = it.key();
+            nGround = it.value();
+        } else if (it.value() > nLetters) {
+            letters = it.key();
+            nLetters = it.value();
+        }
+    }
+    QPixmap banner(designed.size());
+    banner.setDevicePixelRatio(designed.devicePixelRatio());
+    const QSizeF size = designed.deviceIndependentSize();
+    QPainter painter(&banner);
+    painter.fillRect(QRectF(QPointF(0, 0), size), QColor(frame));
+    painter.fillRect(QRectF(1, 1, size.width() - 2, size.height() - 2), QColor(ground));
+    painter.setPen(QColor(letters));
+    painter.setFont(BannerFont());
+    painter.drawText(QRectF(QPointF(0, 0), size), Qt::AlignCenter, text);
+    return banner;
 }
 
 // The resources live in a static library; naming their initialiser keeps the

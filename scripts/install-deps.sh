@@ -26,9 +26,9 @@ installed() {
 }
 
 RUN="cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libpulse-dev pulseaudio-utils
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libpulse-dev pulseaudio-utils
   libsndfile1-dev libsamplerate0-dev fonts-dejavu-core fonts-dejavu-extra"
-TEST="git googletest libgtest-dev libgmock-dev libbenchmark-dev pulseaudio
+TEST="git python3 qt6-translations-l10n googletest libgtest-dev libgmock-dev libbenchmark-dev pulseaudio
   xvfb xauth xdotool x11-apps clang libclang-rt-14-dev"
 case "$MODE" in
     run)

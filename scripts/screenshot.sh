@@ -4,6 +4,8 @@
 # server, listening to the monitor of a private PulseAudio server's null sink
 # into which paplay plays a plucked A a few cents sharp.
 #   scripts/screenshot.sh [BUILD_DIR] [OUTPUT.png]
+# The window speaks the caller's language: docs/screenshot-de.png is
+#   LANGUAGE=de LANG=de_DE.UTF-8 scripts/screenshot.sh build docs/screenshot-de.png
 # Needs pulseaudio (with pactl and paplay), xvfb-run, xdotool, xwd and python3;
 # BUILD_DIR (default build/) must hold a built kalvo.
 set -eu
@@ -51,7 +53,7 @@ set -eu
 cd "$WORK"
 "$KALVO" --source "$KALVO_PULSE_SINK.monitor" >kalvo.out 2>kalvo.err &
 KPID=$!
-WID=$(timeout 20 xdotool search --sync --name "^Kalvo - version" | head -1 || true)
+WID=$(timeout 20 xdotool search --sync --name "^Kalvo - " | head -1 || true)
 [ -n "$WID" ] || { echo "screenshot: no window" >&2; cat kalvo.err >&2; kill $KPID 2>/dev/null; exit 1; }
 sleep 2                      # a fresh null sink's monitor is slow to deliver
 paplay --device="$KALVO_PULSE_SINK" tone.wav &

@@ -7,7 +7,8 @@
 #   - apt-get install ./kalvo_*.deb, then the installed programs: kalvo
 #     --version (offscreen), kalvo-analyze on a WAVE file, --midi through the
 #     plug-in in /usr/lib/kalvo; appstreamcli and desktop-file-validate on the
-#     installed files; no installed file may name a folder of the build;
+#     installed files; the translations in /usr/share/kalvo/translations; no
+#     installed file may name a folder of the build;
 #   - the package is removed again, whatever happened (other builds on the
 #     machine must not find installed plug-ins).
 # Runs as root (or with sudo). Refuses to start when kalvo is installed
@@ -78,6 +79,9 @@ out="$(desktop-file-validate /usr/share/applications/org.kalvo.Kalvo.desktop)"
 grep -q '^StartupWMClass=kalvo$' /usr/share/applications/org.kalvo.Kalvo.desktop ||
     fail "the desktop entry does not name the window class"
 for page in kalvo kalvo-analyze; do man -w "$page" >/dev/null || fail "no manual page $page"; done
+for language in de es fr it pt_BR; do
+    [ -s /usr/share/kalvo/translations/kalvo_$language.qm ] || fail "no translation $language"
+done
 
 # The checkout's and the package build's folders, in every installed file.
 for f in $(dpkg -L kalvo); do

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/CentMeter.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "analysis/Numeric.h"
@@ -13,13 +14,15 @@ CCentMeter::CCentMeter(CCentCounter* pCounter, QWidget* pParent)
       m_pOwnCounter(pCounter ? nullptr : std::make_unique<CCentCounter>()),
       m_pCounter(pCounter ? pCounter : m_pOwnCounter.get()) {
     setFixedSize(WIDTH, HEIGHT);
-    setAccessibleName(QStringLiteral("Cent meter"));
+    setAccessibleName(QCoreApplication::translate("CCentMeter", "Cent meter"));
 }
 
 QString CCentMeter::SpokenText() const {
     if (!m_pCounter->HasSignal() && m_pHold && m_pHold->IsHolding())
-        return CentsInWords(m_pHold->GetShownCents()) + QStringLiteral(", held");
-    if (!m_pCounter->HasSignal()) return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
+        return CentsInWords(m_pHold->GetShownCents()) +
+               QCoreApplication::translate("SpokenReading", ", held");
+    if (!m_pCounter->HasSignal())
+        return QCoreApplication::translate("SpokenReading", NO_INPUT_SIGNAL_TEXT);
     return CentsInWords(m_pCounter->GetShownCents());
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/FrequencyDisplay.h"
 
+#include <QCoreApplication>
+
 #include "views/SpokenReading.h"
 
 static_assert(CFrequencyDisplay::WIDTH == 119 && CFrequencyDisplay::HEIGHT == 30);
@@ -44,14 +46,15 @@ CFrequencyDisplay::CFrequencyDisplay(CFrequencyDigits* pDigits, QWidget* pParent
       m_pOwnDigits(pDigits ? nullptr : std::make_unique<CFrequencyDigits>()),
       m_pDigits(pDigits ? pDigits : m_pOwnDigits.get()) {
     setFixedSize(WIDTH, HEIGHT);
-    setAccessibleName(QStringLiteral("Frequency display"));
+    setAccessibleName(QCoreApplication::translate("CFrequencyDisplay", "Frequency display"));
 }
 
 QString CFrequencyDisplay::SpokenText() const {
     const QString hz = FrequencyInWords(m_pDigits->GetFrequency());
     if (hz.isEmpty() && m_pHold && m_pHold->IsHolding())
-        return FrequencyInWords(m_pHold->GetFrequency()) + QStringLiteral(", held");
-    return hz.isEmpty() ? QString::fromLatin1(NO_INPUT_SIGNAL_TEXT) : hz;
+        return FrequencyInWords(m_pHold->GetFrequency()) +
+               QCoreApplication::translate("SpokenReading", ", held");
+    return hz.isEmpty() ? QCoreApplication::translate("SpokenReading", NO_INPUT_SIGNAL_TEXT) : hz;
 }
 
 void CFrequencyDisplay::DrawGlyph(CDC* pDC, int nCode, int x) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/NoteArea.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 #include "analysis/NoteTable.h"
@@ -38,7 +39,7 @@ CNoteArea::CNoteArea(CNoteSearch* pSearch, QWidget* pParent)
       m_pOwnSearch(pSearch ? nullptr : std::make_unique<CNoteSearch>()),
       m_pSearch(pSearch ? pSearch : m_pOwnSearch.get()) {
     setFixedSize(SIZE, SIZE);
-    setAccessibleName(QStringLiteral("Note area"));
+    setAccessibleName(QCoreApplication::translate("CNoteArea", "Note area"));
     // Its words carry the whole reading, so a screen reader hears them change.
     m_bAnnounceChanges = true;
     OnCreate();
@@ -49,7 +50,7 @@ QString CNoteArea::SpokenText() const {
     const int note = bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
     const QString name = NoteInWords(note, m_bSharps != 0, m_nNaming);
     if (note == 0 || name.isEmpty() || (m_pCounter && !m_pCounter->HasSignal() && !bHeld))
-        return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
+        return QCoreApplication::translate("SpokenReading", NO_INPUT_SIGNAL_TEXT);
     // One block's reading: its own cents with its own frequency (the meter's
     // damped value lags behind the frequency and could contradict it).
     QString text = name;
@@ -60,7 +61,7 @@ QString CNoteArea::SpokenText() const {
                        : m_pDigits ? FrequencyInWords(m_pDigits->GetFrequency())
                                    : QString();
     if (!hz.isEmpty()) text += QStringLiteral(", ") + hz;
-    if (bHeld) text += QStringLiteral(", held");
+    if (bHeld) text += QCoreApplication::translate("SpokenReading", ", held");
     return text;
 }
 
@@ -109,12 +110,12 @@ void CNoteArea::OnDraw(CDC* pDC) {
     const int note = bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
     if (bHeld) {
         const COLORREF crOld = pDC->SetTextColor(RGB(128, 128, 128));
-        pDC->TextOut(88, 1, QStringLiteral("held"));
+        pDC->TextOut(88, 1, QCoreApplication::translate("CNoteArea", "held"));
         pDC->SetTextColor(crOld);
     }
     if (note < 12 || note > 72) {
         const COLORREF crOld = pDC->SetTextColor(RGB(128, 0, 0));
-        pDC->TextOut(9, 1, QStringLiteral("Out of range"));
+        pDC->TextOut(9, 1, QCoreApplication::translate("CNoteArea", "Out of range"));
         pDC->SetTextColor(crOld);
         return;
     }

@@ -17,4 +17,5 @@ QString CentsInWords(int nCents);
 // The frequency display's digits: "441.2 Hz"; empty outside 40 ... 4000 Hz.
 QString FrequencyInWords(float hz);
 
+// The designed English words; shown translated (context "SpokenReading").
 extern const char* const NO_INPUT_SIGNAL_TEXT;

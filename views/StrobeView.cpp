@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/StrobeView.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QTimer>
 #include <algorithm>
@@ -26,7 +27,7 @@ COLORREF Mix(COLORREF a, COLORREF b) {
 
 CStrobeView::CStrobeView(const CPhaseMeter* pMeter, QWidget* pParent)
     : CBufferedWindow(pParent, true), m_pMeter(pMeter), m_pTimer(new QTimer(this)) {
-    setAccessibleName(QStringLiteral("Strobe"));
+    setAccessibleName(QCoreApplication::translate("CStrobeView", "Strobe"));
     m_fnClock = [] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
             .count();
@@ -88,7 +89,9 @@ QString CStrobeView::ReadingText() const {
         // No "-0.0": what rounds to nothing is in tune.
         const double tenths = std::nearbyint(m_pMeter->GetPublishedFineCents() * 10);
         if (!text.isEmpty()) text += QLatin1Char(' ');
-        text += QString::asprintf("%+.1f cents", tenths == 0 ? 0.0 : tenths / 10);
+        text += QString::asprintf(
+            QCoreApplication::translate("CStrobeView", "%+.1f cents").toUtf8().constData(),
+            tenths == 0 ? 0.0 : tenths / 10);
     }
     return text;
 }
@@ -96,19 +99,21 @@ QString CStrobeView::ReadingText() const {
 QString CStrobeView::SpokenText() const {
     bool bShown = false;
     for (const CPhaseMeter::Row& row : m_rows) bShown = bShown || row.bShown;
-    if (!bShown) return QString::fromLatin1(NO_INPUT_SIGNAL_TEXT);
+    if (!bShown) return QCoreApplication::translate("SpokenReading", NO_INPUT_SIGNAL_TEXT);
     QString text = m_fnTargetName
                        ? QString::fromStdString(m_fnTargetName(m_pMeter->GetPublishedTarget()))
                        : QString();
     if (!m_pMeter->HasPublishedFine()) return text;
     const double tenths = std::nearbyint(m_pMeter->GetPublishedFineCents() * 10);
     if (!text.isEmpty()) text += QStringLiteral(", ");
-    if (tenths == 0) return text + QStringLiteral("in tune");
+    if (tenths == 0) return text + QCoreApplication::translate("SpokenReading", "in tune");
     const double cents = std::fabs(tenths) / 10;
-    return text + QStringLiteral("%1 %2 %3")
-                      .arg(cents, 0, 'f', 1)
-                      .arg(cents == 1.0 ? QStringLiteral("cent") : QStringLiteral("cents"))
-                      .arg(tenths > 0 ? QStringLiteral("sharp") : QStringLiteral("flat"));
+    const QString format =
+        tenths > 0 ? (cents == 1.0 ? QCoreApplication::translate("SpokenReading", "%1 cent sharp")
+                                   : QCoreApplication::translate("SpokenReading", "%1 cents sharp"))
+                   : (cents == 1.0 ? QCoreApplication::translate("SpokenReading", "%1 cent flat")
+                                   : QCoreApplication::translate("SpokenReading", "%1 cents flat"));
+    return text + format.arg(cents, 0, 'f', 1);
 }
 
 void CStrobeView::DrawReading(CDC* pDC, const QString& text, int nWidth) {

@@ -169,9 +169,9 @@ bool AskYesNo(const QString& text, unsigned nIcon) {
 }
 
 int ShowMessage(unsigned nStringId, unsigned nIcon) {
-    return ShowMessageText(QString::fromUtf8(LoadResString(nStringId)), nIcon);
+    return ShowMessageText(LoadResText(nStringId), nIcon);
 }
 
 int ShowMessage(unsigned nStringId, unsigned nIcon, const QString& detail) {
-    return ShowTextAndDetail(QString::fromUtf8(LoadResString(nStringId)), detail, nIcon);
+    return ShowTextAndDetail(LoadResText(nStringId), detail, nIcon);
 }

@@ -1,18 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every window fits its control: measured with the control's own
-// font, inside the rectangle the style leaves for the text.
+// font, inside the rectangle the style leaves for the text. In English and in
+// every language the program ships: where a translation is too long, the
+// translation takes a shorter wording, not the layout more room.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,8 +30,11 @@
 #include "app/AppIds.h"
 #include "dialogs/CaptureDeviceDlg.h"
 #include "platform/ui/MessageBox.h"
+#include "resources/AppResources.h"
 #include "resources/StringTable.h"
+#include "tests/app/LocaleSupport.h"
 #include "tests/app/WindowFixture.h"
+#include "views/NoteArea.h"
 
 namespace {
 
@@ -76,8 +88,75 @@ std::string Misfit(const QWidget* pWidget) {
         .toStdString();
 }
 
-// The visible labels and buttons of a shown window that do not fit.
-void CollectMisfits(QWidget* pWindow, std::vector<std::string>& misfits) {
+// A group box's title: it sits in the frame's top line, between the corners.
+std::string GroupMisfit(const QGroupBox* pGroup) {
+    const QString title = QString(pGroup->title()).remove(QLatin1Char('&'));
+    if (title.isEmpty()) return {};
+    QStyleOptionGroupBox opt;
+    opt.initFrom(pGroup);
+    opt.text = title;
+    opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect frame = pGroup->style()->subControlRect(QStyle::CC_GroupBox, &opt,
+                                                        QStyle::SC_GroupBoxFrame, pGroup);
+    // The title's ink and the frame's rounded corner on either side.
+    const int needed = QFontMetrics(pGroup->font()).boundingRect(title).width() + 2 * 4;
+    if (needed <= frame.width()) return {};
+    return QStringLiteral("group \"%1\" needs %2 in %3")
+        .arg(title)
+        .arg(needed)
+        .arg(frame.width())
+        .toStdString();
+}
+
+// The lists of a window, each by its window's class and its place among the
+// window's lists; the rows' widths.
+using RowWidths = std::map<std::string, std::vector<int>>;
+
+std::string ListKey(const QWidget* pWindow, int nList) {
+    return std::string(pWindow->metaObject()->className()) + "/" + std::to_string(nList);
+}
+
+// A drop-down list's rows that are texts: each must fit the field that shows
+// the chosen one, or at least be no wider than the designed English row
+// (some of which the designed lists cut off).
+std::string ComboMisfit(const QComboBox* pList, const std::vector<int>* pEnglish) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(pList);
+    opt.editable = pList->isEditable();
+    const QRect field = pList->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                       QStyle::SC_ComboBoxEditField, pList);
+    const QFontMetrics metrics(pList->font());
+    std::string misfits;
+    for (int i = 0; i < pList->count(); ++i) {
+        const QString text = pList->itemText(i);
+        const int needed = metrics.boundingRect(text).width();
+        const int allowed =
+            std::max(field.width(), pEnglish && i < static_cast<int>(pEnglish->size())
+                                        ? (*pEnglish)[static_cast<size_t>(i)]
+                                        : 0);
+        if (needed > allowed)
+            misfits += QStringLiteral("list item \"%1\" needs %2 in %3; ")
+                           .arg(text)
+                           .arg(needed)
+                           .arg(allowed)
+                           .toStdString();
+    }
+    return misfits;
+}
+
+void RecordRowWidths(QWidget* pWindow, RowWidths& widths) {
+    int nList = 0;
+    for (QComboBox* p : pWindow->findChildren<QComboBox*>()) {
+        std::vector<int>& row = widths[ListKey(pWindow, nList++)];
+        for (int i = 0; i < p->count(); ++i)
+            row.push_back(QFontMetrics(p->font()).boundingRect(p->itemText(i)).width());
+    }
+}
+
+// The visible labels, buttons, group boxes and lists of a shown window that do
+// not fit.
+void CollectMisfits(QWidget* pWindow, std::vector<std::string>& misfits,
+                    const RowWidths& english = {}) {
     pWindow->show();
     (void)QTest::qWaitForWindowExposed(pWindow);
     std::vector<QWidget*> controls;
@@ -89,28 +168,110 @@ void CollectMisfits(QWidget* pWindow, std::vector<std::string>& misfits) {
         if (!misfit.empty())
             misfits.push_back(pWindow->windowTitle().toStdString() + ": " + misfit);
     }
+    for (QGroupBox* p : pWindow->findChildren<QGroupBox*>()) {
+        if (!p->isVisibleTo(pWindow)) continue;
+        const std::string misfit = GroupMisfit(p);
+        if (!misfit.empty())
+            misfits.push_back(pWindow->windowTitle().toStdString() + ": " + misfit);
+    }
+    // The lists of fixed size whose rows are words (not the instruments,
+    // whose list is wider when it drops down, as in English).
+    int nList = 0;
+    for (QComboBox* p : pWindow->findChildren<QComboBox*>()) {
+        const auto it = english.find(ListKey(pWindow, nList++));
+        if (!p->isVisibleTo(pWindow) || p->isEditable()) continue;
+        const std::string misfit = ComboMisfit(p, it == english.end() ? nullptr : &it->second);
+        if (!misfit.empty())
+            misfits.push_back(pWindow->windowTitle().toStdString() + ": " + misfit);
+    }
 }
 
-TEST(TextFit, EveryTextFitsItsControlInEveryWindow) {
-    CMessageRecorder messages;
-    CWindowFixture w;
-    ASSERT_TRUE(w.Open());
-    std::vector<std::string> misfits;
-    // The main window with its control panel, and every dialog.
-    CollectMisfits(w.dlg.get(), misfits);
+// The note area draws its two words itself, in the views' font.
+void CollectNoteAreaMisfits(CNoteArea* pArea, std::vector<std::string>& misfits) {
+    ASSERT_NE(pArea->m_pFont, nullptr);
+    const QFontMetrics metrics(pArea->m_pFont->GetQFont());
+    const std::pair<int, QString> texts[] = {
+        {9, QCoreApplication::translate("CNoteArea", "Out of range")},
+        {88, QCoreApplication::translate("CNoteArea", "held")}};
+    for (const auto& [x, text] : texts)
+        if (x + metrics.horizontalAdvance(text) > CNoteArea::SIZE - 1)
+            misfits.push_back(QStringLiteral("note area: \"%1\" ends at %2 of %3")
+                                  .arg(text)
+                                  .arg(x + metrics.horizontalAdvance(text))
+                                  .arg(CNoteArea::SIZE)
+                                  .toStdString());
+}
+
+// The recording banners are pictures of 116 x 20 pixels.
+void CollectBannerMisfits(std::vector<std::string>& misfits) {
+    const QFontMetrics metrics(BannerFont());
+    for (const char* pszText : {"Recording off", "Recording to file"}) {
+        const QString text = QCoreApplication::translate("CControlPanel", pszText,
+                                                         "banner picture, 116 pixels wide");
+        const QRect ink = metrics.tightBoundingRect(text);
+        if (ink.width() > 116 - 6 || ink.height() > 20 - 4)
+            misfits.push_back(QStringLiteral("banner \"%1\" needs %2 x %3 in 110 x 16")
+                                  .arg(text)
+                                  .arg(ink.width())
+                                  .arg(ink.height())
+                                  .toStdString());
+    }
+}
+
+// The menu bar keeps one row: the window's height below it is designed.
+void CollectMenuBarMisfits(QMenuBar* pBar, std::vector<std::string>& misfits) {
+    const QList<QAction*> actions = pBar->actions();
+    for (QAction* pAction : actions)
+        if (pBar->actionGeometry(pAction).top() != pBar->actionGeometry(actions.first()).top())
+            misfits.push_back("menu bar: \"" + pAction->text().toStdString() +
+                              "\" wraps to a second row");
+}
+
+// The main window with its control panel, and every dialog of fixed size.
+template <class Fn>
+void ForEachWindow(CWindowFixture& w, Fn fn) {
+    fn(w.dlg.get());
     CAboutDlg about(w.dlg.get());
     CAcknowledgementsDlg thanks(w.dlg.get());
     CCaptureDeviceDlg device(w.dlg.get());
     for (QDialog* pDialog :
          std::initializer_list<QDialog*>{&about, &thanks, &device, &w.dlg->m_dlgFft,
                                          &w.dlg->m_dlgSpectrum, &w.dlg->m_dlgMidi}) {
-        CollectMisfits(pDialog, misfits);
+        fn(pDialog);
         pDialog->hide();
     }
-    // The message boxes with the three longest designed texts.
+}
+
+// The designed English lists' rows, measured once.
+const RowWidths& EnglishRowWidths() {
+    static const RowWidths widths = [] {
+        RowWidths result;
+        CMessageRecorder messages;
+        CWindowFixture w;
+        if (w.Open()) ForEachWindow(w, [&](QWidget* p) { RecordRowWidths(p, result); });
+        return result;
+    }();
+    return widths;
+}
+
+class TextFit : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(TextFit, EveryTextFitsItsControlInEveryWindow) {
+    const RowWidths& english = EnglishRowWidths();
+    ASSERT_FALSE(english.empty());
+    const CLanguageScope language(GetParam());
+    ASSERT_TRUE(language.Ok(GetParam())) << GetParam();
+    CMessageRecorder messages;
+    CWindowFixture w;
+    ASSERT_TRUE(w.Open());
+    std::vector<std::string> misfits;
+    ForEachWindow(w, [&](QWidget* p) { CollectMisfits(p, misfits, english); });
+    CollectNoteAreaMisfits(w.dlg->m_pNoteArea, misfits);
+    CollectBannerMisfits(misfits);
+    CollectMenuBarMisfits(w.dlg->GetMenuBar(), misfits);
+    // The message boxes with the three longest texts.
     std::vector<QString> texts;
-    for (unsigned nId = 128; nId <= 177; ++nId)
-        texts.push_back(QString::fromUtf8(LoadResString(nId)));
+    for (unsigned nId = 128; nId <= 177; ++nId) texts.push_back(LoadResText(nId));
     std::sort(texts.begin(), texts.end(),
               [](const QString& a, const QString& b) { return a.size() > b.size(); });
     for (int i = 0; i < 3; ++i) {
@@ -121,7 +282,12 @@ TEST(TextFit, EveryTextFitsItsControlInEveryWindow) {
     EXPECT_TRUE(misfits.empty()) << ::testing::PrintToString(misfits);
 }
 
-TEST(TextFit, IconButtonsHaveATooltipAndAName) {
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit, ::testing::ValuesIn(Languages()),
+                         [](const auto& info) {
+                             return info.param.empty() ? std::string("English") : info.param;
+                         });
+
+TEST(TextFitEnglish, IconButtonsHaveATooltipAndAName) {
     CMessageRecorder messages;
     CWindowFixture w;
     ASSERT_TRUE(w.Open());

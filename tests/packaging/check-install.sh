@@ -18,7 +18,11 @@ for f in bin/kalvo bin/kalvo-analyze lib/kalvo/kvmidi.so lib/kalvo/kvdisplay.so 
          share/icons/hicolor/48x48/apps/$ID.png share/icons/hicolor/64x64/apps/$ID.png \
          share/icons/hicolor/128x128/apps/$ID.png share/icons/hicolor/256x256/apps/$ID.png \
          share/man/man1/kalvo.1 share/man/man1/kalvo-analyze.1 \
-         share/doc/kalvo/README.md share/doc/kalvo/docs/screenshot-main.png; do
+         share/doc/kalvo/README.md share/doc/kalvo/docs/screenshot-main.png \
+         share/doc/kalvo/docs/screenshot-de.png \
+         share/kalvo/translations/kalvo_de.qm share/kalvo/translations/kalvo_es.qm \
+         share/kalvo/translations/kalvo_fr.qm share/kalvo/translations/kalvo_it.qm \
+         share/kalvo/translations/kalvo_pt_BR.qm; do
     [ -e "$PREFIX/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 "$PREFIX/bin/kalvo-analyze" --version | grep -q "^kalvo-analyze 2.3.2.1$"
