@@ -134,6 +134,7 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     }
     if (b < a + MIN_SEGMENT) b = S;
     const unsigned L = b - a;
+    m_nSegmentLength = L;
     for (unsigned j = 0; j < L; ++j) x(j) = x(a + j);
     for (unsigned j = L; j < H; ++j) x(j) = 0.0f;
 
@@ -274,7 +275,8 @@ void CPitchAnalyser::FindDominantFrequency(unsigned H, float fBinWidth) {
 
 void CPitchAnalyser::FindFundamentalFrequency(unsigned H, float fBinWidth) {
     const double w = fBinWidth;
-    const double f = m_fundamental.Estimate(m_afMono.data(), S, m_afRawMagnitudes.data(), H + 1, w);
+    const double f = m_fundamental.Estimate(m_afMono.data(), S, m_afRawMagnitudes.data(), H + 1, w,
+                                            m_nSegmentLength);
     // No periodic signal reads like a frequency below the range.
     if (!(f >= MIN_FUNDAMENTAL_FREQUENCY)) {
         SetFrequencyResult(1.0, 0);
