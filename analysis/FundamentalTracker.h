@@ -97,6 +97,12 @@ public:
     // A block is an attack when the energy of its last quarter exceeds its
     // first quarter's this many times (3 dB).
     static constexpr double ATTACK_RISE = 2.0;
+    // A block is a note's first when it rises so, or holds this many times
+    // the last block's energy (6 dB).
+    static constexpr double ONSET_JUMP = 4.0;
+    // In those first blocks a candidate at 1/2, 1/3 or 1/5 of the strongest
+    // clean partial stands only with a partial of its own this strong.
+    static constexpr double ATTACK_OWN_LEVEL = 0.5;
     // A candidate may be this many times the played note's frequency, the
     // note's own partials showing on either side of it.
     static constexpr int MAX_SUBHARMONIC = 5;
@@ -180,10 +186,15 @@ private:
     void LearnHum(double period, bool rising, const float* M, unsigned nBins, double w);
     // The first three partials of a candidate are all the hum's.
     bool IsHum(double f, const float* M, unsigned nBins, double w, float loudest) const;
+    // f0 lies at 1/2, 1/3 or 1/5 of the strongest clean partial and has no
+    // clean partial of its own ATTACK_OWN_LEVEL as strong.
+    bool IsAttackSubharmonic(double f0, const float* M, unsigned nBins, double w,
+                             float loudest) const;
+    int m_nSinceOnset = 1000;  // blocks since the last rising one
     std::array<float, HUM_BINS> m_afHum{};       // the profile, per sample of the segment
     std::array<float, HUM_BINS> m_afHumLevel{};  // what a partial must pass, this block
     bool m_bHum = false;
-    double m_dEnergy = 0;
+    double m_dEnergy = 0, m_dPrevEnergy = 0;
     // The energies of the last blocks since an onset, latest first.
     std::array<double, HUM_QUIET> m_adEnergies{};
     int m_nEnergies = 0;
