@@ -299,7 +299,6 @@ bool CFundamentalTracker::IsRising(const float* x, unsigned n) {
 
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
                                      double w, unsigned segment) {
-    m_dPrevEnergy = m_dEnergy;
     m_dEnergy = Energy(x, n);
     m_nSegment = segment > 0 ? segment : n;
     const double f = EstimateInRange(x, n, M, nBins, w);
@@ -354,22 +353,6 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
     for (int i = bins; i < HUM_BINS; ++i) m_afHumLevel[i] = 0;
 }
 
-bool CFundamentalTracker::IsAttackSubharmonic(double f0, const float* M, unsigned nBins,
-                                              double w, float loudest) const {
-    const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
-    const int first = std::max(1, int(MIN_FREQUENCY / w));
-    int k = first;
-    for (int i = first + 1; i + 1 < int(nBins); ++i)
-        if (M[i] > M[k]) k = i;
-    const double strongest = k * w;
-    if (!HasPartial(strongest, M, nBins, w, loudest, true, hum)) return false;
-    const float own = PartialLevel(f0, M, nBins, w, loudest, true, 0.03, hum);
-    if (own >= ATTACK_OWN_LEVEL * loudest) return false;
-    for (const int d : {2, 3, 5})
-        if (std::fabs(strongest / (d * f0) - 1) < 0.03) return true;
-    return false;
-}
-
 bool CFundamentalTracker::IsHum(double f, const float* M, unsigned nBins, double w,
                                 float loudest) const {
     if (!m_bHum) return false;
@@ -400,11 +383,6 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     double period = FindPeriod(x, n);
     const float loudest = Loudest(M, nBins);
     const bool rising = IsRising(x, n);
-    // An onset: a rise within the block, or a block far louder than the last
-    // one that sounded (a note that starts early in it over another's tail).
-    const bool onset = rising || (CarriesAPeriod(m_dPrevEnergy, n) &&
-                                  m_dEnergy > ONSET_JUMP * m_dPrevEnergy);
-    m_nSinceOnset = onset ? 0 : std::min(m_nSinceOnset + 1, 1000);
     LearnHum(period, rising, M, nBins, w);
     if (!(period > 0)) return SpectralHighNote(M, nBins, w, loudest);
     const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
@@ -427,13 +405,6 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     // own and none an octave below, which would leave its octave in doubt.
     // No reading for that block is better than a wrong note.
     if (rising && (!clean(f0) || clean(f0 / 2))) return 0;
-    // In the first blocks of a note the waveform can repeat after two, three
-    // or five of its periods while it builds up (the strike's own partials,
-    // what is left of the note before). A candidate at 1/2, 1/3 or 1/5 of
-    // the spectrum's strongest clean partial is kept out there unless its
-    // own partial is clean and near as strong (-6 dB): no reading until the note
-    // has settled is better than a flash of a note far below.
-    if (m_nSinceOnset <= 1 && IsAttackSubharmonic(f0, M, nBins, w, loudest)) return 0;
     // Without a dip below the threshold the period is a guess among noise or
     // reverberation; it stands only when the spectrum confirms it: the
     // candidate's first and second partials, or below CHECK_ABOVE (where the

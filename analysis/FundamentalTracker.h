@@ -27,10 +27,12 @@ enum PitchMethod {
 // look like the partials of a note's subharmonic. The rule:
 // - A block is a hum block when its period lies within HUM_TOLERANCE of 50,
 //   60, 100 or 120 Hz (the hum itself, or its second harmonic where the
-//   first is weak), it holds no onset (not rising), its energy is within
-//   HUM_STEADY of the last block's, and the line at that frequency is not
-//   far louder than the hum learned so far (a note that happens to be
-//   played there, over a hum, has an onset and stands out).
+//   first is weak), it is not rising, and either the line there is no more
+//   than HUM_NEW louder than the hum learned there (a note that happens to
+//   be played there, over a hum, stands out), or, with nothing learned
+//   there, the energy of the last HUM_QUIET blocks stayed within HUM_STEADY
+//   with no onset among them (a struck or plucked note decays; the first
+//   blocks of the stream have no past and count as steady).
 // - The hum profile (the magnitude spectrum below HUM_TOP, per sample of the
 //   segment transformed, so that the trimmed length does not count) follows
 //   every hum block up at once, and falls back by HUM_DECAY a block towards
@@ -97,12 +99,6 @@ public:
     // A block is an attack when the energy of its last quarter exceeds its
     // first quarter's this many times (3 dB).
     static constexpr double ATTACK_RISE = 2.0;
-    // A block is a note's first when it rises so, or holds this many times
-    // the last block's energy (6 dB).
-    static constexpr double ONSET_JUMP = 4.0;
-    // In those first blocks a candidate at 1/2, 1/3 or 1/5 of the strongest
-    // clean partial stands only with a partial of its own this strong.
-    static constexpr double ATTACK_OWN_LEVEL = 0.5;
     // A candidate may be this many times the played note's frequency, the
     // note's own partials showing on either side of it.
     static constexpr int MAX_SUBHARMONIC = 5;
@@ -186,15 +182,10 @@ private:
     void LearnHum(double period, bool rising, const float* M, unsigned nBins, double w);
     // The first three partials of a candidate are all the hum's.
     bool IsHum(double f, const float* M, unsigned nBins, double w, float loudest) const;
-    // f0 lies at 1/2, 1/3 or 1/5 of the strongest clean partial and has no
-    // clean partial of its own ATTACK_OWN_LEVEL as strong.
-    bool IsAttackSubharmonic(double f0, const float* M, unsigned nBins, double w,
-                             float loudest) const;
-    int m_nSinceOnset = 1000;  // blocks since the last rising one
     std::array<float, HUM_BINS> m_afHum{};       // the profile, per sample of the segment
     std::array<float, HUM_BINS> m_afHumLevel{};  // what a partial must pass, this block
     bool m_bHum = false;
-    double m_dEnergy = 0, m_dPrevEnergy = 0;
+    double m_dEnergy = 0;
     // The energies of the last blocks since an onset, latest first.
     std::array<double, HUM_QUIET> m_adEnergies{};
     int m_nEnergies = 0;

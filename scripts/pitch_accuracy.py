@@ -408,7 +408,7 @@ def make_room(tmp, s):
 # Mains hum as a cheap interface or an electric instrument's pickup hears it:
 # the mains frequency a little off its nominal value and its harmonics
 # (amplitudes relative to the first, odd ones stronger, as from a
-# transformer's field, with fixed phases), steady, ROOM-independent.
+# transformer's field, with fixed phases), steady in level while a note sounds.
 HUM_CONDITIONS = (("hum 50 Hz", 50.0 * 1.004), ("hum 60 Hz", 60.0 * 0.995))
 HUM_HARMONICS = [1.0, 0.45, 0.7, 0.2, 0.45, 0.12, 0.3, 0.08, 0.2, 0.05, 0.12, 0.04, 0.08, 0.03,
                  0.05, 0.02]
@@ -796,8 +796,18 @@ def describe():
         "against the frequency it was made with." % (
             SINE_LOW, SINE_HIGH, et_frequency(SINE_LOW), et_frequency(SINE_HIGH),
             SINE_AMPLITUDE, " and ".join(str(x) for x in NOISY_SNRS_DB)),
-        "- **No note.** 3 s of digital silence, of white noise at three levels and of pink "
-        "noise.",
+        "- **No note.** 3 s of digital silence, of white noise at three levels, of pink "
+        "noise, and of mains hum alone at two levels.",
+        "- **Hum.** The instruments and the harmonic tones once more with mains hum added: "
+        "%s, each with %d harmonics (amplitudes %s, odd ones stronger), %d dB below the RMS of "
+        "each note's steady part; its level moves to the next note's only between a note-off "
+        "and the next note-on, smoothly, so that it is steady while a note sounds." % (
+            " and ".join("%.1f Hz" % f for _, f in HUM_CONDITIONS), len(HUM_HARMONICS),
+            "/".join("%g" % a for a in HUM_HARMONICS), HUM_DB),
+        "- **Onset phases.** Every condition of the instruments and harmonic tones is run with "
+        "the whole file shifted by %s samples (silence put in front), so that the notes start "
+        "at four places in the tuner's block of %d samples; the rendering is made once." % (
+            ", ".join(str(p) for p in PHASES), HOP),
         "- **Room.** The instruments and the harmonic tones once more, as a laptop's microphone "
         "in a room hears them: `sox ... -c 1 ... highpass %d reverb %s` (a %d Hz high-pass and "
         "sox's room reverberation, reverberance %s %%, HF damping %s %%, room scale %s %%), "
@@ -884,6 +894,15 @@ NOTES = [
     "the even harmonics and the fifth's the third, ninth ..., so the first, fifth and seventh "
     "are all missing, and it takes the octave above. The line without this preset shows the "
     "rest.",
+    "- **Mains hum** (the fundamental method's rule; the tracker's header comment has it in "
+    "full): a block whose period lies within 1 % of 50, 60, 100 or 120 Hz, with no onset, "
+    "steady in level over the last four blocks (or as loud as the hum already learned there, "
+    "not louder by 12 dB), is a hum block, and the spectrum below 1 kHz is learned from it as "
+    "the hum profile, which falls back towards what is there in every other block. When the "
+    "period and the spectrum are judged, a peak below 1 kHz counts as a partial only 6 dB "
+    "above that profile, and a candidate whose first three partials are all the hum's gives "
+    "no reading. A note has an onset and its period lies off the mains frequencies (G1 and B1 "
+    "are 2 % away), so it is never learned; what stands above the hum keeps the note.",
     "- The dominant method reads noise as a frequency: it has no test of periodicity (its "
     "behaviour is the tuner's classic one and is left as it is). aubio's yin, as run here, "
     "reports a frequency on noise too; only its silence threshold keeps quiet input out.",

@@ -314,39 +314,3 @@ TEST_F(Fundamental, ATopOctavePartialInPinkNoiseIsRead) {
     }
     EXPECT_GE(read, 7);
 }
-
-TEST_F(Fundamental, ABassAttackReadAnOctaveLowGivesNoWrongFirstReading) {
-    // A bass's A2 (110 Hz) plucked early in a block over the dying tail of
-    // the A an octave below: across the block the waveform repeats best
-    // after two of the new note's periods, so the period's candidate is
-    // 55 Hz, where the tail leaves a faint partial. The strongest clean
-    // partials are the new note's: no reading, or the note itself.
-    const double f = 110.0;
-    const auto block = [&](long first, long onset) {
-        std::vector<double> v(BLOCK_FRAMES);
-        for (unsigned i = 0; i < BLOCK_FRAMES; ++i) {
-            const long j = first + long(i);
-            const double t = double(j) / SAMPLE_RATE;
-            v[i] = 2500 * std::exp(-double(j) / 4000) *
-                   (std::sin(2 * M_PI * f / 2 * t) + 0.8 * std::sin(2 * M_PI * f * 1.5 * t));
-            if (j >= onset)
-                for (int h = 1; h <= 6; ++h)
-                    v[i] += std::min(1.0, double(j - onset) / 40) * 6000 / h *
-                            std::sin(2 * M_PI * h * f * t + h);
-        }
-        return v;
-    };
-    const long onset = BLOCK_FRAMES + 60;
-    const auto v = block(BLOCK_FRAMES, onset);
-    std::vector<float> mono(BLOCK_FRAMES);
-    for (unsigned i = 0; i < BLOCK_FRAMES; ++i) mono[i] = 2 * float(std::lround(v[i]));
-    CFundamentalTracker tracker;
-    const double period = tracker.FindPeriod(mono.data(), BLOCK_FRAMES);
-    ASSERT_NEAR(SAMPLE_RATE / period, f / 2, 3.0);  // the case this is about
-    ASSERT_TRUE(analyser.AnalyseBlock(ToBlock(block(0, onset)).data()));
-    ASSERT_TRUE(analyser.AnalyseBlock(ToBlock(v).data()));
-    const PitchReading& r = analyser.GetReading();
-    if (r.fFrequency != NO_FREQUENCY) {
-        EXPECT_NEAR(Cents(r.dFrequency, f), 0.0, 50.0);
-    }
-}
