@@ -324,7 +324,7 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
             line = std::max(line, M[i] * perSample);
             learned = std::max(learned, double(m_afHum[i]));
         }
-        for (const double mains : {50.0, 60.0, 100.0, 120.0})
+        for (const double mains : {50.0, 60.0})
             if (std::fabs(f / mains - 1) <= HUM_TOLERANCE) humBlock = true;
         if (humBlock && learned > 0) {
             // Over a hum already learned: as loud as the hum there, not a

@@ -25,9 +25,10 @@ enum PitchMethod {
 // onset, there before the note and after it. Its waveform repeats every 20
 // or 16.7 ms, so in a note's decay it takes over the period, and its lines
 // look like the partials of a note's subharmonic. The rule:
-// - A block is a hum block when its period lies within HUM_TOLERANCE of 50,
-//   60, 100 or 120 Hz (the hum itself, or its second harmonic where the
-//   first is weak), it is not rising, and either the line there is no more
+// - A block is a hum block when its period lies within HUM_TOLERANCE of 50
+//   or 60 Hz (only the mains frequency itself: within 1 % of 100 or 120 Hz
+//   lie notes a little out of tune, such as A3# 40 cents sharp), it is not
+//   rising, and either the line there is no more
 //   than HUM_NEW louder than the hum learned there (a note that happens to
 //   be played there, over a hum, stands out), or, with nothing learned
 //   there, the energy of the last HUM_QUIET blocks stayed within HUM_STEADY

@@ -39,7 +39,9 @@ if [ ! -x "$ANALYZER" ]; then
     exit 2
 fi
 
-set -- --analyzer "$ANALYZER" --output "$OUTPUT" --command "scripts/pitch-accuracy.sh $BUILD_DIR"
+COMMAND="scripts/pitch-accuracy.sh $BUILD_DIR"
+[ "${KALVO_ACCURACY_QUICK:-0}" = 1 ] && COMMAND="KALVO_ACCURACY_QUICK=1 $COMMAND"
+set -- --analyzer "$ANALYZER" --output "$OUTPUT" --command "$COMMAND"
 [ "${KALVO_ACCURACY_KEEP:-0}" = 1 ] && set -- "$@" --keep
 [ "${KALVO_ACCURACY_QUICK:-0}" = 1 ] && set -- "$@" --quick
 exec "$PYTHON" scripts/pitch_accuracy.py "$@"

@@ -895,7 +895,7 @@ NOTES = [
     "are all missing, and it takes the octave above. The line without this preset shows the "
     "rest.",
     "- **Mains hum** (the fundamental method's rule; the tracker's header comment has it in "
-    "full): a block whose period lies within 1 % of 50, 60, 100 or 120 Hz, with no onset, "
+    "full): a block whose period lies within 1 % of 50 or 60 Hz, with no onset, "
     "steady in level over the last four blocks (or as loud as the hum already learned there, "
     "not louder by 12 dB), is a hum block, and the spectrum below 1 kHz is learned from it as "
     "the hum profile, which falls back towards what is there in every other block. When the "
