@@ -176,12 +176,13 @@ float CFundamentalTracker::FloorAround(int k, const float* M, unsigned nBins) {
 }
 
 bool CFundamentalTracker::HasPartial(double f, const float* M, unsigned nBins, double w,
-                                     float loudest, bool clean) {
-    return PartialLevel(f, M, nBins, w, loudest, clean) > 0;
+                                     float loudest, bool clean, const float* hum) {
+    return PartialLevel(f, M, nBins, w, loudest, clean, 0.03, hum) > 0;
 }
 
 float CFundamentalTracker::PartialLevel(double f, const float* M, unsigned nBins, double w,
-                                        float loudest, bool clean, double tolerance) {
+                                        float loudest, bool clean, double tolerance,
+                                        const float* hum) {
     if (!(f > 0) || !(w > 0) || nBins < 4) return 0;
     const double centre = f / w;
     const double radius = std::max(2.0, tolerance * centre);
@@ -193,6 +194,7 @@ float CFundamentalTracker::PartialLevel(double f, const float* M, unsigned nBins
         if (M[i] > M[k]) k = i;
     if (k == lo || k == hi || !(M[k] >= M[k - 1]) || !(M[k] >= M[k + 1])) return 0;
     if (!(M[k] >= PARTIAL_LEVEL * loudest)) return 0;
+    if (hum && k < HUM_BINS && !(M[k] > hum[k])) return 0;
     if (clean && !(M[k] >= FLOOR_RATIO * FloorAround(k, M, nBins))) return 0;
     return M[k];
 }
@@ -233,10 +235,14 @@ double CFundamentalTracker::SpectralHighNote(const float* M, unsigned nBins, dou
     }
     // The waveform still repeats after its period, however faintly.
     if (!(f > 0) || !(DipNear(SAMPLE_RATE / f) < SPECTRAL_DIP)) return 0;
-    // Nothing sounds an octave or a twelfth below: as a note dies away in a
-    // room, its fundamental sinks below the loud partials first, and the
-    // lowest loud one is then its second or third.
-    if (HasPartial(f / 2, M, nBins, w, loudest) || HasPartial(f / 3, M, nBins, w, loudest))
+    // No clean partial sounds an octave or a twelfth below: as a note dies
+    // away in a room, its fundamental sinks below the loud partials first,
+    // and the lowest loud one is then its second or third. (A peak of the
+    // noise there, which pink noise puts at -30 dB of a top-octave note, is
+    // no partial.)
+    const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
+    if (HasPartial(f / 2, M, nBins, w, loudest, true, hum) ||
+        HasPartial(f / 3, M, nBins, w, loudest, true, hum))
         return 0;
     return RefineOnHarmonics(f, M, nBins, w);
 }
@@ -292,9 +298,67 @@ bool CFundamentalTracker::IsRising(const float* x, unsigned n) {
 }
 
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
-                                     double w) {
+                                     double w, unsigned segment) {
+    m_dEnergy = Energy(x, n);
+    m_nSegment = segment > 0 ? segment : n;
     const double f = EstimateInRange(x, n, M, nBins, w);
     return f > 0 ? f : LowNote(x, n);
+}
+
+void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, unsigned nBins,
+                                   double w) {
+    const int bins = std::min({HUM_BINS, int(nBins), int(HUM_TOP / w) + 1});
+    const double perSample = 1.0 / m_nSegment;
+    // The block's energy joins the last ones; a rise within the block is an
+    // onset and clears them.
+    if (rising) m_nEnergies = 0;
+    for (int i = HUM_QUIET - 1; i > 0; --i) m_adEnergies[i] = m_adEnergies[i - 1];
+    m_adEnergies[0] = m_dEnergy;
+    m_nEnergies = std::min(m_nEnergies + 1, HUM_QUIET);
+    bool humBlock = false;
+    if (period > 0 && !rising) {
+        const double f = SAMPLE_RATE / period;
+        const int k = int(std::lround(f / w));
+        double line = 0, learned = 0;
+        for (int i = std::max(1, k - 2); i <= std::min(bins - 1, k + 2); ++i) {
+            line = std::max(line, M[i] * perSample);
+            learned = std::max(learned, double(m_afHum[i]));
+        }
+        for (const double mains : {50.0, 60.0})
+            if (std::fabs(f / mains - 1) <= HUM_TOLERANCE) humBlock = true;
+        if (humBlock && learned > 0) {
+            // Over a hum already learned: as loud as the hum there, not a
+            // note played near the mains frequency, which stands out.
+            humBlock = line <= HUM_NEW * learned;
+        } else if (humBlock) {
+            // Nothing learned yet: steady in level over the last blocks, with
+            // no onset among them (a struck or plucked note decays; the
+            // first blocks of the stream have no past and count as steady).
+            const auto [lo, hi] = std::minmax_element(m_adEnergies.begin(),
+                                                      m_adEnergies.begin() + m_nEnergies);
+            humBlock = *hi <= HUM_STEADY * *lo && (m_nEnergies == HUM_QUIET || m_bNoPast);
+        }
+    }
+    if (m_nEnergies == HUM_QUIET || rising) m_bNoPast = false;
+    m_bHum = m_bHum || humBlock;
+    if (!m_bHum) return;
+    for (int i = 0; i < bins; ++i) {
+        const float level = static_cast<float>(M[i] * perSample);
+        if (humBlock && level > m_afHum[i])
+            m_afHum[i] = level;
+        else if (level < m_afHum[i])
+            m_afHum[i] = std::max(level, static_cast<float>(HUM_DECAY * m_afHum[i]));
+        m_afHumLevel[i] = static_cast<float>(HUM_MARGIN * m_afHum[i] * m_nSegment);
+    }
+    for (int i = bins; i < HUM_BINS; ++i) m_afHumLevel[i] = 0;
+}
+
+bool CFundamentalTracker::IsHum(double f, const float* M, unsigned nBins, double w,
+                                float loudest) const {
+    if (!m_bHum) return false;
+    for (int h = 1; h <= 3; ++h)
+        if (HasPartial(h * f, M, nBins, w, loudest, false, m_afHumLevel.data())) return false;
+    return true;
 }
 
 double CFundamentalTracker::LowNote(const float* x, unsigned n) {
@@ -318,9 +382,12 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
                                             unsigned nBins, double w) {
     double period = FindPeriod(x, n);
     const float loudest = Loudest(M, nBins);
+    const bool rising = IsRising(x, n);
+    LearnHum(period, rising, M, nBins, w);
     if (!(period > 0)) return SpectralHighNote(M, nBins, w, loudest);
-    const auto partial = [&](double f) { return HasPartial(f, M, nBins, w, loudest); };
-    const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true); };
+    const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
+    const auto partial = [&](double f) { return HasPartial(f, M, nBins, w, loudest, false, hum); };
+    const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true, hum); };
     // The octave below counts only when the spectrum shows it: its own
     // partial, or a clean one at 3/2 of the candidate (the lower note's
     // third), which no note at the candidate has. In a room the high-pass of
@@ -330,12 +397,14 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
         if (partial(lower) || clean(3 * lower)) period = m_dLongerPeriod;
     }
     double f0 = SAMPLE_RATE / period;
+    // The hum's own period, or a period whose partials are all the hum's.
+    if (IsHum(f0, M, nBins, w, loudest)) return SpectralHighNote(M, nBins, w, loudest);
     // A block that the note's attack fills only in part: its period mixes
     // what came before with the first cycles of the note. Only a candidate
     // that the spectrum backs is published there: a clean partial of its
     // own and none an octave below, which would leave its octave in doubt.
     // No reading for that block is better than a wrong note.
-    if (IsRising(x, n) && (!clean(f0) || clean(f0 / 2))) return 0;
+    if (rising && (!clean(f0) || clean(f0 / 2))) return 0;
     // Without a dip below the threshold the period is a guess among noise or
     // reverberation; it stands only when the spectrum confirms it: the
     // candidate's first and second partials, or below CHECK_ABOVE (where the
@@ -359,7 +428,7 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     // for close to their place: a mixture's detuned upper ranks put partials
     // a few percent beside them.
     const auto near = [&](double f) {
-        return PartialLevel(f, M, nBins, w, loudest, false, MIXTURE_TOLERANCE) > 0;
+        return PartialLevel(f, M, nBins, w, loudest, false, MIXTURE_TOLERANCE, hum) > 0;
     };
     if (!partial(f0) && !near(5 * f0) && !near(7 * f0) && partial(2 * f0)) f0 *= 2;
     if (f0 >= CHECK_ABOVE) {
@@ -386,7 +455,7 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
         for (int k = 3; k >= 2 && !lowered; --k) {
             const double lower = f0 / k;
             if (!(lower >= MIN_FREQUENCY)) continue;
-            const float level = PartialLevel(lower, M, nBins, w, loudest, true);
+            const float level = PartialLevel(lower, M, nBins, w, loudest, true, 0.03, hum);
             if (!(level > 0)) continue;
             const double dip = DipNear(k * SAMPLE_RATE / f0);
             if ((level >= SUBHARMONIC_LEVEL * loudest && dip < WEAK_THRESHOLD &&
@@ -407,6 +476,7 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
             (clean(1.5 * f0) || clean(2 * f0) || clean(3 * f0)))
             return SpectralHighNote(M, nBins, w, loudest);
     }
+    if (IsHum(f0, M, nBins, w, loudest)) return 0;
     // A long period is measured finely on the sample grid itself; a short one
     // spans only a few samples, and the partials of the spectrum pin it down.
     return f0 < PERIOD_PRECISE_BELOW ? f0 : RefineOnHarmonics(f0, M, nBins, w);

@@ -19,6 +19,33 @@ enum PitchMethod {
 // signal, then the frequency refined on the harmonics of the block's
 // magnitude spectrum, where a long zero-padded transform resolves far finer
 // than the period's sample grid.
+//
+// Mains hum. A cheap interface, a pickup or a long cable adds a line at the
+// mains frequency (50 or 60 Hz) and its harmonics: steady in level, with no
+// onset, there before the note and after it. Its waveform repeats every 20
+// or 16.7 ms, so in a note's decay it takes over the period, and its lines
+// look like the partials of a note's subharmonic. The rule:
+// - A block is a hum block when its period lies within HUM_TOLERANCE of 50
+//   or 60 Hz (only the mains frequency itself: within 1 % of 100 or 120 Hz
+//   lie notes a little out of tune, such as A3# 40 cents sharp), it is not
+//   rising, and either the line there is no more
+//   than HUM_NEW louder than the hum learned there (a note that happens to
+//   be played there, over a hum, stands out), or, with nothing learned
+//   there, the energy of the last HUM_QUIET blocks stayed within HUM_STEADY
+//   with no onset among them (a struck or plucked note decays; the first
+//   blocks of the stream have no past and count as steady).
+// - The hum profile (the magnitude spectrum below HUM_TOP, per sample of the
+//   segment transformed, so that the trimmed length does not count) follows
+//   every hum block up at once, and falls back by HUM_DECAY a block towards
+//   what is there whenever a line is fainter; nothing else raises it. A note
+//   is never learned: it has an onset, and its period lies off the mains
+//   frequencies (the nearest notes, G1 and B1, are 2 % away).
+// - When the period and the spectrum are judged, a peak below HUM_TOP is a
+//   partial only when it stands HUM_MARGIN above the profile: the hum's own
+//   lines count for nothing. A candidate whose first three partials are all
+//   the hum's is no note.
+// The profile is learned from the very first blocks of hum (no start-up
+// time), and a note over it keeps every partial that is louder than the hum.
 class CFundamentalTracker {
 public:
     // Lags cover 40 ... 4000 Hz at 16 kHz.
@@ -79,6 +106,15 @@ public:
     // How close to the fifth and seventh harmonic a partial must lie for the
     // organ-mixture test (a share of the frequency).
     static constexpr double MIXTURE_TOLERANCE = 0.02;
+    // The mains hum: see the class comment.
+    static constexpr double HUM_TOP = 1000.0;
+    static constexpr int HUM_BINS = 520;  // bins below HUM_TOP at the finest bin width
+    static constexpr double HUM_TOLERANCE = 0.01;
+    static constexpr double HUM_STEADY = 1.26;
+    static constexpr int HUM_QUIET = 4;
+    static constexpr double HUM_NEW = 4.0;
+    static constexpr double HUM_MARGIN = 2.0;
+    static constexpr double HUM_DECAY = 0.8;
 
     // Period of x[0 ... n-1] in samples (fractional), or 0 when the block is
     // silent or has no periodic signal. When the signal also repeats far
@@ -91,12 +127,13 @@ public:
     // width w has a peak within 3% of f at least PARTIAL_LEVEL of its
     // strongest bin, whose magnitude is `loudest` (see Loudest), and
     // with `clean`, FLOOR_RATIO above the floor around it.
+    // With `hum`, a peak in a bin k below HUM_BINS counts only above hum[k].
     static bool HasPartial(double f, const float* M, unsigned nBins, double w, float loudest,
-                           bool clean = false);
+                           bool clean = false, const float* hum = nullptr);
     // The magnitude of that peak (looked for within `tolerance` of f), or 0
     // when there is none.
     static float PartialLevel(double f, const float* M, unsigned nBins, double w, float loudest,
-                              bool clean, double tolerance = 0.03);
+                              bool clean, double tolerance = 0.03, const float* hum = nullptr);
     // The floor of M around bin k: the lower quartile of the bins within 64.
     static float FloorAround(int k, const float* M, unsigned nBins);
     // Whether x[0 ... n-1] grows louder from its first quarter to its last
@@ -111,8 +148,13 @@ public:
     static double RefineOnHarmonics(double f0, const float* M, unsigned nBins, double w);
 
     // Both: the fundamental in Hz, or 0 for no periodic signal. Below 40 Hz
-    // only when nothing was found above.
-    double Estimate(const float* x, unsigned n, const float* M, unsigned nBins, double w);
+    // only when nothing was found above. M is the transform of `segment`
+    // samples of the block (0: n).
+    double Estimate(const float* x, unsigned n, const float* M, unsigned nBins, double w,
+                    unsigned segment = 0);
+
+    // Whether a hum has been learned (see the class comment).
+    bool HasHum() const { return m_bHum; }
 
     // The last block's deepest normalised difference (1 for silence).
     double GetLastDip() const { return m_dLastDip; }
@@ -135,6 +177,21 @@ private:
     // A high note named by the spectrum's loudest partial, when the period
     // found none (0 otherwise).
     double SpectralHighNote(const float* M, unsigned nBins, double w, float loudest) const;
+
+    // Learns the hum from this block (period 0 for none) and sets the levels
+    // a partial must pass in m_afHumLevel.
+    void LearnHum(double period, bool rising, const float* M, unsigned nBins, double w);
+    // The first three partials of a candidate are all the hum's.
+    bool IsHum(double f, const float* M, unsigned nBins, double w, float loudest) const;
+    std::array<float, HUM_BINS> m_afHum{};       // the profile, per sample of the segment
+    std::array<float, HUM_BINS> m_afHumLevel{};  // what a partial must pass, this block
+    bool m_bHum = false;
+    double m_dEnergy = 0;
+    // The energies of the last blocks since an onset, latest first.
+    std::array<double, HUM_QUIET> m_adEnergies{};
+    int m_nEnergies = 0;
+    bool m_bNoPast = true;  // the stream's first blocks
+    unsigned m_nSegment = 1;
 
     bool m_bHaveDifference = false;
     std::array<double, MAX_LAG + 2> m_adDiff{};

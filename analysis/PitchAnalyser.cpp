@@ -238,6 +238,7 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     }
     if (b < a + MIN_SEGMENT) b = S;
     const unsigned L = b - a;
+    m_nSegmentLength = L;
     for (unsigned j = 0; j < L; ++j) x(j) = x(a + j);
     for (unsigned j = L; j < H; ++j) x(j) = 0.0f;
 
@@ -368,7 +369,8 @@ DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
 
 BlockSpectrum CPitchAnalyser::FindFundamentalFrequency(unsigned H, float fBinWidth) {
     const double w = fBinWidth;
-    const double f = m_fundamental.Estimate(m_afMono.data(), S, m_afRawMagnitudes.data(), H + 1, w);
+    const double f = m_fundamental.Estimate(m_afMono.data(), S, m_afRawMagnitudes.data(), H + 1, w,
+                                            m_nSegmentLength);
     // No periodic signal reads like a frequency below the range.
     if (!(f >= MIN_FUNDAMENTAL_FREQUENCY)) return {1.0, 0};
     return {f, std::clamp(TruncToInt(f / w), 0, static_cast<int>(H))};

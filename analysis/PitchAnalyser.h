@@ -204,6 +204,7 @@ private:
     // For the fundamental method: the block's mono signal and its magnitudes
     // before smoothing.
     CFundamentalTracker m_fundamental;
+    unsigned m_nSegmentLength = 0;  // samples of the block the transform holds
     std::array<float, BLOCK_FRAMES> m_afMono{};
     std::array<float, MAX_FFT_SIZE / 2 + 1> m_afRawMagnitudes{};
 

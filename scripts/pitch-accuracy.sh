@@ -9,7 +9,9 @@
 # Needs a built kalvo-analyze in BUILD_DIR/tools and the Debian packages
 # fluidsynth fluid-soundfont-gm aubio-tools sox python3-numpy. Installs nothing.
 # Environment: KALVO_ACCURACY_OUTPUT (another report file), KALVO_ACCURACY_KEEP=1
-# (keep the rendered audio in the temporary directory).
+# (keep the rendered audio in the temporary directory), KALVO_ACCURACY_QUICK=1
+# (skip the slow least-squares pitch of every block; its columns then hold the
+# error against the note's own pitch).
 set -eu
 cd "$(dirname "$0")/.."
 BUILD_DIR="${1:-build}"
@@ -37,6 +39,9 @@ if [ ! -x "$ANALYZER" ]; then
     exit 2
 fi
 
-set -- --analyzer "$ANALYZER" --output "$OUTPUT" --command "scripts/pitch-accuracy.sh $BUILD_DIR"
+COMMAND="scripts/pitch-accuracy.sh $BUILD_DIR"
+[ "${KALVO_ACCURACY_QUICK:-0}" = 1 ] && COMMAND="KALVO_ACCURACY_QUICK=1 $COMMAND"
+set -- --analyzer "$ANALYZER" --output "$OUTPUT" --command "$COMMAND"
 [ "${KALVO_ACCURACY_KEEP:-0}" = 1 ] && set -- "$@" --keep
+[ "${KALVO_ACCURACY_QUICK:-0}" = 1 ] && set -- "$@" --quick
 exec "$PYTHON" scripts/pitch_accuracy.py "$@"

@@ -244,3 +244,73 @@ TEST_F(Fundamental, AnAttackReadTwoThirdsLowGivesNoWrongNote) {
         EXPECT_NEAR(Cents(r.dFrequency, f), 0.0, 50.0);
     }
 }
+
+namespace {
+
+// Mains hum: the mains frequency a little off and its harmonics, odd ones
+// stronger, of unit RMS, at frames first ... first + n - 1.
+std::vector<double> Hum(double mains, long first, unsigned n) {
+    const double levels[] = {1.0, 0.45, 0.7, 0.2, 0.45, 0.12, 0.3};
+    double power = 0;
+    for (double l : levels) power += l * l / 2;
+    std::vector<double> v(n);
+    for (unsigned i = 0; i < n; ++i) {
+        const double t = double(first + i) / SAMPLE_RATE;
+        for (int h = 1; h <= 7; ++h)
+            v[i] += levels[h - 1] / std::sqrt(power) * std::sin(2 * M_PI * h * mains * t + h);
+    }
+    return v;
+}
+
+}  // namespace
+
+TEST_F(Fundamental, MainsHumIsNeverReadAndNeverTakesANoteOver) {
+    // A trumpet's F4# (185 Hz, near the hum's third harmonic) over a 60 Hz
+    // hum 23 dB below it, the hum there before the note: the hum alone gives
+    // no reading, and every block of the note reads the note, not the hum
+    // nor a note at a third of it where the hum's lines sit.
+    const std::vector<double> partials = {3000, 4000, 3500, 2500, 1800, 1200, 800, 500};
+    double toneEnergy = 0;
+    for (double p : partials) toneEnergy += p * p / 2;
+    const double humRms = std::sqrt(toneEnergy) * std::pow(10, -23 / 20.0);
+    for (int b = 0; b < 24; ++b) {
+        const long first = long(b) * BLOCK_FRAMES;
+        std::vector<double> v = Hum(59.8, first, BLOCK_FRAMES);
+        for (auto& x : v) x *= humRms;
+        if (b >= 6) {
+            const auto tone = HarmonicBlock(185.0, partials, first - 6L * BLOCK_FRAMES);
+            for (unsigned i = 0; i < BLOCK_FRAMES; ++i) v[i] += tone[2 * i];
+        }
+        ASSERT_TRUE(analyser.AnalyseBlock(ToBlock(v).data()));
+        const PitchReading& r = analyser.GetReading();
+        if (b < 6) {
+            EXPECT_EQ(r.fFrequency, NO_FREQUENCY) << b;
+        } else {
+            ASSERT_NE(r.fFrequency, NO_FREQUENCY) << b;
+            EXPECT_NEAR(Cents(r.dFrequency, 185.0), 0.0, 10.0) << b;
+        }
+    }
+}
+
+TEST_F(Fundamental, ATopOctavePartialInPinkNoiseIsRead) {
+    // A lone 3 kHz partial (the top of a piano, whose upper partials a room
+    // and a small microphone take away) with pink noise 25 dB below it: the
+    // period barely repeats, the spectrum's partial is clean.
+    int read = 0;
+    for (int b = 0; b < 8; ++b) {
+        std::vector<double> v(BLOCK_FRAMES);
+        const auto noise = PinkNoise(BLOCK_FRAMES, 40 + b);
+        const double amplitude = 8000, gain = amplitude / std::sqrt(2) * std::pow(10, -25 / 20.0);
+        for (unsigned i = 0; i < BLOCK_FRAMES; ++i)
+            v[i] = amplitude * std::sin(2 * M_PI * 3000.0 * double(b * BLOCK_FRAMES + i) /
+                                        SAMPLE_RATE) +
+                   gain * noise[i];
+        ASSERT_TRUE(analyser.AnalyseBlock(ToBlock(v).data()));
+        const PitchReading& r = analyser.GetReading();
+        if (r.fFrequency != NO_FREQUENCY) {
+            EXPECT_NEAR(Cents(r.dFrequency, 3000.0), 0.0, 10.0) << b;
+            ++read;
+        }
+    }
+    EXPECT_GE(read, 7);
+}
