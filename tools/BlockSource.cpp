@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "analysis/Constants.h"
+#include "analysis/FundamentalTracker.h"
 #include "platform/sound/AudioFileReader.h"
 #include "tools/FileAnalysis.h"
 
@@ -40,8 +41,12 @@ CBlockSource::CBlockSource(CAudioFileReader16k& reader, const CAnalyzeOptions& o
         chunk.frames.resize(CHUNK_BLOCKS);
         chunk.spectra.resize(CHUNK_BLOCKS);
     }
+    // The fundamental method learns a mains hum from block to block, so its
+    // blocks are analysed one after the other, in order.
     const unsigned nJobs =
-        std::min(options.nJobs > 0 ? options.nJobs : DefaultAnalysisJobs(), MAX_JOBS);
+        options.nPitchMethod == PITCH_METHOD_FUNDAMENTAL
+            ? 1
+            : std::min(options.nJobs > 0 ? options.nJobs : DefaultAnalysisJobs(), MAX_JOBS);
     for (unsigned i = 1; i < nJobs; ++i) {
         m_workerAnalysers.push_back(std::make_unique<CBlockAnalyser>(options));
         m_workerAnalysers.back()->ShareWindowCache(publisher);
