@@ -28,17 +28,22 @@ namespace {
 // The per-bin loops of a block, each written so that the compiler vectorises
 // it without changing a bit, and compiled for AVX2 too.
 
-// Left plus right of every frame as the real part of the frame (imaginary
-// parts stay 0); returns the largest sum, or 0 when none is positive. The
-// sums are integers, so their maximum is that of their floats.
-KALVO_AVX2_CLONES int FrameAndPeak(const int16_t* __restrict pBlock, float* __restrict frame) {
+// Left plus right of every frame; returns the largest sum, or 0 when none is
+// positive. The sums are integers, so their maximum is that of their floats.
+KALVO_AVX2_CLONES int MonoAndPeak(const int16_t* __restrict pBlock, float* __restrict mono) {
     int peak = 0;
     for (unsigned s = 0; s < S; ++s) {
         const int sum = int(pBlock[2 * s]) + int(pBlock[2 * s + 1]);
-        frame[2 * s] = static_cast<float>(sum);
+        mono[s] = static_cast<float>(sum);
         peak = std::max(peak, sum);
     }
     return peak;
+}
+
+KALVO_AVX2_CLONES void ApplyWindow(const float* __restrict x, const float* __restrict window,
+                                   unsigned L, float* __restrict out) {
+    for (unsigned j = 0; j < L; ++j)
+        out[j] = static_cast<float>(static_cast<double>(x[j]) * window[j]);
 }
 
 // Magnitudes of bins 1 ... H-1.
@@ -52,12 +57,12 @@ KALVO_AVX2_CLONES void Magnitudes(const float* __restrict re, const float* __res
 
 // Three passes of an ascending and a descending sweep. The ascending sweep
 // reads each upper neighbour before it is updated, the descending one each
-// lower neighbour: both are the same as averaging with a copy.
-KALVO_AVX2_CLONES void Smooth(float* M, unsigned H, float* __restrict old) {
+// lower neighbour, so both vectorise in place.
+KALVO_AVX2_CLONES void Smooth(float* M, unsigned H) {
     for (int pass = 0; pass < 3; ++pass) {
         for (unsigned k = 0; k + 1 < H; ++k) M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
-        std::copy(M, M + H, old);
-        for (unsigned k = 1; k < H; ++k) M[k] = static_cast<float>(0.5 * old[k] + 0.5 * old[k - 1]);
+        for (unsigned k = H - 1; k >= 1; --k)
+            M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k - 1]);
     }
 }
 
@@ -196,7 +201,7 @@ bool CPitchAnalyser::AnalyseSpectrum(const int16_t* pBlock, BlockSpectrum& resul
 
 void CPitchAnalyser::PublishSpectrum(const int16_t* pBlock, const BlockSpectrum& result) {
     // The phase meter reads the frame.
-    if (m_phaseMeter.IsActive()) FrameAndPeak(pBlock, m_afFrame.data());
+    if (m_phaseMeter.IsActive()) MonoAndPeak(pBlock, m_afMono.data());
     PublishReading(TakeSnapshot(), result, nullptr);
 }
 
@@ -207,23 +212,17 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     const unsigned H = n / 2;
     float* const area = m_afSpectrum.data();
 
-    // 1. Frame: left plus right as the real part, imaginary part 0, copied to
-    // the start of the work area; the rest of it is zero. (The frame's
-    // imaginary parts and its second half are never written, and nothing
-    // beyond the frame's size is ever written non-zero in the work area, so
-    // copying the frame over its start clears the area as a whole.)
-    // 2. Level reference: the block's positive peak relative to full scale of
-    // the two-channel sum.
-    const float peak = static_cast<float>(FrameAndPeak(pBlock, m_afFrame.data()));
-    std::copy(m_afFrame.begin(), m_afFrame.end(), area);
-    auto x = [area](unsigned s) -> float& { return area[2 * s]; };
+    // 1. Frame: left plus right. 2. Level reference: the block's positive
+    // peak relative to full scale of the two-channel sum.
+    const float peak = static_cast<float>(MonoAndPeak(pBlock, m_afMono.data()));
+    const float* const x = m_afMono.data();
     const float scale = static_cast<float>(static_cast<double>(peak) / 32768 / 2);
 
     // 3. Trim to whole periods: from the first rising zero crossing to just
     // before the last one.
     unsigned a = 0;
     for (unsigned s = 1; s < S; ++s) {
-        if (x(s - 1) <= 0 && x(s) >= 0 && x(s) > x(s - 1)) {
+        if (x[s - 1] <= 0 && x[s] >= 0 && x[s] > x[s - 1]) {
             a = s;
             break;
         }
@@ -231,7 +230,7 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     if (a >= S - MIN_SEGMENT) a = 0;
     unsigned b = S;
     for (unsigned s = S - 1; s > a; --s) {
-        if (x(s) <= 0 && x(s + 1) >= 0 && x(s + 1) > x(s)) {
+        if (x[s] <= 0 && x[s + 1] >= 0 && x[s + 1] > x[s]) {
             b = s;
             break;
         }
@@ -239,31 +238,32 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     if (b < a + MIN_SEGMENT) b = S;
     const unsigned L = b - a;
     m_nSegmentLength = L;
-    for (unsigned j = 0; j < L; ++j) x(j) = x(a + j);
-    for (unsigned j = L; j < H; ++j) x(j) = 0.0f;
 
-    // 4. Window.
+    // 4. Window the segment.
     const float* const window = WindowFor(snap.nWindowType, snap.fGaussAlpha, static_cast<int>(L));
-    for (unsigned j = 0; j < L; ++j)
-        x(j) = static_cast<float>(static_cast<double>(x(j)) * window[j]);
+    ApplyWindow(x + a, window, L, m_afRe.data());
 
     // 5. Transform of the segment followed by zeros.
-    for (unsigned j = 0; j < L; ++j) m_afRe[j] = x(j);
     if (!ComputeFftLowerHalf(n, m_afRe.data(), L, m_afReOut.data(), m_afImOut.data()))
         return false;
 
-    // 6. Magnitudes of bins 1 ... H-1 over the start of the work area. Bin 0
-    // keeps the windowed first sample, bin H what the area held there.
-    Magnitudes(m_afReOut.data(), m_afImOut.data(), H, area);
+    // 6. Magnitudes of bins 1 ... H-1. The work area around them is laid out
+    // as the design's in-place pipeline leaves it: the windowed segment at
+    // every other value (its imaginary parts 0) followed by zeros, so bin 0
+    // holds the windowed first sample and bins H and up (which the peak
+    // search reads a few of) the segment's samples from H/2 on, or 0.
     float* const M = area;
-    const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
-    if (fundamental) {
-        std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
-        for (unsigned s = 0; s < S; ++s) m_afMono[s] = m_afFrame[2 * s];
+    M[0] = m_afRe[0];
+    for (unsigned k = H; k < H + AREA_TAIL; ++k) {
+        const unsigned j = k / 2;
+        M[k] = k % 2 == 0 && j < L ? m_afRe[j] : 0.0f;
     }
+    Magnitudes(m_afReOut.data(), m_afImOut.data(), H, M);
+    const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
+    if (fundamental) std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
 
     // 7. Smoothing, three passes of an ascending and a descending sweep.
-    Smooth(M, H, m_afScratch.data());
+    Smooth(M, H);
 
     // 8. Floor, so that every magnitude has a logarithm; the largest for 10.
     const float G = FloorAndMaximum(M, H);
@@ -406,7 +406,7 @@ void CPitchAnalyser::MeasurePhase(const Snapshot& snap, float fTargetFrequency) 
     const double dFactor = static_cast<double>(snap.fA5Factor) * snap.fTransposition;
     const double dTarget = bSignal ? fTargetFrequency / dFactor : 0.0;
     // The frame holds the block's left plus right at every other value.
-    m_phaseMeter.AddBlock(m_afFrame.data(), 2, dTarget, m_nTarget,
+    m_phaseMeter.AddBlock(m_afMono.data(), 1, dTarget, m_nTarget,
                           bSignal ? m_dDominantFrequency : 0.0);
     m_reading.bFine = m_phaseMeter.HasFine() ? 1 : 0;
     m_reading.dFineCents = m_phaseMeter.HasFine() ? m_phaseMeter.GetFineCents() : 0.0;

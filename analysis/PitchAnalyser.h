@@ -189,8 +189,9 @@ private:
     int m_nLevelDb = 0;
     int m_nPeakColumn = -1;
 
-    std::array<float, BLOCK_VALUES * 2> m_afFrame{};
-    std::array<float, 2 * MAX_FFT_SIZE> m_afSpectrum{};
+    // Bins 0 ... H and a few values past them (AREA_TAIL).
+    static constexpr unsigned AREA_TAIL = 8;
+    std::array<float, MAX_FFT_SIZE / 2 + AREA_TAIL> m_afSpectrum{};
     std::array<float, MAX_FFT_SIZE> m_afWindow{};
     std::array<float, MAX_FFT_SIZE> m_afRe{};
     std::array<float, MAX_FFT_SIZE> m_afReOut{};
@@ -199,13 +200,14 @@ private:
     // Window coefficients, kept while type and alpha stay the same.
     const float* WindowFor(int nType, float fAlpha, int N);
     std::shared_ptr<CWindowCache> m_pWindowCache;
-    std::array<float, MAX_FFT_SIZE / 2 + 1> m_afScratch{};
 
-    // For the fundamental method: the block's mono signal and its magnitudes
-    // before smoothing.
+    // The block's left plus right (the trimming, the phase meter and the
+    // fundamental method read it), and a 0 after it that the trimming's
+    // search for the last rising crossing reads.
+    std::array<float, BLOCK_FRAMES + 1> m_afMono{};
+    // For the fundamental method: the magnitudes before smoothing.
     CFundamentalTracker m_fundamental;
     unsigned m_nSegmentLength = 0;  // samples of the block the transform holds
-    std::array<float, BLOCK_FRAMES> m_afMono{};
     std::array<float, MAX_FFT_SIZE / 2 + 1> m_afRawMagnitudes{};
 
     PitchReading m_reading;

@@ -74,19 +74,16 @@ int CSpectrumColumns::Prepare(std::atomic<float>* pColumns, const float* afMagni
         b = settings.bLogarithmic ? static_cast<float>(static_cast<double>(b) * q)
                                   : static_cast<float>(static_cast<double>(b) + s);
         const int n = TruncToInt(b) - b0;
-        float v = static_cast<float>(20 * std::log10(static_cast<double>(afMagnitudes[b0])));
-        if (v < -D) v = static_cast<float>(-D);
-        // The loudest of the other bins of the column. Their levels need not
-        // be taken one by one: the level of a float magnitude rises with it
-        // (neighbouring floats lie some 2^-24 apart, far more than log10's
-        // error), so the level of the largest is the largest level.
-        float loudest = -1.0f;
+        // The loudest level of the column's bins, at least -D. The levels
+        // need not be taken one by one: the level of a float magnitude rises
+        // with it (neighbouring floats lie some 2^-24 apart, far more than
+        // log10's error), and so does its rounding to float, so the level of
+        // the largest magnitude is the largest level.
+        float loudest = afMagnitudes[b0];
         for (int k = 1; k < n && static_cast<unsigned>(b0 + k) < nBins; ++k)
             loudest = std::max(loudest, afMagnitudes[b0 + k]);
-        if (loudest >= 0.0f) {
-            const double level = 20 * std::log10(static_cast<double>(loudest));
-            if (level > v) v = static_cast<float>(level);
-        }
+        float v = static_cast<float>(20 * std::log10(static_cast<double>(loudest)));
+        if (v < -D) v = static_cast<float>(-D);
         pColumns[c].store(static_cast<float>((D + v) / D * P), std::memory_order_relaxed);
     }
     return peak;

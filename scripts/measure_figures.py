@@ -4,6 +4,7 @@ their tables in place (see scripts/measure-figures.sh, which builds first and
 calls this)."""
 
 import argparse
+import array
 import datetime
 import json
 import math
@@ -14,6 +15,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import time
 import wave
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -77,11 +79,12 @@ def to_us(bench, key="cpu_time"):
 
 
 def benchmarks(exe, reps, quick):
-    """Median CPU times by run name, and the command line as the table shows it."""
+    """Median CPU times by run name (and the fastest repetition's under
+    "NAME min"), and the command line as the table shows it."""
     args = [exe, "--benchmark_format=json"]
     shown = [os.path.relpath(exe, ROOT)]
     if reps > 1:
-        args += ["--benchmark_repetitions=%d" % reps, "--benchmark_report_aggregates_only=true"]
+        args += ["--benchmark_repetitions=%d" % reps]
         shown += ["--benchmark_repetitions=%d" % reps]
     if quick:
         args += ["--benchmark_min_time=0.05"]
@@ -91,10 +94,15 @@ def benchmarks(exe, reps, quick):
     data = json.loads(run(args, env=env))
     out = {}
     for b in data["benchmarks"]:
+        # "BM_AnalyzeLog/min_time:2.000" is BM_AnalyzeLog here.
+        name = re.sub(r"/min_time:[0-9.]+", "", b.get("run_name", b["name"]))
+        if b.get("run_type") == "iteration" and "error_occurred" not in b:
+            fastest = out.get(name + " min")
+            if fastest is None or b["cpu_time"] < fastest["cpu_time"]:
+                out[name + " min"] = b
         if reps > 1 and b.get("aggregate_name") != "median":
             continue
-        # "BM_AnalyzeLog/min_time:2.000" is BM_AnalyzeLog here.
-        out[re.sub(r"/min_time:[0-9.]+", "", b.get("run_name", b["name"]))] = b
+        out[name] = b
     return out, "`%s`" % " ".join(shown)
 
 
@@ -132,6 +140,150 @@ def analyze_44k(build, reps, work):
             sys.exit("measure-figures: kalvo-analyze failed on %s" % path)
         rates.append(60.0 / (usage.ru_utime + usage.ru_stime))
     return statistics.median(rates)
+
+
+def write_line_16k_stereo(path, seconds):
+    """A played line at 16 kHz stereo: a new note every half second over two
+    octaves around A, each with four partials and a little noise (the right
+    channel 0.9 of the left)."""
+    rate = 16000
+    out = wave.open(path, "wb")
+    out.setnchannels(2)
+    out.setsampwidth(2)
+    out.setframerate(rate)
+    phase, noise = 0.0, 12345
+    for half in range(2 * seconds):
+        hz = 440.0 * 2 ** (((half * 7) % 25 - 12) / 12.0)
+        frames = array.array("h")
+        for _ in range(rate // 2):
+            phase += 2 * math.pi * hz / rate
+            noise = (noise * 1664525 + 1013904223) & 0xFFFFFFFF
+            v = (6000 * math.sin(phase) + 3000 * math.sin(2 * phase) +
+                 1500 * math.sin(3 * phase) + 800 * math.sin(4 * phase) +
+                 ((noise >> 16) / 65536.0 - 0.5) * 400)
+            frames.append(int(v))
+            frames.append(int(0.9 * v))
+        out.writeframes(frames.tobytes())
+    out.close()
+
+
+GNU_TIME = "/usr/bin/time"
+
+
+def process_cost(args, work):
+    """CPU seconds (user + system), wall seconds and peak resident MB of one
+    run. GNU time starts it: a child of this script would count the script's
+    own memory (copied at the fork) in its peak."""
+    report = os.path.join(work, "time.txt")
+    with open(os.devnull, "w") as null:
+        status = subprocess.call([GNU_TIME, "-o", report, "-f", "%e %U %S %M"] + args,
+                                 stdout=null)
+    if status != 0:
+        sys.exit("measure-figures: %s failed" % " ".join(args))
+    wall, user, system, kb = open(report).read().split()[-4:]
+    return float(user) + float(system), float(wall), int(kb) / 1024.0
+
+
+# kalvo-analyze and aubio on one long file, the runs taken in turn so that
+# they share whatever load the machine has: (name, command after the program).
+LONG_SECONDS = 600
+HOP = 1333  # one kalvo block, and aubio's hop
+AUBIO_BUF = 2048
+
+
+def long_file_runs(build, reps, work, seconds):
+    if not os.access(GNU_TIME, os.X_OK):
+        sys.exit("measure-figures: %s (Debian time) is needed for the peak memory" % GNU_TIME)
+    path = os.path.join(work, "line16k.wav")
+    write_line_16k_stereo(path, seconds)
+    exe = os.path.join(build, "tools", "kalvo-analyze")
+    aubio = ["aubiopitch", "-i", path, "-r", "16000", "-H", str(HOP), "-B", str(AUBIO_BUF),
+             "-u", "freq"]
+    runs = [
+        ("dominant", [exe, "--all", "--tsv", "--jobs", "1", path]),
+        ("dominant jobs 2", [exe, "--all", "--tsv", "--jobs", "2", path]),
+        ("fundamental", [exe, "--all", "--tsv", "--method", "fundamental", "--jobs", "1", path]),
+        ("yinfft", aubio + ["-p", "yinfft"]),
+        ("yin", aubio + ["-p", "yin"]),
+    ]
+    have_aubio = any(os.access(os.path.join(d, "aubiopitch"), os.X_OK)
+                     for d in os.environ.get("PATH", "").split(os.pathsep))
+    if not have_aubio:
+        print("measure-figures: no aubiopitch (Debian aubio-tools): aubio's rows are left out",
+              file=sys.stderr)
+        runs = [r for r in runs if not r[1][0] == "aubiopitch"]
+    costs = {name: [] for name, _ in runs}
+    for _ in range(reps):
+        for name, args in runs:
+            costs[name].append(process_cost(args, work))
+    out = {}
+    for name, values in costs.items():
+        out[name] = (statistics.median(v[0] for v in values),
+                     statistics.median(v[1] for v in values),
+                     max(v[2] for v in values))
+    return out
+
+
+def analysis_rows(analysis, cmd_analysis, long_runs, seconds, build_shown, about):
+    """The analysis against its targets and against aubio, from one run."""
+    def us(name):
+        b = analysis.get(name)
+        return to_us(b) if b and "error_occurred" not in b else None
+
+    def met(ok):
+        return "met" if ok else "**not met**"
+
+    def both(name):  # median (fastest repetition)
+        median, fastest = us(name), us(name + " min")
+        if median is None:
+            return None, "(no AVX2)"
+        return median, "%s (%s)" % (fmt(median), fmt(fastest))
+
+    dom, dom_text = both("BM_AnalyseBlock/size8192:1/window:%d/fundamental:0" % WINDOW_HANNING)
+    fun, fun_text = both("BM_AnalyseBlock/size8192:1/window:%d/fundamental:1" % WINDOW_HANNING)
+    rows = [
+        "| what | figure | target | |",
+        "|---|---|---|---|",
+        "| the analysis's 8192-point transform, plain C++ / AVX2 | %s / %s µs | | |"
+        % (both("BM_FftKernel/avx2:0")[1], both("BM_FftKernel/avx2:1")[1]),
+        "| `AnalyseBlock`, 8192 points, dominant frequency | %s µs CPU per block | ≤ 30 µs | %s |"
+        % (dom_text, met(dom <= 30)),
+        "| `AnalyseBlock`, 8192 points, fundamental | %s µs CPU per block | ≤ 45 µs | %s |"
+        % (fun_text, met(fun <= 45)),
+    ]
+    k1, f1 = long_runs["dominant"], long_runs["fundamental"]
+    yinfft, yin = long_runs.get("yinfft"), long_runs.get("yin")
+    if yinfft:
+        rows.append("| kalvo-analyze dominant, one thread, against aubio yinfft (CPU) | %s s / %s s "
+                    "| at most aubio's | %s |" % (fmt(k1[0]), fmt(yinfft[0]),
+                                                met(k1[0] <= yinfft[0])))
+    if yin:
+        rows.append("| kalvo-analyze fundamental, one thread, against aubio yin (CPU) | %s s / "
+                    "%s s | at most half of aubio's | %s |" % (fmt(f1[0]), fmt(yin[0]),
+                                                             met(f1[0] <= yin[0] / 2)))
+    j2 = long_runs["dominant jobs 2"]
+    rows.append("| kalvo-analyze dominant, `--jobs 1` / `--jobs 2`, wall time | %s s / %s s "
+                "(%.2f times faster) | at least 1.8 times faster on two cores | %s |"
+                % (fmt(k1[1]), fmt(j2[1]), k1[1] / j2[1], met(k1[1] / j2[1] >= 1.8)))
+    rows += ["", "| program, on a %d s 16 kHz stereo file | CPU s | times real time | wall s "
+             "| peak memory |" % seconds, "|---|---:|---:|---:|---:|"]
+    names = [("dominant", "`kalvo-analyze --all --tsv --jobs 1` (dominant, bit-exact)"),
+             ("dominant jobs 2", "`kalvo-analyze --all --tsv --jobs 2`"),
+             ("yinfft", "`aubiopitch -p yinfft -H %d -B %d`" % (HOP, AUBIO_BUF)),
+             ("fundamental", "`kalvo-analyze --all --tsv --method fundamental --jobs 1`"),
+             ("yin", "`aubiopitch -p yin -H %d -B %d`" % (HOP, AUBIO_BUF))]
+    for key, label in names:
+        if key in long_runs:
+            cpu, wall, mem = long_runs[key]
+            rows.append("| %s | %s | %s | %s | %s MB |"
+                        % (label, fmt(cpu), fmt(seconds / cpu), fmt(wall), fmt(mem)))
+    rows += ["", "`AnalyseBlock` and the transform: %s, median CPU time (the fastest "
+             "repetition's in brackets). The file: a played line "
+             "(a note every half second, four partials, a little noise), written by the script; "
+             "`%s/tools/kalvo-analyze`, user + system time of the process and its peak "
+             "resident memory, the five programs run in turn." % (cmd_analysis, build_shown),
+             "", about]
+    return rows
 
 
 def runtime(build, quick):
@@ -185,6 +337,7 @@ def main():
     parser.add_argument("--build", default="build")
     parser.add_argument("--quick", type=int, default=0)
     parser.add_argument("--print", type=int, default=0)
+    parser.add_argument("--analysis", type=int, default=0)
     a = parser.parse_args()
     build = os.path.abspath(a.build)
     build_shown = os.path.relpath(build, ROOT)
@@ -202,6 +355,23 @@ def main():
 
     analysis, cmd_analysis = benchmarks(os.path.join(build, "bench", "bench_analysis"),
                                         reps_bench, quick)
+    seconds = 60 if quick else LONG_SECONDS
+    reps_long = 1 if quick else 5
+    print("measure-figures: kalvo-analyze and aubiopitch on a %d s file, %d runs each"
+          % (seconds, reps_long), file=sys.stderr)
+    with tempfile.TemporaryDirectory(prefix="kalvo-figures.") as work:
+        long_runs = long_file_runs(build, reps_long, work, seconds)
+    if a.analysis:
+        load_end = load_average()
+        kind = "quick run (one repetition, short runs): not for quoting" if quick else \
+            "medians of %d runs (the long file: %d, taken in turn)" % (reps_bench, reps_long)
+        about = ("Written by `scripts/measure-figures.sh --analysis %s` on %s, commit %s; %s; "
+                 "Release build in `%s`; load average %.1f at the start, %.1f at the end; %s."
+                 % (build_shown, stamp, tree, where, build_shown, load_start, load_end, kind))
+        replace_region(README, "analysis",
+                       "\n".join(analysis_rows(analysis, cmd_analysis, long_runs, seconds,
+                                               build_shown, about)), a.print)
+        return
     tool, cmd_tool = benchmarks(os.path.join(build, "bench", "bench_analyze"), reps_tool, quick)
     views, cmd_views = benchmarks(os.path.join(build, "bench", "bench_views"), reps_bench, quick)
     with tempfile.TemporaryDirectory(prefix="kalvo-figures.") as work:
@@ -220,7 +390,8 @@ def main():
     b4h, b4g = block(0, WINDOW_HANNING), block(0, WINDOW_GAUSSIAN)
     b8f = block(1, WINDOW_HANNING, 1)
     kind = "quick run (one repetition, short windows): not for quoting" if quick else \
-        "medians of %d runs (kalvo-analyze: %d)" % (reps_bench, reps_tool)
+        "medians of %d runs (kalvo-analyze: %d; the long file: %d, taken in turn)" % (
+            reps_bench, reps_tool, reps_long)
     about = ("Written by `scripts/measure-figures.sh %s` on %s, commit %s; %s; Release build "
              "in `%s`; load average %.1f at the start, %.1f at the end; %s." %
              (build_shown, stamp, tree, where, build_shown, load_start, load_end, kind))
@@ -288,6 +459,9 @@ def main():
     runtime_rows = rt_table + [""] + rt_notes + ["", about]
 
     replace_region(README, "summary", "\n".join(summary), a.print)
+    replace_region(README, "analysis",
+                   "\n".join(analysis_rows(analysis, cmd_analysis, long_runs, seconds,
+                                           build_shown, about)), a.print)
     replace_region(TOOL_DOC, "tool", "\n".join(tool_rows), a.print)
     replace_region(RUNTIME_DOC, "runtime", "\n".join(runtime_rows), a.print)
     if not a.print:

@@ -73,8 +73,8 @@ std::vector<OptionSpec> MakeOptions() {
              return true;
          }},
         {"jobs", ValueKind::Required, "N",
-         "analyse a file's blocks on N threads (default: one per processor);\n"
-         "                      the output is the same whatever N is",
+         "analyse a file's blocks on N threads (default: one per processor,\n"
+         "                      at most 8); the output is the same whatever N is",
          [](CAnalyzeOptions& o, const std::string& v, std::string& err) {
              unsigned n = 0;
              const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);

@@ -16,7 +16,8 @@ class CAudioFileReader16k;
 class CBlockAnalyser;
 
 // The number of analysis threads --jobs 0 (the default) stands for: the
-// processors this process may run on.
+// processors this process may run on, at most 8 (so that memory stays under
+// 12 MB).
 unsigned DefaultAnalysisJobs();
 
 // A file's blocks in order, each with its spectrum analysed: the blocks are
