@@ -47,12 +47,23 @@ double ParabolaMinimum(double a, double b, double c) {
     return std::min(b, b - (a - c) * (a - c) / (8 * den));
 }
 
+// x[from]^2 + ... + x[to-1]^2 in four running sums, which do not wait on
+// one another. The analyser's samples are integers below 2^17: every square
+// and every sum is then an exact integer, and the order of the additions
+// does not matter.
+double SumOfSquares(const float* x, unsigned from, unsigned to) {
+    double sums[4] = {0, 0, 0, 0};
+    unsigned j = from;
+    for (; j + 4 <= to; j += 4)
+        for (int k = 0; k < 4; ++k) sums[k] += double(x[j + k]) * x[j + k];
+    for (; j < to; ++j) sums[0] += double(x[j]) * x[j];
+    return (sums[0] + sums[1]) + (sums[2] + sums[3]);
+}
+
 // The energy of x[0 ... W-1], and whether it is enough to carry a period at
 // all: more than an RMS of two units of the two-channel sum.
 double Energy(const float* x, unsigned W) {
-    double energy = 0;
-    for (unsigned j = 0; j < W; ++j) energy += double(x[j]) * x[j];
-    return energy;
+    return SumOfSquares(x, 0, W);
 }
 bool CarriesAPeriod(double energy, unsigned W) {
     return energy > double(W) * 4.0;
@@ -291,10 +302,7 @@ double CFundamentalTracker::RefineOnHarmonics(double f0, const float* M, unsigne
 
 bool CFundamentalTracker::IsRising(const float* x, unsigned n) {
     const unsigned q = n / 4;
-    double first = 0, last = 0;
-    for (unsigned j = 0; j < q; ++j) first += double(x[j]) * x[j];
-    for (unsigned j = n - q; j < n; ++j) last += double(x[j]) * x[j];
-    return last > ATTACK_RISE * first;
+    return SumOfSquares(x, n - q, n) > ATTACK_RISE * SumOfSquares(x, 0, q);
 }
 
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
