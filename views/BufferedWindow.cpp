@@ -73,7 +73,7 @@ void CBufferedWindow::Render(QImage& image) {
     if (image.isNull()) return;
     if (image.format() != QImage::Format_RGB32) image = image.convertToFormat(QImage::Format_RGB32);
     // Erasing paints the window class's background, the window colour white.
-    image.fill(QColor(255, 255, 255));
+    if (!m_bPaintsEveryPixel) image.fill(QColor(255, 255, 255));
     m_textCells.clear();
     CDC dc(&image);
     if (m_bRecordTextCells) dc.SetTextCellRecorder(&m_textCells);
@@ -90,9 +90,31 @@ QImage CBufferedWindow::RenderImage(int nScale) {
     return image;
 }
 
+bool CBufferedWindow::CurrentPictureKey(PictureKey& key) const {
+    key.clear();
+    key.push_back(width());
+    key.push_back(height());
+    key.push_back(qRound64(devicePixelRatioF() * 1e6));
+    return GetPictureKey(key);
+}
+
+bool CBufferedWindow::UpdateIfChanged() {
+    if (!isVisible()) return false;
+    if (m_bShownKey && CurrentPictureKey(m_nextKey) && m_nextKey == m_shownKey) {
+        m_strDrawnSpoken = SpokenText();
+        AnnounceSpokenText();
+        return false;
+    }
+    update();
+    return true;
+}
+
 void CBufferedWindow::paintEvent(QPaintEvent*) {
     const QSize client = ClientSize();
     if (client.isEmpty()) return;
+    // Taken before the drawing: data that moves on meanwhile makes the next
+    // key differ, never a stale picture look current.
+    m_bShownKey = CurrentPictureKey(m_shownKey);
     const qreal dpr = devicePixelRatioF();
     // The next integer ratio (a hair of tolerance for 2.0000001).
     const int n = std::max(1, static_cast<int>(std::ceil(dpr - 1e-6)));

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <QtGlobal>
 #include <vector>
 
 class CDC;
@@ -48,8 +49,26 @@ public:
     // How many times the spoken text was announced.
     unsigned GetAnnouncementCount() const { return m_nAnnouncements; }
 
+    // Schedules a paint (update) when the picture would differ from the one
+    // on the screen, and says whether it did. New data comes with every
+    // block, a new picture much more rarely; a picture that stands is not
+    // drawn or sent to the screen again, only its spoken text moves on.
+    bool UpdateIfChanged();
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
+
+    // What the picture shows, in a few numbers: two equal keys give the same
+    // pixels (the window's size and scale are added to them here). Read the
+    // data the way OnDraw reads it. A view that returns false is drawn
+    // whenever asked.
+    using PictureKey = std::vector<qint64>;
+    virtual bool GetPictureKey(PictureKey& key) const {
+        (void)key;
+        return false;
+    }
+    // A view whose OnDraw paints every pixel is not erased first.
+    bool m_bPaintsEveryPixel = false;
     // The view's repaints tell assistive technology when its spoken text
     // changed.
     bool m_bAnnounceChanges = false;
@@ -58,6 +77,7 @@ private:
     // Tells assistive technology that SpokenText changed, at most twice a
     // second and only when it did change.
     void AnnounceSpokenText();
+    bool CurrentPictureKey(PictureKey& key) const;
 
     bool m_bBorder;
     QImage m_backBuffer;
@@ -70,4 +90,7 @@ private:
     qint64 m_nLastAnnounceMs = 0;
     bool m_bAnnouncePending = false;
     unsigned m_nAnnouncements = 0;
+    // The key of the picture on the screen, and one to compare with it.
+    PictureKey m_shownKey, m_nextKey;
+    bool m_bShownKey = false;
 };

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "analysis/Numeric.h"
 #include "platform/ui/Menu.h"
@@ -39,7 +40,49 @@ constexpr int INITIAL_HEIGHT = 330 - 135;
 
 // Beyond this distance from the window no part of a tick or its label shows.
 constexpr int OFF_WINDOW = 1000;
+
+// The curve's row for a column in a client area H high. Columns come from
+// float arithmetic: a NaN lies on the bottom line, and a wild value is held
+// just outside the window so that a segment never runs for billions of
+// pixels.
+int CurveRow(float column, int H, int offset) {
+    const int y = TruncToInt(H - 20 - static_cast<double>(column) + offset, H - 20 + offset);
+    return std::clamp(y, -1, H + 1);
+}
 }  // namespace
+
+bool CSpectrumArea::PeakCross(int p, int nColumns, int H, int& top, int& bottom) const {
+    if (p < 1 || p >= nColumns) return false;
+    const double y = H - 20 - static_cast<double>(m_pColumns->GetColumn(p));
+    if (!std::isfinite(y)) return false;
+    top = std::clamp(TruncToInt(y - 2), -10, H + 10);
+    bottom = std::clamp(TruncToInt(y + 3), -5, H + 15);
+    return true;
+}
+
+bool CSpectrumArea::GetPictureKey(PictureKey& key) const {
+    const CSpectrumColumns::Settings s = m_pColumns->GetSettings();
+    auto bits = [](auto value) {
+        qint64 n = 0;
+        std::memcpy(&n, &value, sizeof value);
+        return n;
+    };
+    const int H = ClientSize().height();
+    const int nColumns = std::min(ClientSize().width() - 40, MAX_SPECTRUM_COLUMNS);
+    const int p = m_pColumns->GetPeakColumn();
+    int top = 0, bottom = 0;
+    const bool bCross = PeakCross(p, nColumns, H, top, bottom);
+    key.insert(key.end(),
+               {reinterpret_cast<qint64>(m_pFont), m_crBackground,
+                m_pSpectrumPen ? qint64(m_pSpectrumPen->m_crColor) : -1, bits(s.fFrom),
+                bits(s.fRange), s.nDynamicRange, s.bLogarithmic,
+                bits(m_pColumns->m_dLogRange.load(std::memory_order_relaxed)),
+                m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed), bCross ? p : 0, top,
+                bottom});
+    if (nColumns > 0) key.push_back(CurveRow(m_pColumns->GetColumn(0), H, 0));
+    for (int c = 0; c < nColumns; ++c) key.push_back(CurveRow(m_pColumns->GetColumn(c), H, 1));
+    return true;
+}
 
 CSpectrumArea::CSpectrumArea(CSpectrumColumns* pColumns, QWidget* pParent)
     : CBufferedWindow(pParent, true),
@@ -48,6 +91,7 @@ CSpectrumArea::CSpectrumArea(CSpectrumColumns* pColumns, QWidget* pParent)
       m_pColumns(pColumns ? pColumns : m_pOwnColumns.get()) {
     m_pZoomMenu = LoadZoomMenu(this);
     SetSize(INITIAL_WIDTH, INITIAL_HEIGHT);
+    m_bPaintsEveryPixel = true;
 }
 
 CSpectrumArea::~CSpectrumArea() = default;
@@ -217,33 +261,23 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
     pDC->TextOut(5, 2, QStringLiteral("dB"));
     pDC->TextOut(Wc - 15, labelRow, QStringLiteral("Hz"));
 
-    // Curve. Columns come from float arithmetic: a NaN lies on the bottom
-    // line, and a wild value is held just outside the window so that a
-    // segment never runs for billions of pixels.
+    // Curve.
     const int nColumns = std::min(W, MAX_SPECTRUM_COLUMNS);
-    auto rowOf = [&](float column, int offset) {
-        const int y = TruncToInt(H - 20 - static_cast<double>(column) + offset, H - 20 + offset);
-        return std::clamp(y, -1, H + 1);
-    };
     if (nColumns > 0) {
         pDC->SelectObject(m_pSpectrumPen.get());
-        pDC->MoveTo(20, rowOf(m_pColumns->GetColumn(0), 0));
-        for (int c = 0; c < nColumns; ++c) pDC->LineTo(20 + c, rowOf(m_pColumns->GetColumn(c), 1));
+        pDC->MoveTo(20, CurveRow(m_pColumns->GetColumn(0), H, 0));
+        for (int c = 0; c < nColumns; ++c)
+            pDC->LineTo(20 + c, CurveRow(m_pColumns->GetColumn(c), H, 1));
     }
 
     // Peak cross.
     const int p = m_pColumns->GetPeakColumn();
-    if (p >= 1 && p < nColumns) {
-        const double y = H - 20 - static_cast<double>(m_pColumns->GetColumn(p));
-        if (std::isfinite(y)) {
-            const int top = std::clamp(TruncToInt(y - 2), -10, H + 10);
-            const int bottom = std::clamp(TruncToInt(y + 3), -5, H + 15);
-            pDC->SelectObject(&m_penMarker);
-            pDC->MoveTo(p + 18, top);
-            pDC->LineTo(p + 23, bottom);
-            pDC->MoveTo(p + 22, top);
-            pDC->LineTo(p + 17, bottom);
-        }
+    if (int top = 0, bottom = 0; PeakCross(p, nColumns, H, top, bottom)) {
+        pDC->SelectObject(&m_penMarker);
+        pDC->MoveTo(p + 18, top);
+        pDC->LineTo(p + 23, bottom);
+        pDC->MoveTo(p + 22, top);
+        pDC->LineTo(p + 17, bottom);
     }
 
     // Frame.

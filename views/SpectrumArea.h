@@ -59,9 +59,12 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    bool GetPictureKey(PictureKey& key) const override;
 
 private:
     void CallZoom(unsigned nLevel);
+    // Where the peak's cross is drawn, if it is.
+    bool PeakCross(int p, int nColumns, int H, int& top, int& bottom) const;
     void ReportFontAttributes();
 
     std::unique_ptr<CSpectrumColumns> m_pOwnColumns;
