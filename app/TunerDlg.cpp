@@ -369,9 +369,15 @@ void CTunerDlg::RepaintViews() {
     CBufferedWindow* apViews[] = {m_pNoteArea, m_pFrequencyDisplay, m_pSpectrumArea,
                                   m_pCentMeter};
     CBufferedWindow* pChanged = nullptr;
-    for (CBufferedWindow* pView : apViews)
-        if (pView && pView->UpdateIfChanged()) pChanged = pView;
-    if (pChanged) pChanged->repaint();
+    QRect changed;
+    for (CBufferedWindow* pView : apViews) {
+        const QRect rect = pView ? pView->UpdateIfChanged() : QRect();
+        if (!rect.isEmpty()) {
+            pChanged = pView;
+            changed = rect;
+        }
+    }
+    if (pChanged) pChanged->repaint(changed);
     m_nRepaints.fetch_add(1);
 }
 

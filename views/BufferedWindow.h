@@ -49,11 +49,14 @@ public:
     // How many times the spoken text was announced.
     unsigned GetAnnouncementCount() const { return m_nAnnouncements; }
 
-    // Schedules a paint (update) when the picture would differ from the one
-    // on the screen, and says whether it did. New data comes with every
-    // block, a new picture much more rarely; a picture that stands is not
-    // drawn or sent to the screen again, only its spoken text moves on.
-    bool UpdateIfChanged();
+    // Schedules a paint (update) of what would differ from the picture on
+    // the screen, and returns that part of the window (empty: nothing). New
+    // data comes with every block, a new picture much more rarely; a picture
+    // that stands is not drawn or sent to the screen again, only its spoken
+    // text moves on.
+    QRect UpdateIfChanged();
+    // How many entries of a picture key the window's size and scale take.
+    static constexpr size_t WINDOW_KEY_SIZE = 3;
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
@@ -67,6 +70,13 @@ protected:
         (void)key;
         return false;
     }
+    // The part of the client area in which the pictures of two keys (at the
+    // same size and scale) differ; by default the whole.
+    virtual QRect ChangedRect(const PictureKey& shown, const PictureKey& next) const {
+        (void)shown;
+        (void)next;
+        return QRect(QPoint(0, 0), ClientSize());
+    }
     // A view whose OnDraw paints every pixel is not erased first.
     bool m_bPaintsEveryPixel = false;
     // The view's repaints tell assistive technology when its spoken text
@@ -78,6 +88,9 @@ private:
     // second and only when it did change.
     void AnnounceSpokenText();
     bool CurrentPictureKey(PictureKey& key) const;
+    // The part of the window (widget coordinates) in which two keys'
+    // pictures differ.
+    QRect DifferingRect(const PictureKey& a, const PictureKey& b) const;
 
     bool m_bBorder;
     QImage m_backBuffer;

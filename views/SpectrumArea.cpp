@@ -60,6 +60,13 @@ bool CSpectrumArea::PeakCross(int p, int nColumns, int H, int& top, int& bottom)
     return true;
 }
 
+// The picture key: the window's, then the settings, the peak's cross
+// (column, top, bottom), the curve's start, one row per column.
+namespace {
+constexpr size_t KEY_CROSS = CBufferedWindow::WINDOW_KEY_SIZE + 9;
+constexpr size_t KEY_CURVE = KEY_CROSS + 3;
+}  // namespace
+
 bool CSpectrumArea::GetPictureKey(PictureKey& key) const {
     const CSpectrumColumns::Settings s = m_pColumns->GetSettings();
     auto bits = [](auto value) {
@@ -101,6 +108,30 @@ void CSpectrumArea::SetSize(int width, int height) {
     height = std::max(height, MIN_HEIGHT);
     resize(width, height);
     m_pColumns->SetSize(width - 2, height - 2);
+}
+
+QRect CSpectrumArea::ChangedRect(const PictureKey& shown, const PictureKey& next) const {
+    const QRect all(QPoint(0, 0), ClientSize());
+    if (shown.size() != next.size() || shown.size() < KEY_CURVE ||
+        !std::equal(shown.begin(), shown.begin() + KEY_CROSS, next.begin()))
+        return all;
+    // Only the curve and the cross moved: the strips they cover, in their
+    // whole height (the one-pixel segments between columns reach only
+    // the columns at either end).
+    QRect changed;
+    auto add = [&](qint64 left, qint64 right) {
+        changed |= QRect(QPoint(int(left), 0), QPoint(int(right), all.bottom()));
+    };
+    if (!std::equal(shown.begin() + KEY_CROSS, shown.begin() + KEY_CURVE, next.begin() + KEY_CROSS))
+        for (const PictureKey* pKey : {&shown, &next})
+            if ((*pKey)[KEY_CROSS] != 0) add((*pKey)[KEY_CROSS] + 16, (*pKey)[KEY_CROSS] + 24);
+    for (size_t i = KEY_CURVE; i < next.size(); ++i)
+        if (shown[i] != next[i]) {
+            // The start, or the column c = i - KEY_CURVE - 1 at x = 20 + c.
+            const qint64 x = 20 + qint64(i - KEY_CURVE) - 1;
+            add(x - 2, x + 2);
+        }
+    return changed & all;
 }
 
 void CSpectrumArea::SetSpectrumColor(COLORREF cr) {

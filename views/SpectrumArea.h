@@ -60,6 +60,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     bool GetPictureKey(PictureKey& key) const override;
+    QRect ChangedRect(const PictureKey& shown, const PictureKey& next) const override;
 
 private:
     void CallZoom(unsigned nLevel);
