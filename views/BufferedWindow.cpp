@@ -138,7 +138,8 @@ void CBufferedWindow::paintEvent(QPaintEvent* pEvent) {
     // another device leaves the screen as it is.
     QPainter painter(this);
     QBackingStore* pStore = backingStore();
-    if (pStore && painter.paintEngine() == pStore->paintDevice()->paintEngine()) {
+    QPaintDevice* pScreen = pStore ? pStore->paintDevice() : nullptr;
+    if (pScreen && painter.paintEngine() == pScreen->paintEngine()) {
         const bool bKey = CurrentPictureKey(m_nextKey);
         const QRegion& painted = pEvent->region();
         m_bShownKey = bKey && (m_bShownKey || (QRegion(rect()) - painted).isEmpty()) &&

@@ -160,18 +160,56 @@ void CSpectrumArea::ReportFontAttributes() {
 void CSpectrumArea::OnDraw(CDC* pDC) {
     const int H = pDC->GetHeight();
     const int Wc = pDC->GetWidth();
-    const int labelRow = H - 19;
-    const int W = Wc - 40;
-    const int P = H - 40;
     m_pColumns->SetSize(Wc, H);
 
     // One consistent set of settings for the whole picture.
-    const CSpectrumColumns::Settings s = m_pColumns->GetSettings();
-    const double dLogRange = m_pColumns->m_dLogRange.load(std::memory_order_relaxed);
-    const unsigned nZoomLevel = m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed);
+    const BackgroundKey key{m_pColumns->GetSettings(),
+                            m_pColumns->m_dLogRange.load(std::memory_order_relaxed),
+                            m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed),
+                            m_crBackground,
+                            m_pFont,
+                            pDC->GetScale()};
+    // The ticks, labels and grid change with the settings, not with the
+    // data, and their text costs more than the curve: they are drawn once
+    // into an image of their own and copied under each curve. Where text
+    // cells are being recorded, they are drawn where they are.
+    if (pDC->RecordsTextCells()) {
+        DrawBackground(pDC, key);
+    } else {
+        if (!(key == m_backgroundKey) || m_background.size() != QSize(Wc, H) * key.nScale) {
+            m_backgroundKey = key;
+            m_background = QImage(QSize(Wc, H) * key.nScale, QImage::Format_RGB32);
+            m_background.setDevicePixelRatio(key.nScale);
+            CDC background(&m_background);
+            DrawBackground(&background, key);
+        }
+        CDC background(&m_background);
+        pDC->BitBlt(0, 0, Wc, H, &background, 0, 0, SRCCOPY);
+    }
+
+    DrawCurve(pDC);
+}
+
+bool CSpectrumArea::BackgroundKey::operator==(const BackgroundKey& o) const {
+    return settings.fFrom == o.settings.fFrom && settings.fRange == o.settings.fRange &&
+           settings.nDynamicRange == o.settings.nDynamicRange &&
+           settings.bLogarithmic == o.settings.bLogarithmic && dLogRange == o.dLogRange &&
+           nZoomLevel == o.nZoomLevel && crBackground == o.crBackground && pFont == o.pFont &&
+           nScale == o.nScale;
+}
+
+void CSpectrumArea::DrawBackground(CDC* pDC, const BackgroundKey& key) {
+    const int H = pDC->GetHeight();
+    const int Wc = pDC->GetWidth();
+    const int labelRow = H - 19;
+    const int W = Wc - 40;
+    const int P = H - 40;
+    const CSpectrumColumns::Settings& s = key.settings;
+    const double dLogRange = key.dLogRange;
+    const unsigned nZoomLevel = key.nZoomLevel;
     const int D = s.nDynamicRange;
 
-    pDC->FillSolidRect(0, 0, Wc, H, m_crBackground);
+    pDC->FillSolidRect(0, 0, Wc, H, key.crBackground);
 
     int L = 11;
     LOGFONT lf;
@@ -291,6 +329,11 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
 
     pDC->TextOut(5, 2, QStringLiteral("dB"));
     pDC->TextOut(Wc - 15, labelRow, QStringLiteral("Hz"));
+}
+
+void CSpectrumArea::DrawCurve(CDC* pDC) {
+    const int H = pDC->GetHeight();
+    const int W = pDC->GetWidth() - 40;
 
     // Curve.
     const int nColumns = std::min(W, MAX_SPECTRUM_COLUMNS);
