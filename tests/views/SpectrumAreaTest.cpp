@@ -395,7 +395,8 @@ TEST(SpectrumArea, PaintEventShowsTheRenderedClientInsideABorder) {
 }
 
 // A refresh draws and sends only what changed, and the screen then holds the
-// whole new picture; a grab in between does not count as the screen.
+// picture a view drawing afresh would show; a grab in between does not count
+// as the screen.
 TEST(SpectrumArea, RefreshSendsOnlyWhatChangedAndTheScreenShowsTheWholePicture) {
     Spectrum s;
     s.area.show();
@@ -417,7 +418,11 @@ TEST(SpectrumArea, RefreshSendsOnlyWhatChangedAndTheScreenShowsTheWholePicture) 
                                   ->grabWindow(s.area.winId())
                                   .toImage()
                                   .convertToFormat(QImage::Format_RGB32);
-        return screen.copy(1, 1, WC, H) == s.Render();
+        CSpectrumArea drawnAfresh(&s.columns);
+        drawnAfresh.m_pFont = &s.font;
+        drawnAfresh.SetSize(WC + 2, H + 2);
+        drawnAfresh.SetSpectrumColor(s.area.m_pSpectrumPen->m_crColor);
+        return screen.copy(1, 1, WC, H) == drawnAfresh.RenderImage();
     };
     prepare(1.0f);
     refresh();
@@ -430,7 +435,11 @@ TEST(SpectrumArea, RefreshSendsOnlyWhatChangedAndTheScreenShowsTheWholePicture) 
     EXPECT_LT(strip.width(), 30);
     EXPECT_TRUE(screenShowsThePicture());
 
+    // A colour or a setting changes the whole picture, labels and grid too.
     s.area.SetSpectrumColor(RGB(0, 0, 255));
+    EXPECT_EQ(refresh(), QRect(1, 1, WC, H));
+    EXPECT_TRUE(screenShowsThePicture());
+    s.columns.m_nDynamicRange = 80;
     EXPECT_EQ(refresh(), QRect(1, 1, WC, H));
     EXPECT_TRUE(screenShowsThePicture());
 }
