@@ -366,8 +366,7 @@ void CTunerDlg::RepaintViews() {
     if (m_bClosing) return;
     // Only the views whose picture changed are drawn, and sent to the screen
     // together: one repaint paints everything scheduled in the window.
-    CBufferedWindow* apViews[] = {m_pNoteArea, m_pFrequencyDisplay, m_pSpectrumArea,
-                                  m_pCentMeter};
+    CBufferedWindow* apViews[] = {m_pNoteArea, m_pFrequencyDisplay, m_pSpectrumArea, m_pCentMeter};
     CBufferedWindow* pChanged = nullptr;
     QRect changed;
     for (CBufferedWindow* pView : apViews) {

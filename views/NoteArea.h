@@ -68,7 +68,9 @@ private:
     const CReadingHold* m_pHold = nullptr;
     bool IsHeld() const;
     // The note on the staff: the held one while holding.
-    int ShownNote(bool bHeld) const { return bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex(); }
+    int ShownNote(bool bHeld) const {
+        return bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
+    }
     int OnCreate();
 
     std::unique_ptr<CNoteSearch> m_pOwnSearch;

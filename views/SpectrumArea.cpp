@@ -79,13 +79,12 @@ bool CSpectrumArea::GetPictureKey(PictureKey& key) const {
     const int p = m_pColumns->GetPeakColumn();
     int top = 0, bottom = 0;
     const bool bCross = PeakCross(p, nColumns, H, top, bottom);
-    key.insert(key.end(),
-               {reinterpret_cast<qint64>(m_pFont), m_crBackground,
-                m_pSpectrumPen ? qint64(m_pSpectrumPen->m_crColor) : -1, bits(s.fFrom),
-                bits(s.fRange), s.nDynamicRange, s.bLogarithmic,
-                bits(m_pColumns->m_dLogRange.load(std::memory_order_relaxed)),
-                m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed), bCross ? p : 0, top,
-                bottom});
+    key.insert(key.end(), {reinterpret_cast<qint64>(m_pFont), m_crBackground,
+                           m_pSpectrumPen ? qint64(m_pSpectrumPen->m_crColor) : -1, bits(s.fFrom),
+                           bits(s.fRange), s.nDynamicRange, s.bLogarithmic,
+                           bits(m_pColumns->m_dLogRange.load(std::memory_order_relaxed)),
+                           m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed), bCross ? p : 0,
+                           top, bottom});
     if (nColumns > 0) key.push_back(CurveRow(m_pColumns->GetColumn(0), H, 0));
     for (int c = 0; c < nColumns; ++c) key.push_back(CurveRow(m_pColumns->GetColumn(c), H, 1));
     return true;
