@@ -368,9 +368,19 @@ void CTunerDlg::RefreshViews() {
 
 void CTunerDlg::RepaintViews() {
     if (m_bClosing) return;
-    QWidget* apViews[] = {m_pNoteArea, m_pFrequencyDisplay, m_pSpectrumArea, m_pCentMeter};
-    for (QWidget* pView : apViews)
-        if (pView) pView->repaint();
+    // Only the views whose picture changed are drawn, and sent to the screen
+    // together: one repaint paints everything scheduled in the window.
+    CBufferedWindow* apViews[] = {m_pNoteArea, m_pFrequencyDisplay, m_pSpectrumArea, m_pCentMeter};
+    CBufferedWindow* pChanged = nullptr;
+    QRect changed;
+    for (CBufferedWindow* pView : apViews) {
+        const QRect rect = pView ? pView->UpdateIfChanged() : QRect();
+        if (!rect.isEmpty()) {
+            pChanged = pView;
+            changed = rect;
+        }
+    }
+    if (pChanged) pChanged->repaint(changed);
     m_nRepaints.fetch_add(1);
 }
 

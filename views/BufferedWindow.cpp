@@ -3,8 +3,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBackingStore>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -73,7 +76,7 @@ void CBufferedWindow::Render(QImage& image) {
     if (image.isNull()) return;
     if (image.format() != QImage::Format_RGB32) image = image.convertToFormat(QImage::Format_RGB32);
     // Erasing paints the window class's background, the window colour white.
-    image.fill(QColor(255, 255, 255));
+    if (!m_bPaintsEveryPixel) image.fill(QColor(255, 255, 255));
     m_textCells.clear();
     CDC dc(&image);
     if (m_bRecordTextCells) dc.SetTextCellRecorder(&m_textCells);
@@ -90,9 +93,59 @@ QImage CBufferedWindow::RenderImage(int nScale) {
     return image;
 }
 
-void CBufferedWindow::paintEvent(QPaintEvent*) {
+bool CBufferedWindow::CurrentPictureKey(PictureKey& key) const {
+    key.clear();
+    key.push_back(width());
+    key.push_back(height());
+    key.push_back(qRound64(devicePixelRatioF() * 1e6));
+    return GetPictureKey(key);
+}
+
+QRect CBufferedWindow::DifferingRect(const PictureKey& a, const PictureKey& b) const {
+    // Another size or scale is another picture; a fractional scale smooths
+    // each pixel into its neighbours.
+    const qreal dpr = devicePixelRatioF();
+    if (a.size() < WINDOW_KEY_SIZE || b.size() < WINDOW_KEY_SIZE ||
+        !std::equal(a.begin(), a.begin() + WINDOW_KEY_SIZE, b.begin()) || dpr != std::round(dpr))
+        return rect();
+    const QPoint origin = QPoint(0, 0) - ToClient(QPoint(0, 0));
+    return ChangedRect(a, b).translated(origin) & rect();
+}
+
+QRect CBufferedWindow::UpdateIfChanged() {
+    if (!isVisible()) return {};
+    if (!m_bShownKey || !CurrentPictureKey(m_nextKey)) {
+        update();
+        return rect();
+    }
+    if (m_nextKey == m_shownKey) {
+        m_strDrawnSpoken = SpokenText();
+        AnnounceSpokenText();
+        return {};
+    }
+    const QRect changed = DifferingRect(m_shownKey, m_nextKey);
+    update(changed);
+    return changed;
+}
+
+void CBufferedWindow::paintEvent(QPaintEvent* pEvent) {
     const QSize client = ClientSize();
     if (client.isEmpty()) return;
+    // What the screen shows after this paint, if it is all one picture: the
+    // painted part is new, the rest must be the same in both pictures. Taken
+    // before the drawing: data that moves on meanwhile makes the next key
+    // differ, never a stale picture look current. A grab or a render into
+    // another device leaves the screen as it is.
+    QPainter painter(this);
+    QBackingStore* pStore = backingStore();
+    QPaintDevice* pScreen = pStore ? pStore->paintDevice() : nullptr;
+    if (pScreen && painter.paintEngine() == pScreen->paintEngine()) {
+        const bool bKey = CurrentPictureKey(m_nextKey);
+        const QRegion& painted = pEvent->region();
+        m_bShownKey = bKey && (m_bShownKey || (QRegion(rect()) - painted).isEmpty()) &&
+                      (QRegion(DifferingRect(m_shownKey, m_nextKey)) - painted).isEmpty();
+        std::swap(m_shownKey, m_nextKey);
+    }
     const qreal dpr = devicePixelRatioF();
     // The next integer ratio (a hair of tolerance for 2.0000001).
     const int n = std::max(1, static_cast<int>(std::ceil(dpr - 1e-6)));
@@ -102,7 +155,6 @@ void CBufferedWindow::paintEvent(QPaintEvent*) {
     }
     Render(m_backBuffer);
     AnnounceSpokenText();
-    QPainter painter(this);
     if (n == 1) {
         if (m_bBorder) {
             painter.setPen(QPen(Qt::black, 0));

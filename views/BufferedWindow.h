@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <QtGlobal>
 #include <vector>
 
 class CDC;
@@ -48,8 +49,36 @@ public:
     // How many times the spoken text was announced.
     unsigned GetAnnouncementCount() const { return m_nAnnouncements; }
 
+    // Schedules a paint (update) of what would differ from the picture on
+    // the screen, and returns that part of the window (empty: nothing). New
+    // data comes with every block, a new picture much more rarely; a picture
+    // that stands is not drawn or sent to the screen again, only its spoken
+    // text moves on.
+    QRect UpdateIfChanged();
+    // How many entries of a picture key the window's size and scale take.
+    static constexpr size_t WINDOW_KEY_SIZE = 3;
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
+
+    // What the picture shows, in a few numbers: two equal keys give the same
+    // pixels (the window's size and scale are added to them here). Read the
+    // data the way OnDraw reads it. A view that returns false is drawn
+    // whenever asked.
+    using PictureKey = std::vector<qint64>;
+    virtual bool GetPictureKey(PictureKey& key) const {
+        (void)key;
+        return false;
+    }
+    // The part of the client area in which the pictures of two keys (at the
+    // same size and scale) differ; by default the whole.
+    virtual QRect ChangedRect(const PictureKey& shown, const PictureKey& next) const {
+        (void)shown;
+        (void)next;
+        return QRect(QPoint(0, 0), ClientSize());
+    }
+    // A view whose OnDraw paints every pixel is not erased first.
+    bool m_bPaintsEveryPixel = false;
     // The view's repaints tell assistive technology when its spoken text
     // changed.
     bool m_bAnnounceChanges = false;
@@ -58,6 +87,10 @@ private:
     // Tells assistive technology that SpokenText changed, at most twice a
     // second and only when it did change.
     void AnnounceSpokenText();
+    bool CurrentPictureKey(PictureKey& key) const;
+    // The part of the window (widget coordinates) in which two keys'
+    // pictures differ.
+    QRect DifferingRect(const PictureKey& a, const PictureKey& b) const;
 
     bool m_bBorder;
     QImage m_backBuffer;
@@ -70,4 +103,7 @@ private:
     qint64 m_nLastAnnounceMs = 0;
     bool m_bAnnouncePending = false;
     unsigned m_nAnnouncements = 0;
+    // The key of the picture on the screen, and one to compare with it.
+    PictureKey m_shownKey, m_nextKey;
+    bool m_bShownKey = false;
 };

@@ -15,6 +15,7 @@ CCentMeter::CCentMeter(CCentCounter* pCounter, QWidget* pParent)
       m_pCounter(pCounter ? pCounter : m_pOwnCounter.get()) {
     setFixedSize(WIDTH, HEIGHT);
     setAccessibleName(QCoreApplication::translate("CCentMeter", "Cent meter"));
+    m_bPaintsEveryPixel = true;
 }
 
 QString CCentMeter::SpokenText() const {
@@ -39,17 +40,26 @@ CCentMeter::Zone CCentMeter::ZoneOf(int nBar) {
     return ZONE_OUTER;
 }
 
+CCentMeter::Shown CCentMeter::ReadShown() const {
+    Shown shown{m_pCounter->GetShownCents(), m_pCounter->GetCents() != NO_SIGNAL_CENTS, false};
+    // A held reading is drawn in grey, so that it is plainly not a live one.
+    shown.bHeld = !shown.bSignal && m_pHold && m_pHold->IsHolding();
+    if (shown.bHeld) {
+        shown.nCents = m_pHold->GetShownCents();
+        shown.bSignal = true;
+    }
+    return shown;
+}
+
+bool CCentMeter::GetPictureKey(PictureKey& key) const {
+    const Shown shown = ReadShown();
+    key.insert(key.end(), {shown.nCents, shown.bSignal, shown.bHeld});
+    return true;
+}
+
 void CCentMeter::OnDraw(CDC* pDC) {
     const int width = pDC->GetWidth();
-    // One read of each value: the capture thread may store new ones meanwhile.
-    int nShownCents = m_pCounter->GetShownCents();
-    bool bSignal = m_pCounter->GetCents() != NO_SIGNAL_CENTS;
-    // A held reading is drawn in grey, so that it is plainly not a live one.
-    const bool bHeld = !bSignal && m_pHold && m_pHold->IsHolding();
-    if (bHeld) {
-        nShownCents = m_pHold->GetShownCents();
-        bSignal = true;
-    }
+    const auto [nShownCents, bSignal, bHeld] = ReadShown();
 
     pDC->SelectObject(&m_brDarkGrey);
     pDC->SelectObject(&m_penDarkGrey);

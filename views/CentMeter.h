@@ -36,7 +36,19 @@ public:
     enum Zone { ZONE_CENTRE, ZONE_MIDDLE, ZONE_OUTER };
     static Zone ZoneOf(int nBar);
 
+protected:
+    bool GetPictureKey(PictureKey& key) const override;
+
 private:
+    // What the meter shows: one read of each value, as the capture thread
+    // may store new ones meanwhile.
+    struct Shown {
+        int nCents;
+        bool bSignal;
+        bool bHeld;  // a held reading, drawn in grey
+    };
+    Shown ReadShown() const;
+
     std::unique_ptr<CCentCounter> m_pOwnCounter;
     CCentCounter* m_pCounter;
     const CReadingHold* m_pHold = nullptr;

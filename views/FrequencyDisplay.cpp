@@ -47,6 +47,7 @@ CFrequencyDisplay::CFrequencyDisplay(CFrequencyDigits* pDigits, QWidget* pParent
       m_pDigits(pDigits ? pDigits : m_pOwnDigits.get()) {
     setFixedSize(WIDTH, HEIGHT);
     setAccessibleName(QCoreApplication::translate("CFrequencyDisplay", "Frequency display"));
+    m_bPaintsEveryPixel = true;
 }
 
 QString CFrequencyDisplay::SpokenText() const {
@@ -77,6 +78,22 @@ void CFrequencyDisplay::DrawGlyph(CDC* pDC, int nCode, int x) {
     }
 }
 
+std::array<int, FREQUENCY_DIGITS> CFrequencyDisplay::ShownDigits(bool& bHeld) const {
+    const auto digits = m_pDigits->GetDigits();
+    // A held reading stands in grey where the live one shows dashes.
+    bHeld = digits[0] == GLYPH_DASH && m_pHold && m_pHold->IsHolding();
+    if (!bHeld) return digits;
+    return CFrequencyDigits::ComputeDigits(m_pHold->GetFrequency(), MIN_FUNDAMENTAL_FREQUENCY);
+}
+
+bool CFrequencyDisplay::GetPictureKey(PictureKey& key) const {
+    bool bHeld = false;
+    const auto digits = ShownDigits(bHeld);
+    key.insert(key.end(), digits.begin(), digits.end());
+    key.push_back(bHeld);
+    return true;
+}
+
 void CFrequencyDisplay::OnDraw(CDC* pDC) {
     // The context's own black pen outlines the black ground.
     pDC->SelectObject(&m_brBlack);
@@ -91,11 +108,9 @@ void CFrequencyDisplay::OnDraw(CDC* pDC) {
     DrawGlyph(pDC, GLYPH_H, H_X);
     DrawGlyph(pDC, GLYPH_Z, Z_X);
 
-    auto digits = m_pDigits->GetDigits();
-    // A held reading stands in grey where the live one shows dashes.
-    if (digits[0] == GLYPH_DASH && m_pHold && m_pHold->IsHolding()) {
-        digits =
-            CFrequencyDigits::ComputeDigits(m_pHold->GetFrequency(), MIN_FUNDAMENTAL_FREQUENCY);
+    bool bHeld = false;
+    const auto digits = ShownDigits(bHeld);
+    if (bHeld) {
         pDC->SelectObject(&m_brHeld);
         pDC->SelectObject(&m_penHeld);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "analysis/FrequencyDigits.h"
@@ -40,8 +41,13 @@ public:
     // "441.2 Hz", or "no input signal".
     QString SpokenText() const override;
 
+protected:
+    bool GetPictureKey(PictureKey& key) const override;
+
 private:
     void DrawGlyph(CDC* pDC, int nCode, int x);
+    // The glyphs to light, and whether they are a held reading's (grey).
+    std::array<int, FREQUENCY_DIGITS> ShownDigits(bool& bHeld) const;
 
     std::unique_ptr<CFrequencyDigits> m_pOwnDigits;
     CFrequencyDigits* m_pDigits;

@@ -99,6 +99,15 @@ int CNoteArea::OnCreate() {
     return 0;
 }
 
+bool CNoteArea::GetPictureKey(PictureKey& key) const {
+    const bool bHeld = IsHeld();
+    const int note = ShownNote(bHeld);
+    // Every note out of range shows the same words.
+    key.insert(key.end(), {note < 12 || note > 72 ? 0 : note, bHeld, m_bSharps,
+                           reinterpret_cast<qint64>(m_pFont)});
+    return true;
+}
+
 void CNoteArea::OnDraw(CDC* pDC) {
     Pictures& pic = m_pictures;
     pDC->BitBlt((SIZE - pic.staffInfo.bmWidth) / 2, (SIZE - pic.staffInfo.bmHeight) / 2,
@@ -107,7 +116,7 @@ void CNoteArea::OnDraw(CDC* pDC) {
 
     // Read once: the capture thread may store the next note while this draws.
     const bool bHeld = IsHeld();
-    const int note = bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
+    const int note = ShownNote(bHeld);
     if (bHeld) {
         const COLORREF crOld = pDC->SetTextColor(RGB(128, 128, 128));
         pDC->TextOut(88, 1, QCoreApplication::translate("CNoteArea", "held"));

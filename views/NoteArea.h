@@ -61,9 +61,16 @@ public:
     int m_nNaming = 0;         // how the words name the notes (analysis/NoteNaming.h)
     CFont* m_pFont = nullptr;  // the main window's dialog font, not owned
 
+protected:
+    bool GetPictureKey(PictureKey& key) const override;
+
 private:
     const CReadingHold* m_pHold = nullptr;
     bool IsHeld() const;
+    // The note on the staff: the held one while holding.
+    int ShownNote(bool bHeld) const {
+        return bHeld ? m_pHold->GetNote() : m_pSearch->GetNoteIndex();
+    }
     int OnCreate();
 
     std::unique_ptr<CNoteSearch> m_pOwnSearch;

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "analysis/Numeric.h"
 #include "platform/ui/Menu.h"
@@ -39,7 +40,55 @@ constexpr int INITIAL_HEIGHT = 330 - 135;
 
 // Beyond this distance from the window no part of a tick or its label shows.
 constexpr int OFF_WINDOW = 1000;
+
+// The curve's row for a column in a client area H high. Columns come from
+// float arithmetic: a NaN lies on the bottom line, and a wild value is held
+// just outside the window so that a segment never runs for billions of
+// pixels.
+int CurveRow(float column, int H, int offset) {
+    const int y = TruncToInt(H - 20 - static_cast<double>(column) + offset, H - 20 + offset);
+    return std::clamp(y, -1, H + 1);
+}
 }  // namespace
+
+bool CSpectrumArea::PeakCross(int p, int nColumns, int H, int& top, int& bottom) const {
+    if (p < 1 || p >= nColumns) return false;
+    const double y = H - 20 - static_cast<double>(m_pColumns->GetColumn(p));
+    if (!std::isfinite(y)) return false;
+    top = std::clamp(TruncToInt(y - 2), -10, H + 10);
+    bottom = std::clamp(TruncToInt(y + 3), -5, H + 15);
+    return true;
+}
+
+// The picture key: the window's, then the settings, the peak's cross
+// (column, top, bottom), the curve's start, one row per column.
+namespace {
+constexpr size_t KEY_CROSS = CBufferedWindow::WINDOW_KEY_SIZE + 9;
+constexpr size_t KEY_CURVE = KEY_CROSS + 3;
+}  // namespace
+
+bool CSpectrumArea::GetPictureKey(PictureKey& key) const {
+    const CSpectrumColumns::Settings s = m_pColumns->GetSettings();
+    auto bits = [](auto value) {
+        qint64 n = 0;
+        std::memcpy(&n, &value, sizeof value);
+        return n;
+    };
+    const int H = ClientSize().height();
+    const int nColumns = std::min(ClientSize().width() - 40, MAX_SPECTRUM_COLUMNS);
+    const int p = m_pColumns->GetPeakColumn();
+    int top = 0, bottom = 0;
+    const bool bCross = PeakCross(p, nColumns, H, top, bottom);
+    key.insert(key.end(), {reinterpret_cast<qint64>(m_pFont), m_crBackground,
+                           m_pSpectrumPen ? qint64(m_pSpectrumPen->m_crColor) : -1, bits(s.fFrom),
+                           bits(s.fRange), s.nDynamicRange, s.bLogarithmic,
+                           bits(m_pColumns->m_dLogRange.load(std::memory_order_relaxed)),
+                           m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed), bCross ? p : 0,
+                           top, bottom});
+    if (nColumns > 0) key.push_back(CurveRow(m_pColumns->GetColumn(0), H, 0));
+    for (int c = 0; c < nColumns; ++c) key.push_back(CurveRow(m_pColumns->GetColumn(c), H, 1));
+    return true;
+}
 
 CSpectrumArea::CSpectrumArea(CSpectrumColumns* pColumns, QWidget* pParent)
     : CBufferedWindow(pParent, true),
@@ -48,6 +97,7 @@ CSpectrumArea::CSpectrumArea(CSpectrumColumns* pColumns, QWidget* pParent)
       m_pColumns(pColumns ? pColumns : m_pOwnColumns.get()) {
     m_pZoomMenu = LoadZoomMenu(this);
     SetSize(INITIAL_WIDTH, INITIAL_HEIGHT);
+    m_bPaintsEveryPixel = true;
 }
 
 CSpectrumArea::~CSpectrumArea() = default;
@@ -57,6 +107,30 @@ void CSpectrumArea::SetSize(int width, int height) {
     height = std::max(height, MIN_HEIGHT);
     resize(width, height);
     m_pColumns->SetSize(width - 2, height - 2);
+}
+
+QRect CSpectrumArea::ChangedRect(const PictureKey& shown, const PictureKey& next) const {
+    const QRect all(QPoint(0, 0), ClientSize());
+    if (shown.size() != next.size() || shown.size() < KEY_CURVE ||
+        !std::equal(shown.begin(), shown.begin() + KEY_CROSS, next.begin()))
+        return all;
+    // Only the curve and the cross moved: the strips they cover, in their
+    // whole height (the one-pixel segments between columns reach only
+    // the columns at either end).
+    QRect changed;
+    auto add = [&](qint64 left, qint64 right) {
+        changed |= QRect(QPoint(int(left), 0), QPoint(int(right), all.bottom()));
+    };
+    if (!std::equal(shown.begin() + KEY_CROSS, shown.begin() + KEY_CURVE, next.begin() + KEY_CROSS))
+        for (const PictureKey* pKey : {&shown, &next})
+            if ((*pKey)[KEY_CROSS] != 0) add((*pKey)[KEY_CROSS] + 16, (*pKey)[KEY_CROSS] + 24);
+    for (size_t i = KEY_CURVE; i < next.size(); ++i)
+        if (shown[i] != next[i]) {
+            // The start, or the column c = i - KEY_CURVE - 1 at x = 20 + c.
+            const qint64 x = 20 + qint64(i - KEY_CURVE) - 1;
+            add(x - 2, x + 2);
+        }
+    return changed & all;
 }
 
 void CSpectrumArea::SetSpectrumColor(COLORREF cr) {
@@ -85,18 +159,56 @@ void CSpectrumArea::ReportFontAttributes() {
 void CSpectrumArea::OnDraw(CDC* pDC) {
     const int H = pDC->GetHeight();
     const int Wc = pDC->GetWidth();
-    const int labelRow = H - 19;
-    const int W = Wc - 40;
-    const int P = H - 40;
     m_pColumns->SetSize(Wc, H);
 
     // One consistent set of settings for the whole picture.
-    const CSpectrumColumns::Settings s = m_pColumns->GetSettings();
-    const double dLogRange = m_pColumns->m_dLogRange.load(std::memory_order_relaxed);
-    const unsigned nZoomLevel = m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed);
+    const BackgroundKey key{m_pColumns->GetSettings(),
+                            m_pColumns->m_dLogRange.load(std::memory_order_relaxed),
+                            m_pColumns->m_nZoomLevel.load(std::memory_order_relaxed),
+                            m_crBackground,
+                            m_pFont,
+                            pDC->GetScale()};
+    // The ticks, labels and grid change with the settings, not with the
+    // data, and their text costs more than the curve: they are drawn once
+    // into an image of their own and copied under each curve. Where text
+    // cells are being recorded, they are drawn where they are.
+    if (pDC->RecordsTextCells()) {
+        DrawBackground(pDC, key);
+    } else {
+        if (!(key == m_backgroundKey) || m_background.size() != QSize(Wc, H) * key.nScale) {
+            m_backgroundKey = key;
+            m_background = QImage(QSize(Wc, H) * key.nScale, QImage::Format_RGB32);
+            m_background.setDevicePixelRatio(key.nScale);
+            CDC background(&m_background);
+            DrawBackground(&background, key);
+        }
+        CDC background(&m_background);
+        pDC->BitBlt(0, 0, Wc, H, &background, 0, 0, SRCCOPY);
+    }
+
+    DrawCurve(pDC);
+}
+
+bool CSpectrumArea::BackgroundKey::operator==(const BackgroundKey& o) const {
+    return settings.fFrom == o.settings.fFrom && settings.fRange == o.settings.fRange &&
+           settings.nDynamicRange == o.settings.nDynamicRange &&
+           settings.bLogarithmic == o.settings.bLogarithmic && dLogRange == o.dLogRange &&
+           nZoomLevel == o.nZoomLevel && crBackground == o.crBackground && pFont == o.pFont &&
+           nScale == o.nScale;
+}
+
+void CSpectrumArea::DrawBackground(CDC* pDC, const BackgroundKey& key) {
+    const int H = pDC->GetHeight();
+    const int Wc = pDC->GetWidth();
+    const int labelRow = H - 19;
+    const int W = Wc - 40;
+    const int P = H - 40;
+    const CSpectrumColumns::Settings& s = key.settings;
+    const double dLogRange = key.dLogRange;
+    const unsigned nZoomLevel = key.nZoomLevel;
     const int D = s.nDynamicRange;
 
-    pDC->FillSolidRect(0, 0, Wc, H, m_crBackground);
+    pDC->FillSolidRect(0, 0, Wc, H, key.crBackground);
 
     int L = 11;
     LOGFONT lf;
@@ -216,34 +328,29 @@ void CSpectrumArea::OnDraw(CDC* pDC) {
 
     pDC->TextOut(5, 2, QStringLiteral("dB"));
     pDC->TextOut(Wc - 15, labelRow, QStringLiteral("Hz"));
+}
 
-    // Curve. Columns come from float arithmetic: a NaN lies on the bottom
-    // line, and a wild value is held just outside the window so that a
-    // segment never runs for billions of pixels.
+void CSpectrumArea::DrawCurve(CDC* pDC) {
+    const int H = pDC->GetHeight();
+    const int W = pDC->GetWidth() - 40;
+
+    // Curve.
     const int nColumns = std::min(W, MAX_SPECTRUM_COLUMNS);
-    auto rowOf = [&](float column, int offset) {
-        const int y = TruncToInt(H - 20 - static_cast<double>(column) + offset, H - 20 + offset);
-        return std::clamp(y, -1, H + 1);
-    };
     if (nColumns > 0) {
         pDC->SelectObject(m_pSpectrumPen.get());
-        pDC->MoveTo(20, rowOf(m_pColumns->GetColumn(0), 0));
-        for (int c = 0; c < nColumns; ++c) pDC->LineTo(20 + c, rowOf(m_pColumns->GetColumn(c), 1));
+        pDC->MoveTo(20, CurveRow(m_pColumns->GetColumn(0), H, 0));
+        for (int c = 0; c < nColumns; ++c)
+            pDC->LineTo(20 + c, CurveRow(m_pColumns->GetColumn(c), H, 1));
     }
 
     // Peak cross.
     const int p = m_pColumns->GetPeakColumn();
-    if (p >= 1 && p < nColumns) {
-        const double y = H - 20 - static_cast<double>(m_pColumns->GetColumn(p));
-        if (std::isfinite(y)) {
-            const int top = std::clamp(TruncToInt(y - 2), -10, H + 10);
-            const int bottom = std::clamp(TruncToInt(y + 3), -5, H + 15);
-            pDC->SelectObject(&m_penMarker);
-            pDC->MoveTo(p + 18, top);
-            pDC->LineTo(p + 23, bottom);
-            pDC->MoveTo(p + 22, top);
-            pDC->LineTo(p + 17, bottom);
-        }
+    if (int top = 0, bottom = 0; PeakCross(p, nColumns, H, top, bottom)) {
+        pDC->SelectObject(&m_penMarker);
+        pDC->MoveTo(p + 18, top);
+        pDC->LineTo(p + 23, bottom);
+        pDC->MoveTo(p + 22, top);
+        pDC->LineTo(p + 17, bottom);
     }
 
     // Frame.

@@ -59,9 +59,30 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    bool GetPictureKey(PictureKey& key) const override;
+    QRect ChangedRect(const PictureKey& shown, const PictureKey& next) const override;
 
 private:
     void CallZoom(unsigned nLevel);
+    // What the ticks, labels and grid are drawn from (the settings' range,
+    // dynamic range and scale), besides the size.
+    struct BackgroundKey {
+        CSpectrumColumns::Settings settings;
+        double dLogRange = 0.0;
+        unsigned nZoomLevel = 0;
+        COLORREF crBackground = 0;
+        const CFont* pFont = nullptr;
+        int nScale = 0;
+        bool operator==(const BackgroundKey& other) const;
+    };
+    // The plot's background: ticks with their labels, the dB grid and labels.
+    void DrawBackground(CDC* pDC, const BackgroundKey& key);
+    // What the data draws over it: the curve, the peak's cross, the frame.
+    void DrawCurve(CDC* pDC);
+    BackgroundKey m_backgroundKey;
+    QImage m_background;
+    // Where the peak's cross is drawn, if it is.
+    bool PeakCross(int p, int nColumns, int H, int& top, int& bottom) const;
     void ReportFontAttributes();
 
     std::unique_ptr<CSpectrumColumns> m_pOwnColumns;

@@ -32,6 +32,7 @@ CStrobeView::CStrobeView(const CPhaseMeter* pMeter, QWidget* pParent)
         return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
             .count();
     };
+    m_bPaintsEveryPixel = true;
     m_pTimer->setInterval(FRAME_MS);
     QObject::connect(m_pTimer, &QTimer::timeout, this, [this] { Tick(); });
 }
@@ -60,11 +61,16 @@ void CStrobeView::Tick() {
     // Only a picture that changes is drawn and sent to the screen: an in-tune
     // note, or none, costs nothing per frame.
     if (m_fnColors) m_fnColors(m_crBackground, m_crBands);
-    Picture picture{{}, ReadingText(), m_crBackground, m_crBands, size()};
-    for (int h = 0; h < STROBE_ROWS; ++h) picture.anRows[h] = RowState(h);
-    if (picture == m_scheduled) return;
-    m_scheduled = std::move(picture);
-    update();
+    UpdateIfChanged();
+}
+
+bool CStrobeView::GetPictureKey(PictureKey& key) const {
+    key.insert(key.end(), {m_crBackground, m_crBands, reinterpret_cast<qint64>(m_pFont)});
+    for (int h = 0; h < STROBE_ROWS; ++h) key.push_back(RowState(h));
+    const QString text = ReadingText();
+    key.push_back(text.size());
+    for (QChar c : text) key.push_back(c.unicode());
+    return true;
 }
 
 int CStrobeView::RowState(int h) const {

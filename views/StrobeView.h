@@ -54,6 +54,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
+    bool GetPictureKey(PictureKey& key) const override;
     void hideEvent(QHideEvent* pEvent) override;
 
 private:
@@ -61,15 +62,6 @@ private:
     static constexpr int ROW_HIDDEN = -1;   // no harmonic there
     static constexpr int ROW_BLURRED = -2;  // too fast to follow
     int RowState(int h) const;
-    // What a frame shows, to tell whether it changed.
-    struct Picture {
-        std::array<int, STROBE_ROWS> anRows{};
-        QString strText;
-        COLORREF crBackground = 0, crBands = 0;
-        QSize size;
-        bool operator==(const Picture&) const = default;
-    };
-    Picture m_scheduled;
 
     // "A5 +0.3 cents", "A5" while measuring, "" without a signal.
     QString ReadingText() const;

@@ -100,12 +100,23 @@ bool CBitmap::GetBitmap(BITMAP* pBitmap) const {
     return true;
 }
 
-CDC::CDC() {
-    m_stockFont.CreateDialogFont();
+namespace {
+// The stock font, made once: a context is made for every paint, and a copy
+// shares the font instead of looking it up again. Never destroyed, so it
+// does not outlive the application's font database.
+const CFont& StockFont() {
+    static const CFont* s_pFont = [] {
+        auto* pFont = new CFont;
+        pFont->CreateDialogFont();
+        return pFont;
+    }();
+    return *s_pFont;
 }
+}  // namespace
 
-CDC::CDC(QImage* pSurface) : m_pSurface(pSurface) {
-    m_stockFont.CreateDialogFont();
+CDC::CDC() : m_stockFont(StockFont()) {}
+
+CDC::CDC(QImage* pSurface) : m_pSurface(pSurface), m_stockFont(StockFont()) {
     // Every pixel access below assumes 32-bit pixels; a fresh back buffer is
     // made so, anything else is converted once.
     if (m_pSurface && !m_pSurface->isNull() && m_pSurface->format() != QImage::Format_RGB32 &&

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -390,6 +392,56 @@ TEST(SpectrumArea, PaintEventShowsTheRenderedClientInsideABorder) {
     EXPECT_EQ(CountColour(window, QRect(0, 0, 1, H + 2), BLACK), H + 2);
     // The right click maps through the border to client coordinates.
     EXPECT_EQ(s.area.ToClient(QPoint(21, 5)), QPoint(20, 4));
+}
+
+// A refresh draws and sends only what changed, and the screen then holds the
+// picture a view drawing afresh would show; a grab in between does not count
+// as the screen.
+TEST(SpectrumArea, RefreshSendsOnlyWhatChangedAndTheScreenShowsTheWholePicture) {
+    Spectrum s;
+    s.area.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s.area));
+    std::vector<float> mags(BINS, 0.01f);
+    // One bin's level, no cross: the curve alone changes.
+    auto prepare = [&](float level) {
+        mags[300] = level;
+        s.columns.PrepareColumns(mags.data(), BINS, BIN_WIDTH, 300 * BIN_WIDTH);
+        s.area.SetPeakColumn(-1);
+    };
+    auto refresh = [&] {
+        const QRect rect = s.area.UpdateIfChanged();
+        if (!rect.isEmpty()) s.area.repaint(rect);
+        return rect;
+    };
+    auto screenShowsThePicture = [&] {
+        const QImage screen = QGuiApplication::primaryScreen()
+                                  ->grabWindow(s.area.winId())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        CSpectrumArea drawnAfresh(&s.columns);
+        drawnAfresh.m_pFont = &s.font;
+        drawnAfresh.SetSize(WC + 2, H + 2);
+        drawnAfresh.SetSpectrumColor(s.area.m_pSpectrumPen->m_crColor);
+        return screen.copy(1, 1, WC, H) == drawnAfresh.RenderImage();
+    };
+    prepare(1.0f);
+    refresh();
+    EXPECT_TRUE(refresh().isEmpty());
+
+    prepare(0.1f);
+    s.area.grab();
+    const QRect strip = refresh();
+    EXPECT_FALSE(strip.isEmpty());
+    EXPECT_LT(strip.width(), 30);
+    EXPECT_TRUE(screenShowsThePicture());
+
+    // A colour or a setting changes the whole picture, labels and grid too.
+    s.area.SetSpectrumColor(RGB(0, 0, 255));
+    EXPECT_EQ(refresh(), QRect(1, 1, WC, H));
+    EXPECT_TRUE(screenShowsThePicture());
+    s.columns.m_nDynamicRange = 80;
+    EXPECT_EQ(refresh(), QRect(1, 1, WC, H));
+    EXPECT_TRUE(screenShowsThePicture());
 }
 
 TEST(SpectrumArea, RightClickInThePlotOpensTheZoomMenuAndRunsTheChosenCommand) {
