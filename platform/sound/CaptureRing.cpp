@@ -80,6 +80,19 @@ void CCaptureRing::WriteLocked(const uint8_t* pData, uint32_t nBytes) {
     }
 }
 
+uint32_t CCaptureRing::BytesToNextNotification() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const uint32_t nSize = GetSize();
+    uint32_t nNearest = 0;
+    for (const DSBPOSITIONNOTIFY& p : m_aNotify) {
+        if (p.dwOffset >= nSize) continue;
+        // The byte at the offset must be written: one more than the gap.
+        const uint32_t n = (p.dwOffset + nSize - m_nPosition) % nSize + 1;
+        if (nNearest == 0 || n < nNearest) nNearest = n;
+    }
+    return nNearest;
+}
+
 HRESULT CCaptureRing::GetCurrentPosition(uint32_t* pdwCapture, uint32_t* pdwRead) const {
     if (!pdwCapture && !pdwRead) return DSERR_INVALIDPARAM;
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -27,6 +27,9 @@ public:
     // The device side: appends at the capture position; ignored while stopped.
     void Write(const void* pData, uint32_t nBytes);
     void WriteSilence(uint32_t nBytes);
+    // How many bytes the device side must write before the next registered
+    // position fires; 0 when none is registered.
+    uint32_t BytesToNextNotification() const;
 
     // The reader side.
     HRESULT GetCurrentPosition(uint32_t* pdwCapture, uint32_t* pdwRead) const;

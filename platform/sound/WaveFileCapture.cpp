@@ -13,7 +13,9 @@ namespace {
 
 constexpr uint32_t BYTES_PER_SECOND = 64000;
 constexpr uint32_t FRAME_BYTES = 4;
-// The feeder wakes this often and writes what is due by the clock.
+// The feeder wakes when the next notification position is due, as a sound
+// server delivers a fragment when it is full, and writes what is due by the
+// clock; without positions it wakes this often.
 constexpr auto FEED_INTERVAL = std::chrono::milliseconds(10);
 
 class CWaveFileCaptureBuffer : public ICaptureBuffer {
@@ -75,7 +77,7 @@ public:
     }
 
 private:
-    // Writes, every few milliseconds, the bytes the clock says are due since
+    // Writes, when a position is due, the bytes the clock says are due since
     // Start: the file from where it stopped, then silence. A stop and a new
     // start continue the file where it was.
     void Feed() {
@@ -111,7 +113,16 @@ private:
                 }
                 nWritten += n;
             }
-            m_wake.wait_for(lock, FEED_INTERVAL);
+            const uint32_t nNext = m_ring.BytesToNextNotification();
+            if (nNext == 0) {
+                m_wake.wait_for(lock, FEED_INTERVAL);
+            } else {
+                const uint64_t nBytes =
+                    nWritten + (nNext + FRAME_BYTES - 1) / FRAME_BYTES * FRAME_BYTES;
+                m_wake.wait_until(lock, tStart + std::chrono::microseconds(
+                                                     (nBytes * 1000000 + BYTES_PER_SECOND - 1) /
+                                                     BYTES_PER_SECOND));
+            }
         }
     }
 

@@ -58,14 +58,19 @@ TEST(CaptureRing, NotificationPositionsAreCheckedAndOnlySetWhileStopped) {
     // Irregular pieces: the event fires when byte 49 and when byte 99 is
     // written, whatever the piece sizes.
     std::vector<uint8_t> bytes(100);
+    // The device side learns how much fires the next one.
+    EXPECT_EQ(ring.BytesToNextNotification(), 50u);
     ring.Write(bytes.data(), 30);
     EXPECT_FALSE(event.TryTake());
     ring.Write(bytes.data(), 19);
     EXPECT_FALSE(event.TryTake());
+    EXPECT_EQ(ring.BytesToNextNotification(), 1u);
     ring.Write(bytes.data(), 1);
     EXPECT_TRUE(event.TryTake());
+    EXPECT_EQ(ring.BytesToNextNotification(), 50u);
     ring.Write(bytes.data(), 70);  // over the end and on
     EXPECT_TRUE(event.TryTake());
+    EXPECT_EQ(ring.BytesToNextNotification(), 30u);
     uint32_t nCapture = 0, nRead = 0;
     ring.GetCurrentPosition(&nCapture, &nRead);
     EXPECT_EQ(nCapture, 20u);
