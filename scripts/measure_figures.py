@@ -302,10 +302,14 @@ def runtime(build, quick):
     table = [line for line in text.splitlines() if line.startswith("|")]
     notes = [line for line in text.splitlines()
              if line and not line.startswith("|") and not line.startswith("Command:")]
+    # Each program's CPU with the X server, and its VmRSS and VmHWM.
+    head = [c.strip() for c in table[0].strip("|").split("|")]
+    cpu, rss, hwm = (head.index(name) for name in
+                     ("with the X server (%)", "VmRSS (MB)", "VmHWM (MB)"))
     rows = {}
     for line in table[2:]:
         cells = [c.strip() for c in line.strip("|").split("|")]
-        rows[cells[0]] = (float(cells[1]), float(cells[2]), float(cells[3]))
+        rows[cells[0]] = (float(cells[cpu]), float(cells[rss]), float(cells[hwm]))
     return table, notes, rows, "`%s`" % command
 
 
@@ -432,8 +436,10 @@ def main():
            fmt(to_us(views["BM_FrequencyDisplay"])), fmt(to_us(views["BM_SpectrumArea/362/193/0"])),
            fmt(to_us(views["BM_SpectrumArea/362/193/1"])),
            fmt(to_us(views["BM_SpectrumArea/620/455/0"])), cmd_views),
-        "| the running window, refresh High / Normal / Low | %.2f %% / %.2f %% / %.2f %% of one core, %s resident | %s |"
+        "| the running window, refresh High / Normal / Low, X server included | %.2f %% / %.2f %% / %.2f %% of one core, %s resident | %s |"
         % (high[0], normal[0], low[0], ms % fmt(high[1]), cmd_runtime),
+        "| the window with the strobe, all rows moving, X server included | %.2f %% of one core | same |"
+        % rt["kalvo --strobe, refresh rate High, all rows moving"][0],
         "| the terminal tuner (`kalvo-analyze --live`) | %.2f %% of one core, %s resident | same |"
         % (term[0], ms % fmt(term[1])),
         "",
