@@ -123,8 +123,8 @@ void CPhaseMeter::AddBlock(const float* pSamples, unsigned nStride, double dTarg
     // by least squares over the blocks it has kept (every block's phase
     // counts, so one block's jitter at either end does not move the value),
     // weighted by the row's energy over those blocks (a partial that decays
-    // faster than the others shifts the balance slowly, not block by block). The note is as old as its longest-kept
-    // row.
+    // faster than the others shifts the balance slowly, not block by block).
+    // The note is as old as its longest-kept row.
     int steps = 0;
     double sum = 0.0, weights = 0.0;
     m_bFine = false;

@@ -134,8 +134,8 @@ void CStrobeView::DrawReading(CDC* pDC, const QString& text, int nWidth) {
         draw(pDC);
         return;
     }
-    const ReadingKey key{text, m_crBackground, m_crBands, nWidth, pDC->GetHeight(),
-                         pDC->GetScale(), m_pFont};
+    const ReadingKey key{
+        text, m_crBackground, m_crBands, nWidth, pDC->GetHeight(), pDC->GetScale(), m_pFont};
     if (!(key == m_readingKey) || m_readingImage.isNull()) {
         m_readingKey = key;
         // Below the cell as much again as a margin for the ink, so that the
