@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/Fft.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "analysis/Constants.h"
 #include "analysis/NoteTable.h"
+#include "analysis/Vectorise.h"
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -369,4 +371,136 @@ bool ComputeFftPaddedWith(FftKernel kernel, unsigned n, const float* reIn, const
 bool ComputeFftLowerHalf(unsigned n, const float* reIn, unsigned used, float* reOut,
                          float* imOut) {
     return Transform(GetFftKernel(), n, reIn, nullptr, used, reOut, imOut, true);
+}
+
+// The quick transform.
+
+struct CFastRealFft::Tables {
+    std::vector<float> wr, wi;  // e^(-i pi m / L) at L - 1 + m, for every half block L
+    std::vector<float> sr, si;  // e^(-2 pi i k / n), k < n/2, to separate the halves
+    std::vector<unsigned> reverse;
+};
+
+const CFastRealFft::Tables* CFastRealFft::TablesFor(unsigned n) {
+    constexpr unsigned MAX_BITS = 13;
+    static_assert((1u << MAX_BITS) == MAX_FFT_SIZE);
+    static const std::vector<Tables> all = [] {
+        std::vector<Tables> t(MAX_BITS + 1);
+        for (unsigned b = 3; b <= MAX_BITS; ++b) {
+            const unsigned N = 1u << (b - 1);  // complex points
+            Tables& x = t[b];
+            x.wr.resize(N);
+            x.wi.resize(N);
+            for (unsigned L = 1; L < N; L <<= 1) {
+                for (unsigned m = 0; m < L; ++m) {
+                    const double a = -TWO_PI / 2 * double(m) / double(L);
+                    x.wr[L - 1 + m] = static_cast<float>(std::cos(a));
+                    x.wi[L - 1 + m] = static_cast<float>(std::sin(a));
+                }
+            }
+            x.sr.resize(N);
+            x.si.resize(N);
+            for (unsigned k = 0; k < N; ++k) {
+                const double a = -TWO_PI * double(k) / double(2 * N);
+                x.sr[k] = static_cast<float>(std::cos(a));
+                x.si[k] = static_cast<float>(std::sin(a));
+            }
+            x.reverse.resize(N);
+            for (unsigned m = 0; m < N; ++m) x.reverse[m] = TwiddleTable::Reverse(m, b - 1);
+        }
+        return t;
+    }();
+    if (!IsValidFftSize(n) || n < 8 || n > MAX_FFT_SIZE) return nullptr;
+    unsigned b = 0;
+    while ((1u << b) < n) ++b;
+    return &all[b];
+}
+
+namespace {
+
+inline void FastButterflies(unsigned L, const float* __restrict wr, const float* __restrict wi,
+                            float* __restrict ar, float* __restrict ai, float* __restrict br,
+                            float* __restrict bi) {
+    for (unsigned m = 0; m < L; ++m) {
+        const float tr = wr[m] * br[m] - wi[m] * bi[m];
+        const float ti = wr[m] * bi[m] + wi[m] * br[m];
+        br[m] = ar[m] - tr;
+        bi[m] = ai[m] - ti;
+        ar[m] = ar[m] + tr;
+        ai[m] = ai[m] + ti;
+    }
+}
+
+KALVO_AVX2_CLONES void FastStages(unsigned N, const float* wr, const float* wi, float* re,
+                                  float* im, bool bFirstTwoDone) {
+    // The first two stages together: factors 1, and 1 and -i.
+    for (unsigned i = 0; i < N && !bFirstTwoDone; i += 4) {
+        const float r0 = re[i] + re[i + 1], i0 = im[i] + im[i + 1];
+        const float r1 = re[i] - re[i + 1], i1 = im[i] - im[i + 1];
+        const float r2 = re[i + 2] + re[i + 3], i2 = im[i + 2] + im[i + 3];
+        const float r3 = re[i + 2] - re[i + 3], i3 = im[i + 2] - im[i + 3];
+        re[i] = r0 + r2;
+        im[i] = i0 + i2;
+        re[i + 2] = r0 - r2;
+        im[i + 2] = i0 - i2;
+        re[i + 1] = r1 + i3;  // r1 + (-i)(r3 + i i3)
+        im[i + 1] = i1 - r3;
+        re[i + 3] = r1 - i3;
+        im[i + 3] = i1 + r3;
+    }
+    for (unsigned L = 4; L < N; L <<= 1)
+        for (unsigned i = 0; i < N; i += 2 * L)
+            FastButterflies(L, wr + L - 1, wi + L - 1, re + i, im + i, re + i + L, im + i + L);
+}
+
+// |X[k]|, k = 1 ... N-1, from Z, the transform of the even samples plus i
+// times the odd ones: X[k] = (Z[k] + Z*[N-k]) / 2 + e^(-i pi k / N) (Z[k] -
+// Z*[N-k]) / 2i.
+KALVO_AVX2_CLONES void FastSeparate(unsigned N, const float* __restrict re,
+                                    const float* __restrict im, const float* __restrict sr,
+                                    const float* __restrict si, float* __restrict mag) {
+    for (unsigned k = 1; k < N; ++k) {
+        const float er = 0.5f * (re[k] + re[N - k]), ei = 0.5f * (im[k] - im[N - k]);
+        const float orr = 0.5f * (im[k] + im[N - k]), oi = -0.5f * (re[k] - re[N - k]);
+        const float xr = er + (sr[k] * orr - si[k] * oi);
+        const float xi = ei + (sr[k] * oi + si[k] * orr);
+        mag[k] = std::sqrt(xr * xr + xi * xi);
+    }
+}
+
+}  // namespace
+
+bool CFastRealFft::Magnitudes(unsigned n, const float* in, unsigned used, float* mag) {
+    const Tables* t = TablesFor(n);
+    if (!t) return false;
+    const unsigned N = n / 2;
+    if (used > n) used = n;
+    const unsigned usedPoints = (used + 1) / 2;
+    m_re.resize(N);
+    m_im.resize(N);
+    // In bit-reversed order, each block of four holds the points r, r + N/4,
+    // r + N/2 and r + 3N/4. With the data in the first quarter, only r can
+    // be non-zero, and the first two stages only copy it across the block.
+    const bool bFirstQuarter = usedPoints <= N / 4;
+    if (bFirstQuarter) {
+        for (unsigned b = 0; b < N; b += 4) {
+            const unsigned r = t->reverse[b];
+            const float zr = 2 * r < used ? in[2 * r] : 0.0f;
+            const float zi = 2 * r + 1 < used ? in[2 * r + 1] : 0.0f;
+            for (unsigned q = 0; q < 4; ++q) {
+                m_re[b + q] = zr;
+                m_im[b + q] = zi;
+            }
+        }
+    } else {
+        std::fill(m_re.begin(), m_re.end(), 0.0f);
+        std::fill(m_im.begin(), m_im.end(), 0.0f);
+        for (unsigned j = 0; j < used; ++j) {
+            const unsigned q = t->reverse[j / 2];
+            (j % 2 ? m_im : m_re)[q] = in[j];
+        }
+    }
+    FastStages(N, t->wr.data(), t->wi.data(), m_re.data(), m_im.data(), bFirstQuarter);
+    FastSeparate(N, m_re.data(), m_im.data(), t->sr.data(), t->si.data(), mag);
+    return true;
 }

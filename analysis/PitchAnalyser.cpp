@@ -58,12 +58,55 @@ KALVO_AVX2_CLONES void Magnitudes(const float* __restrict re, const float* __res
 // Three passes of an ascending and a descending sweep. The ascending sweep
 // reads each upper neighbour before it is updated, the descending one each
 // lower neighbour, so both vectorise in place.
-KALVO_AVX2_CLONES void Smooth(float* M, unsigned H) {
+KALVO_AVX2_CLONES void SmoothInDouble(float* M, unsigned H) {
     for (int pass = 0; pass < 3; ++pass) {
         for (unsigned k = 0; k + 1 < H; ++k) M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k + 1]);
         for (unsigned k = H - 1; k >= 1; --k)
             M[k] = static_cast<float>(0.5 * M[k] + 0.5 * M[k - 1]);
     }
+}
+
+// The same sweeps with twice the lanes. 0.5 a + 0.5 b in double is half the
+// double sum of a and b, and that sum rounded to float is their float sum (a
+// double has more than twice a float's bits plus two, so rounding twice
+// changes nothing); halving a normal float is exact. So the float average
+// has the double one's bits wherever the values are normal floats far from
+// both ends of the range. Bin 0 holds a sample, which can be negative, and
+// can cancel; it reaches bins 1 to 3 at most, so bins below FLOAT_FROM stay
+// in double.
+constexpr unsigned FLOAT_FROM = 8;
+
+KALVO_AVX2_CLONES void SmoothInFloat(float* M, unsigned H) {
+    const auto average = [](float a, float b) {
+        return static_cast<float>(0.5 * a + 0.5 * b);
+    };
+    for (int pass = 0; pass < 3; ++pass) {
+        for (unsigned k = 0; k < FLOAT_FROM; ++k) M[k] = average(M[k], M[k + 1]);
+        for (unsigned k = FLOAT_FROM; k + 1 < H; ++k) M[k] = (M[k] + M[k + 1]) * 0.5f;
+        for (unsigned k = H - 1; k >= FLOAT_FROM; --k) M[k] = (M[k] + M[k - 1]) * 0.5f;
+        for (unsigned k = FLOAT_FROM - 1; k >= 1; --k) M[k] = average(M[k], M[k - 1]);
+    }
+}
+
+// Whether every magnitude of bins 1 ... H-1 is 0 or between 2^-100 and
+// 2^100: six averages then keep every value a normal float, nowhere near
+// overflow, and the float sweeps give the double ones' bits.
+KALVO_AVX2_CLONES bool MagnitudesInFloatRange(const float* M, unsigned H) {
+    const uint32_t lo = std::bit_cast<uint32_t>(0x1p-100f);
+    const uint32_t hi = std::bit_cast<uint32_t>(0x1p100f);
+    uint32_t outside = 0;
+    for (unsigned k = 1; k < H; ++k) {
+        const uint32_t u = std::bit_cast<uint32_t>(M[k]);
+        outside |= (u != 0) & (u - lo > hi - lo);
+    }
+    return outside == 0;
+}
+
+void Smooth(float* M, unsigned H) {
+    if (H > 2 * FLOAT_FROM && MagnitudesInFloatRange(M, H))
+        SmoothInFloat(M, H);
+    else
+        SmoothInDouble(M, H);
 }
 
 // The floor, so that every magnitude has a logarithm, and the largest
@@ -92,6 +135,16 @@ KALVO_AVX2_CLONES void FiveBinSums(const float* __restrict M, unsigned H,
         for (unsigned j = i - 5; j < i; ++j) sum += M[j];
         sums[i] = sum;
     }
+}
+// The largest of sums[from ... to-1] (to > from), over four lanes. The sums
+// are positive, so the order of the comparisons cannot change the result.
+KALVO_AVX2_CLONES double LargestSum(const double* __restrict sums, unsigned from, unsigned to) {
+    double lane[4] = {sums[from], sums[from], sums[from], sums[from]};
+    unsigned i = from;
+    for (; i + 4 <= to; i += 4)
+        for (unsigned j = 0; j < 4; ++j) lane[j] = sums[i + j] > lane[j] ? sums[i + j] : lane[j];
+    for (; i < to; ++i) lane[0] = sums[i] > lane[0] ? sums[i] : lane[0];
+    return std::max(std::max(lane[0], lane[1]), std::max(lane[2], lane[3]));
 }
 }  // namespace
 
@@ -243,8 +296,12 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     const float* const window = WindowFor(snap.nWindowType, snap.fGaussAlpha, static_cast<int>(L));
     ApplyWindow(x + a, window, L, m_afRe.data());
 
-    // 5. Transform of the segment followed by zeros.
-    if (!ComputeFftLowerHalf(n, m_afRe.data(), L, m_afReOut.data(), m_afImOut.data()))
+    // 5. Transform of the segment followed by zeros. The fundamental method
+    // reads its partials from magnitudes that need not have the dominant
+    // frequency's bits, so it takes the quicker transform.
+    const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
+    if (!fundamental &&
+        !ComputeFftLowerHalf(n, m_afRe.data(), L, m_afReOut.data(), m_afImOut.data()))
         return false;
 
     // 6. Magnitudes of bins 1 ... H-1. The work area around them is laid out
@@ -258,8 +315,10 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
         const unsigned j = k / 2;
         M[k] = k % 2 == 0 && j < L ? m_afRe[j] : 0.0f;
     }
-    Magnitudes(m_afReOut.data(), m_afImOut.data(), H, M);
-    const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
+    if (!fundamental)
+        Magnitudes(m_afReOut.data(), m_afImOut.data(), H, M);
+    else if (!m_fastFft.Magnitudes(n, m_afRe.data(), L, M))
+        return false;
     if (fundamental) std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
 
     // 7. Smoothing, three passes of an ascending and a descending sweep.
@@ -293,13 +352,8 @@ DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
     std::array<double, MAX_FFT_SIZE / 2 + 1> sums;
     if (H > 5 && H <= MAX_FFT_SIZE / 2 + 1) {
         FiveBinSums(M, H, sums.data());
-        bestSum = sums[5];
-        for (unsigned i = 6; i < H; ++i) {
-            if (sums[i] > bestSum) {
-                bestSum = sums[i];
-                best = i;
-            }
-        }
+        bestSum = LargestSum(sums.data(), 5, H);
+        while (sums[best] != bestSum) ++best;
     } else {
         for (unsigned i = 5; i < H; ++i) {
             double sum = 0;

@@ -207,6 +207,7 @@ private:
     std::array<float, BLOCK_FRAMES + 1> m_afMono{};
     // For the fundamental method: the magnitudes before smoothing.
     CFundamentalTracker m_fundamental;
+    CFastRealFft m_fastFft;
     unsigned m_nSegmentLength = 0;  // samples of the block the transform holds
     std::array<float, MAX_FFT_SIZE / 2 + 1> m_afRawMagnitudes{};
 
