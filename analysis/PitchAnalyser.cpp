@@ -126,25 +126,37 @@ KALVO_AVX2_CLONES void Divide(float* M, unsigned H, double divisor) {
     for (unsigned k = 0; k <= H; ++k) M[k] = static_cast<float>(M[k] / divisor);
 }
 
-// The sums of the five-bin windows ending before bin i, i = 5 ... H-1, each
-// added up from the lowest bin as the search does.
-KALVO_AVX2_CLONES void FiveBinSums(const float* __restrict M, unsigned H,
-                                   double* __restrict sums) {
-    for (unsigned i = 5; i < H; ++i) {
-        double sum = 0;
-        for (unsigned j = i - 5; j < i; ++j) sum += M[j];
-        sums[i] = sum;
+// The sums of the five-bin windows ending before bin i, i = 5 ... H-1 (H > 5),
+// each added up from the lowest bin as the search does; returns the
+// largest. Four windows at a time, each with its own running maximum: the
+// sums are positive, so the order of the comparisons cannot change it.
+typedef double Lanes4 __attribute__((vector_size(32)));
+
+KALVO_AVX2_CLONES double FiveBinSums(const float* __restrict M, unsigned H,
+                                     double* __restrict sums) {
+    // Each magnitude widened once, the windows then summed from doubles.
+    double wide[MAX_FFT_SIZE / 2 + 1];
+    for (unsigned j = 0; j < H; ++j) wide[j] = M[j];
+    const auto at = [&wide](unsigned j) {
+        Lanes4 v;
+        std::memcpy(&v, wide + j, sizeof v);
+        return v;
+    };
+    Lanes4 largest = {0, 0, 0, 0};
+    unsigned i = 5;
+    for (; i + 4 <= H; i += 4) {
+        const Lanes4 sum = at(i - 5) + at(i - 4) + at(i - 3) + at(i - 2) + at(i - 1);
+        std::memcpy(sums + i, &sum, sizeof sum);
+        largest = sum > largest ? sum : largest;
     }
-}
-// The largest of sums[from ... to-1] (to > from), over four lanes. The sums
-// are positive, so the order of the comparisons cannot change the result.
-KALVO_AVX2_CLONES double LargestSum(const double* __restrict sums, unsigned from, unsigned to) {
-    double lane[4] = {sums[from], sums[from], sums[from], sums[from]};
-    unsigned i = from;
-    for (; i + 4 <= to; i += 4)
-        for (unsigned j = 0; j < 4; ++j) lane[j] = sums[i + j] > lane[j] ? sums[i + j] : lane[j];
-    for (; i < to; ++i) lane[0] = sums[i] > lane[0] ? sums[i] : lane[0];
-    return std::max(std::max(lane[0], lane[1]), std::max(lane[2], lane[3]));
+    double best = std::max(std::max(largest[0], largest[1]), std::max(largest[2], largest[3]));
+    for (; i < H; ++i) {
+        double sum = 0;
+        for (unsigned j = i - 5; j < i; ++j) sum += wide[j];
+        sums[i] = sum;
+        best = std::max(best, sum);
+    }
+    return best;
 }
 }  // namespace
 
@@ -240,7 +252,7 @@ void CPitchAnalyser::ComputeWindow(int N) {
 bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
     const Snapshot snap = TakeSnapshot();
     BlockSpectrum spectrum;
-    if (!ComputeSpectrum(snap, pBlock, spectrum)) {
+    if (!ComputeSpectrum(snap, pBlock, spectrum, true)) {
         if (m_pHost) m_pHost->OnFftSizeRefused();
         return false;
     }
@@ -249,7 +261,7 @@ bool CPitchAnalyser::AnalyseBlock(const int16_t* pBlock) {
 }
 
 bool CPitchAnalyser::AnalyseSpectrum(const int16_t* pBlock, BlockSpectrum& result) {
-    return ComputeSpectrum(TakeSnapshot(), pBlock, result);
+    return ComputeSpectrum(TakeSnapshot(), pBlock, result, false);
 }
 
 void CPitchAnalyser::PublishSpectrum(const int16_t* pBlock, const BlockSpectrum& result) {
@@ -259,7 +271,7 @@ void CPitchAnalyser::PublishSpectrum(const int16_t* pBlock, const BlockSpectrum&
 }
 
 bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock,
-                                     BlockSpectrum& result) {
+                                     BlockSpectrum& result, bool bNormaliseAll) {
     const unsigned n = snap.nFftSize;
     if (!IsValidFftSize(n) || n > MAX_FFT_SIZE || n / 2 <= S) return false;
     const unsigned H = n / 2;
@@ -338,8 +350,12 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
 
     // 10. Normalisation: the maximum becomes the block's peak level.
     const double divisor = static_cast<double>(G) / static_cast<double>(scale);
-    Divide(M, H, divisor);
-    result.fPeakMagnitude = M[result.nPeakBin];
+    if (bNormaliseAll) {
+        Divide(M, H, divisor);
+        result.fPeakMagnitude = M[result.nPeakBin];
+    } else {
+        result.fPeakMagnitude = static_cast<float>(M[result.nPeakBin] / divisor);
+    }
     return true;
 }
 
@@ -351,8 +367,7 @@ DominantPeak FindDominantPeak(const float* M, unsigned H, float fBinWidth) {
     double bestSum = -1.0;
     std::array<double, MAX_FFT_SIZE / 2 + 1> sums;
     if (H > 5 && H <= MAX_FFT_SIZE / 2 + 1) {
-        FiveBinSums(M, H, sums.data());
-        bestSum = LargestSum(sums.data(), 5, H);
+        bestSum = FiveBinSums(M, H, sums.data());
         while (sums[best] != bestSum) ++best;
     } else {
         for (unsigned i = 5; i < H; ++i) {

@@ -108,7 +108,8 @@ public:
     bool AnalyseBlock(const int16_t* pBlock);
     // AnalyseBlock in two halves. AnalyseSpectrum does what depends on the
     // block alone: analysers with the same settings may run it on different
-    // blocks at once. PublishSpectrum does the rest, in block order; it leaves
+    // blocks at once; it leaves the spectrum unnormalised, all but the peak
+    // bin's level. PublishSpectrum does the rest, in block order; it leaves
     // the spectrum view's columns as they are (kalvo-analyze draws none).
     bool AnalyseSpectrum(const int16_t* pBlock, BlockSpectrum& result);
     void PublishSpectrum(const int16_t* pBlock, const BlockSpectrum& result);
@@ -163,7 +164,10 @@ private:
     };
     Snapshot TakeSnapshot() const;
 
-    bool ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock, BlockSpectrum& result);
+    // bNormaliseAll: every bin of the spectrum normalised for the views, or
+    // only the peak bin's level (nothing else reads them in kalvo-analyze).
+    bool ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock, BlockSpectrum& result,
+                         bool bNormaliseAll);
     BlockSpectrum FindFundamentalFrequency(unsigned H, float w);
     void SetFrequencyResult(double dFrequency, int nPeakBin);
     // M: the normalised spectrum for the view's columns, or null.
