@@ -431,6 +431,40 @@ inline void FastButterflies(unsigned L, const float* __restrict wr, const float*
     }
 }
 
+// Stages of halves L and 2L over one block of 4L points. The second stage's
+// factor for m + L is -i times the one for m.
+inline void FastTwoStagesOn(unsigned L, const float* __restrict ar, const float* __restrict ai,
+                            const float* __restrict br, const float* __restrict bi,
+                            float* __restrict r0, float* __restrict i0, float* __restrict r1,
+                            float* __restrict i1, float* __restrict r2, float* __restrict i2,
+                            float* __restrict r3, float* __restrict i3) {
+    for (unsigned m = 0; m < L; ++m) {
+        float tr = ar[m] * r1[m] - ai[m] * i1[m], ti = ar[m] * i1[m] + ai[m] * r1[m];
+        const float q0r = r0[m] + tr, q0i = i0[m] + ti, q1r = r0[m] - tr, q1i = i0[m] - ti;
+        tr = ar[m] * r3[m] - ai[m] * i3[m];
+        ti = ar[m] * i3[m] + ai[m] * r3[m];
+        const float q2r = r2[m] + tr, q2i = i2[m] + ti, q3r = r2[m] - tr, q3i = i2[m] - ti;
+        tr = br[m] * q2r - bi[m] * q2i;
+        ti = br[m] * q2i + bi[m] * q2r;
+        r0[m] = q0r + tr;
+        i0[m] = q0i + ti;
+        r2[m] = q0r - tr;
+        i2[m] = q0i - ti;
+        tr = br[m] * q3r - bi[m] * q3i;  // then times -i
+        ti = br[m] * q3i + bi[m] * q3r;
+        r1[m] = q1r + ti;
+        i1[m] = q1i - tr;
+        r3[m] = q1r - ti;
+        i3[m] = q1i + tr;
+    }
+}
+
+inline void FastTwoStages(unsigned L, const float* ar, const float* ai, const float* br,
+                          const float* bi, float* re, float* im) {
+    FastTwoStagesOn(L, ar, ai, br, bi, re, im, re + L, im + L, re + 2 * L, im + 2 * L, re + 3 * L,
+                    im + 3 * L);
+}
+
 KALVO_AVX2_CLONES void FastStages(unsigned N, const float* wr, const float* wi, float* re,
                                   float* im, bool bFirstTwoDone) {
     // The first two stages together: factors 1, and 1 and -i.
@@ -448,7 +482,13 @@ KALVO_AVX2_CLONES void FastStages(unsigned N, const float* wr, const float* wi, 
         re[i + 3] = r1 - i3;
         im[i + 3] = i1 + r3;
     }
-    for (unsigned L = 4; L < N; L <<= 1)
+    // Then two stages a pass while two are left, one on its own at the end.
+    unsigned L = 4;
+    for (; 4 * L <= N; L <<= 2)
+        for (unsigned i = 0; i < N; i += 4 * L)
+            FastTwoStages(L, wr + L - 1, wi + L - 1, wr + 2 * L - 1, wi + 2 * L - 1, re + i,
+                          im + i);
+    for (; L < N; L <<= 1)
         for (unsigned i = 0; i < N; i += 2 * L)
             FastButterflies(L, wr + L - 1, wi + L - 1, re + i, im + i, re + i + L, im + i + L);
 }
@@ -483,14 +523,19 @@ bool CFastRealFft::Magnitudes(unsigned n, const float* in, unsigned used, float*
     // be non-zero, and the first two stages only copy it across the block.
     const bool bFirstQuarter = usedPoints <= N / 4;
     if (bFirstQuarter) {
+        // The data padded to the first half, so that every point is read
+        // without a test.
+        m_padded.resize(N / 2);
+        std::copy(in, in + used, m_padded.begin());
+        std::fill(m_padded.begin() + used, m_padded.end(), 0.0f);
         for (unsigned b = 0; b < N; b += 4) {
             const unsigned r = t->reverse[b];
-            const float zr = 2 * r < used ? in[2 * r] : 0.0f;
-            const float zi = 2 * r + 1 < used ? in[2 * r + 1] : 0.0f;
-            for (unsigned q = 0; q < 4; ++q) {
-                m_re[b + q] = zr;
-                m_im[b + q] = zi;
-            }
+            typedef float Four __attribute__((vector_size(16)));
+            const Four zr = {m_padded[2 * r], m_padded[2 * r], m_padded[2 * r], m_padded[2 * r]};
+            const Four zi = {m_padded[2 * r + 1], m_padded[2 * r + 1], m_padded[2 * r + 1],
+                             m_padded[2 * r + 1]};
+            std::memcpy(&m_re[b], &zr, sizeof zr);
+            std::memcpy(&m_im[b], &zi, sizeof zi);
         }
     } else {
         std::fill(m_re.begin(), m_re.end(), 0.0f);

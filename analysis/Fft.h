@@ -83,5 +83,5 @@ public:
 private:
     struct Tables;
     static const Tables* TablesFor(unsigned n);
-    std::vector<float> m_re, m_im;
+    std::vector<float> m_re, m_im, m_padded;
 };

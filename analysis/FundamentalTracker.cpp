@@ -7,6 +7,10 @@
 
 #include "analysis/Vectorise.h"
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 // Squared differences of x against itself shifted by every lag, eight lags at
@@ -14,7 +18,8 @@ namespace {
 // in order, so the result does not depend on the vector width).
 typedef float Lanes8 __attribute__((vector_size(32)));
 
-KALVO_AVX2_CLONES void DifferenceFunction(const float* x, unsigned W, int maxLag, double* d) {
+KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int maxLag,
+                                               double* d) {
     // Four groups of eight lags share each pass over the signal, so that four
     // independent chains of additions keep the processor busy.
     for (int lag0 = 1; lag0 <= maxLag; lag0 += 32) {
@@ -30,6 +35,55 @@ KALVO_AVX2_CLONES void DifferenceFunction(const float* x, unsigned W, int maxLag
         }
         for (int t = 0; t < 32 && lag0 + t <= maxLag; ++t) d[lag0 + t] = acc[t / 8][t % 8];
     }
+}
+
+#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
+// The same with each square added in one fused step, rounded once instead of
+// twice, and the even and the odd samples in sums of their own, added at the
+// end: eight chains of additions in flight instead of four. The values differ
+// from the plain path's by float rounding only.
+__attribute__((target("avx2,fma"))) void DifferenceFunctionFma(const float* x, unsigned W,
+                                                               int maxLag, double* d) {
+    for (int lag0 = 1; lag0 <= maxLag; lag0 += 32) {
+        __m256 even[4], odd[4];
+        for (int g = 0; g < 4; ++g) even[g] = odd[g] = _mm256_setzero_ps();
+        unsigned j = 0;
+        for (; j + 2 <= W; j += 2) {
+            const __m256 x0 = _mm256_set1_ps(x[j]), x1 = _mm256_set1_ps(x[j + 1]);
+            for (int g = 0; g < 4; ++g) {
+                const __m256 d0 = _mm256_sub_ps(x0, _mm256_loadu_ps(x + j + lag0 + 8 * g));
+                const __m256 d1 = _mm256_sub_ps(x1, _mm256_loadu_ps(x + j + 1 + lag0 + 8 * g));
+                even[g] = _mm256_fmadd_ps(d0, d0, even[g]);
+                odd[g] = _mm256_fmadd_ps(d1, d1, odd[g]);
+            }
+        }
+        for (; j < W; ++j) {
+            const __m256 x0 = _mm256_set1_ps(x[j]);
+            for (int g = 0; g < 4; ++g) {
+                const __m256 d0 = _mm256_sub_ps(x0, _mm256_loadu_ps(x + j + lag0 + 8 * g));
+                even[g] = _mm256_fmadd_ps(d0, d0, even[g]);
+            }
+        }
+        float sums[32];
+        for (int g = 0; g < 4; ++g) _mm256_storeu_ps(sums + 8 * g, _mm256_add_ps(even[g], odd[g]));
+        for (int t = 0; t < 32 && lag0 + t <= maxLag; ++t) d[lag0 + t] = sums[t];
+    }
+}
+
+bool HasFma() {
+    static const bool bHas = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    }();
+    return bHas;
+}
+#endif
+
+void DifferenceFunction(const float* x, unsigned W, int maxLag, double* d) {
+#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
+    if (HasFma()) return DifferenceFunctionFma(x, W, maxLag, d);
+#endif
+    DifferenceFunctionPlain(x, W, maxLag, d);
 }
 
 // Offset of the extremum of the parabola through (-1, a), (0, b), (1, c).
