@@ -215,6 +215,27 @@ __attribute__((target("avx2"))) void ConstantBlockAvx2(unsigned L, const double*
     }
 }
 
+// The whole first stage with arithmetic, without a branch per block: a
+// block whose partner is past the data gets x = 0 instead of a copy of y, and
+// y + 0 w is y, all but the sign of a zero. y is always within the data.
+__attribute__((target("avx2"))) void ConstantStageAvx2(unsigned n, unsigned L, const double* wr,
+                                                       const double* wi,
+                                                       const unsigned* bitReverse,
+                                                       unsigned shift, const float* reIn,
+                                                       const float* imIn, unsigned used,
+                                                       unsigned partner, float* reOut,
+                                                       float* imOut) {
+    for (unsigned b = 0; b < n; b += 2 * L) {
+        const unsigned r = bitReverse[b] >> shift;
+        const unsigned p = r + partner;
+        const bool bInside = p < used;
+        const unsigned q = bInside ? p : r;
+        const float xr = bInside ? reIn[q] : 0.0f;
+        const float xi = bInside && imIn ? imIn[q] : 0.0f;
+        ConstantBlockAvx2(L, wr, wi, reIn[r], imIn ? imIn[r] : 0.0f, xr, xi, reOut + b, imOut + b);
+    }
+}
+
 bool HasAvx2() {
     static const bool bHas = [] {
         __builtin_cpu_init();
@@ -307,7 +328,15 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
     const unsigned partner = n >> (s + 1);
     const double *wr, *wi;
     factors.For(L, wr, wi);
-    for (unsigned b = 0; b < n; b += 2 * L) {
+    bool bStageDone = false;
+#if KALVO_FFT_X86
+    if (bAvx2 && L >= 4 && n <= MAX_FFT_SIZE) {
+        ConstantStageAvx2(n, L, wr, wi, table.bitReverse.data(), table.bits - bits, reIn, imIn,
+                          used, partner, reOut, imOut);
+        bStageDone = true;
+    }
+#endif
+    for (unsigned b = 0; b < n && !bStageDone; b += 2 * L) {
         const unsigned r = reverse(b);
         // Inputs past the data are zero and not read.
         const float yr = r < used ? reIn[r] : 0.0f, yi = r < used && imIn ? imIn[r] : 0.0f;

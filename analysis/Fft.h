@@ -34,11 +34,11 @@ bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, 
 
 // The same transform when only reIn[0 ... nUsed-1] and imIn[0 ... nUsed-1]
 // can be non-zero (the rest is taken as zero and not read; every value
-// finite). Butterflies
-// whose inputs are all zero, or whose partner half is all zero, are not
-// computed: y + 0 w is y, so every value keeps its bits, and only the sign of
-// an exact zero can differ from the full transform's, which no magnitude
-// sees. nUsed = n computes every butterfly.
+// finite). Butterflies whose inputs are all zero are not computed, nor
+// those whose partner half is all zero (or they are, with x = 0, where that
+// saves a branch): y + 0 w is y, so every value keeps its bits, and only the
+// sign of an exact zero can differ from the full transform's, which no
+// magnitude sees. nUsed = n computes every butterfly.
 bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned nUsed,
                       float* reOut, float* imOut);
 
