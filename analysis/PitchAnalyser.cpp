@@ -137,15 +137,16 @@ KALVO_AVX2_CLONES double FiveBinSums(const float* __restrict M, unsigned H,
     // Each magnitude widened once, the windows then summed from doubles.
     double wide[MAX_FFT_SIZE / 2 + 1];
     for (unsigned j = 0; j < H; ++j) wide[j] = M[j];
-    const auto at = [&wide](unsigned j) {
-        Lanes4 v;
-        std::memcpy(&v, wide + j, sizeof v);
-        return v;
-    };
     Lanes4 largest = {0, 0, 0, 0};
     unsigned i = 5;
     for (; i + 4 <= H; i += 4) {
-        const Lanes4 sum = at(i - 5) + at(i - 4) + at(i - 3) + at(i - 2) + at(i - 1);
+        Lanes4 v0, v1, v2, v3, v4;
+        std::memcpy(&v0, wide + i - 5, sizeof v0);
+        std::memcpy(&v1, wide + i - 4, sizeof v1);
+        std::memcpy(&v2, wide + i - 3, sizeof v2);
+        std::memcpy(&v3, wide + i - 2, sizeof v3);
+        std::memcpy(&v4, wide + i - 1, sizeof v4);
+        const Lanes4 sum = v0 + v1 + v2 + v3 + v4;
         std::memcpy(sums + i, &sum, sizeof sum);
         largest = sum > largest ? sum : largest;
     }

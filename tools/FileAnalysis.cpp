@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cinttypes>
 #include <cmath>
 
@@ -67,29 +68,61 @@ std::string TsvHeader(bool bFine) {
     return strHeader;
 }
 
+namespace {
+// Appends value as printf's "%.<precision>g" (general) or "%.<precision>f"
+// (fixed) would write it, without printf's cost per number.
+void AppendNumber(std::string& str, double value, std::chars_format format, int precision) {
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value, format, precision);
+    str.append(text, result.ptr);
+}
+void AppendNumber(std::string& str, long long value) {
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    str.append(text, result.ptr);
+}
+}  // namespace
+
 std::string TsvLine(uint64_t nBlock, const PitchReading& r, bool bFine) {
+    using std::chars_format;
     const char* name = NoteName(r.nNoteIndex);
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "%" PRIu64 "\t%.6f\t%.17g\t%.9g\t%d\t%d\t%.9g\t%d\t%s\t%d\t%d\t%d", nBlock,
-                  static_cast<double>(nBlock * BLOCK_FRAMES) / static_cast<double>(SAMPLE_RATE),
-                  r.dFrequency, static_cast<double>(r.fFrequency), r.bFrequencyChanged, r.nPeakBin,
-                  static_cast<double>(r.fTransposedFrequency), r.nNoteIndex, name ? name : "",
-                  r.nShownCents, r.bShownChanged, r.nLevelDb);
+    std::string strLine;
+    strLine.reserve(160);
+    AppendNumber(strLine, static_cast<long long>(nBlock));
+    strLine += '\t';
+    AppendNumber(strLine,
+                 static_cast<double>(nBlock * BLOCK_FRAMES) / static_cast<double>(SAMPLE_RATE),
+                 chars_format::fixed, 6);
+    strLine += '\t';
+    AppendNumber(strLine, r.dFrequency, chars_format::general, 17);
+    strLine += '\t';
+    AppendNumber(strLine, static_cast<double>(r.fFrequency), chars_format::general, 9);
+    for (int value : {r.bFrequencyChanged, r.nPeakBin}) {
+        strLine += '\t';
+        AppendNumber(strLine, value);
+    }
+    strLine += '\t';
+    AppendNumber(strLine, static_cast<double>(r.fTransposedFrequency), chars_format::general, 9);
+    strLine += '\t';
+    AppendNumber(strLine, r.nNoteIndex);
+    strLine += '\t';
+    strLine += name ? name : "";
+    for (int value : {r.nShownCents, r.bShownChanged, r.nLevelDb}) {
+        strLine += '\t';
+        AppendNumber(strLine, value);
+    }
     // The target and the undamped offset from it, where the reading has both.
-    std::string strLine = text;
     strLine += '\t';
     if (r.nTarget >= 0) {
         strLine += r.achTarget.data();
         const bool bSignal = r.fFrequency >= r.dMinFrequency && r.fFrequency <= MAX_FREQUENCY &&
                              r.fTransposedFrequency >= r.dMinFrequency;
-        std::snprintf(text, sizeof text, "\t%.9g\t", static_cast<double>(r.fTargetFrequency));
-        strLine += text;
-        if (bSignal) {
-            std::snprintf(text, sizeof text, "%.1f",
-                          CentsBetween(r.fTransposedFrequency, r.fTargetFrequency));
-            strLine += text;
-        }
+        strLine += '\t';
+        AppendNumber(strLine, static_cast<double>(r.fTargetFrequency), chars_format::general, 9);
+        strLine += '\t';
+        if (bSignal)
+            AppendNumber(strLine, CentsBetween(r.fTransposedFrequency, r.fTargetFrequency),
+                         chars_format::fixed, 1);
     } else {
         strLine += "\t\t";
     }
