@@ -100,6 +100,32 @@ int BottomOfDip(const double* norm, int best, int end, double threshold) {
     return best;
 }
 
+// The lag in [lo, hi] after which x[from ... from+W-1] repeats best, by the
+// plain squared difference (its lowest local minimum, interpolated), or 0.
+// The samples are integers: every difference, square and sum is exact.
+double BestLagNear(const float* x, unsigned from, unsigned W, int lo, int hi) {
+    constexpr int MAX_SPAN = 80;
+    std::array<double, MAX_SPAN + 3> d;
+    if (lo < 2 || hi - lo > MAX_SPAN) return 0;
+    for (int t = lo - 1; t <= hi + 1; ++t) {
+        double sum = 0;
+        for (unsigned j = from; j < from + W; ++j) {
+            const double e = double(x[j]) - double(x[j + t]);
+            sum += e * e;
+        }
+        d[t - lo + 1] = sum;
+    }
+    double best = 0, bestD = 0;
+    for (int t = lo; t <= hi; ++t) {
+        const double a = d[t - lo], b = d[t - lo + 1], c = d[t - lo + 2];
+        if (b <= a && b <= c && (best == 0 || b < bestD)) {
+            best = t + ParabolaOffset(a, b, c);
+            bestD = b;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
@@ -308,9 +334,50 @@ bool CFundamentalTracker::IsRising(const float* x, unsigned n) {
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
                                      double w, unsigned segment) {
     m_dEnergy = Energy(x, n);
+    m_bOnset = m_dEnergy > ONSET_RISE * std::min(m_adRecent[0], m_adRecent[1]);
+    m_bRelease = RELEASE_FALL * m_dEnergy < *std::max_element(m_adRecent.begin(), m_adRecent.end());
+    for (int i = HUM_QUIET - 1; i > 0; --i) m_adRecent[i] = m_adRecent[i - 1];
+    m_adRecent[0] = m_dEnergy;
     m_nSegment = segment > 0 ? segment : n;
-    const double f = EstimateInRange(x, n, M, nBins, w);
-    return f > 0 ? f : LowNote(x, n);
+    double f = EstimateInRange(x, n, M, nBins, w);
+    if (!(f > 0)) f = LowNote(x, n);
+    if (f > 0) m_dLastReading = f;
+    return f;
+}
+
+bool CFundamentalTracker::Glides(const float* x, unsigned n, double f) {
+    // Each half is compared with itself over the same number of samples,
+    // within 8% of the block's period; the halves' samples reach up to a
+    // period past their start. A long period leaves the second half too
+    // short a stretch to compare, and is let be.
+    const double T = SAMPLE_RATE / f;
+    const int lo = int(std::floor(0.92 * T)), hi = int(std::ceil(1.08 * T));
+    const int half = int(n / 2), W = int(n) - hi - 2 - half;
+    if (W < int(T)) return false;
+    const double early = BestLagNear(x, 0, unsigned(W), lo, hi);
+    const double late = BestLagNear(x, unsigned(half), unsigned(W), lo, hi);
+    if (!(early > 0) || !(late > 0)) return false;
+    return std::fabs(late / early - 1) > GLIDE &&
+           GLIDE_LEAN * std::fabs(early / T - 1) < std::fabs(late / T - 1);
+}
+
+double CFundamentalTracker::SeriesAbove(double f, const float* M, unsigned nBins, double w,
+                                        float loudest) const {
+    const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
+    for (int k = 2; k <= MAX_SERIES && k * f <= MAX_FREQUENCY; ++k) {
+        const float first = PartialLevel(k * f, M, nBins, w, loudest, true, 0.03, hum);
+        if (!(first >= SUBHARMONIC_LEVEL * loudest)) continue;
+        float others = 0;
+        int present = 0;
+        for (int h = 1; h <= 2 * k + 1; ++h) {
+            if (h % k == 0) continue;
+            const float level = PartialLevel(h * f, M, nBins, w, loudest, false, 0.03, hum);
+            if (level > 0) ++present;
+            others = std::max(others, level);
+        }
+        if (present == 0 || (present == 1 && others < SERIES_SHARE * first)) return k * f;
+    }
+    return 0;
 }
 
 void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, unsigned nBins,
@@ -324,6 +391,7 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
     m_adEnergies[0] = m_dEnergy;
     m_nEnergies = std::min(m_nEnergies + 1, HUM_QUIET);
     bool humBlock = false;
+    m_bWideHum = false;
     if (period > 0 && !rising) {
         const double f = SAMPLE_RATE / period;
         const int k = int(std::lround(f / w));
@@ -332,8 +400,12 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
             line = std::max(line, M[i] * perSample);
             learned = std::max(learned, double(m_afHum[i]));
         }
-        for (const double mains : {50.0, 60.0})
-            if (std::fabs(f / mains - 1) <= HUM_TOLERANCE) humBlock = true;
+        for (const double mains : {50.0, 60.0}) {
+            const double off = std::fabs(f / mains - 1);
+            if (off <= HUM_TOLERANCE) humBlock = true;
+            // In a release, the note's remains pull the hum's period aside.
+            if (off <= HUM_WIDE && m_bRelease && learned > 0) m_bWideHum = humBlock = true;
+        }
         if (humBlock && learned > 0) {
             // Over a hum already learned: as loud as the hum there, not a
             // note played near the mains frequency, which stands out.
@@ -348,6 +420,7 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
         }
     }
     if (m_nEnergies == HUM_QUIET || rising) m_bNoPast = false;
+    m_bWideHum = m_bWideHum && humBlock;
     m_bHum = m_bHum || humBlock;
     if (!m_bHum) return;
     for (int i = 0; i < bins; ++i) {
@@ -392,7 +465,7 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     const float loudest = Loudest(M, nBins);
     const bool rising = IsRising(x, n);
     LearnHum(period, rising, M, nBins, w);
-    if (!(period > 0)) return SpectralHighNote(M, nBins, w, loudest);
+    if (!(period > 0) || m_bWideHum) return SpectralHighNote(M, nBins, w, loudest);
     const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
     const auto partial = [&](double f) { return HasPartial(f, M, nBins, w, loudest, false, hum); };
     const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true, hum); };
@@ -483,6 +556,24 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
         if (!clean(f0) && !(clean(2 * f0) && clean(3 * f0)) &&
             (clean(1.5 * f0) || clean(2 * f0) || clean(3 * f0)))
             return SpectralHighNote(M, nBins, w, loudest);
+    }
+    // Below CHECK_ABOVE the first partials may be weak, but not all of the
+    // first four: a period without them is no note's (the stretched upper
+    // partials of a low piano string, loudest at the strike, repeat after a
+    // period several percent short of the string's).
+    if (f0 < CHECK_ABOVE && !partial(f0) && !partial(2 * f0) && !partial(3 * f0) &&
+        !partial(4 * f0))
+        return 0;
+    // A note's start, its change and its release: see the class comment.
+    if (m_bOnset) {
+        const double series = SeriesAbove(f0, M, nBins, w, loudest);
+        if (series > 0) f0 = series;
+    }
+    if (Glides(x, n, f0)) return 0;
+    if (m_bRelease && m_dLastReading > 0) {
+        const double ratio = std::max(f0, m_dLastReading) / std::min(f0, m_dLastReading);
+        const double k = std::round(ratio);
+        if (k >= 2 && k <= MAX_SUBHARMONIC && std::fabs(ratio / k - 1) < 0.03) return 0;
     }
     if (IsHum(f0, M, nBins, w, loudest)) return 0;
     // A long period is measured finely on the sample grid itself; a short one
