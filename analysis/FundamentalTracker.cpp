@@ -108,12 +108,22 @@ double BestLagNear(const float* x, unsigned from, unsigned W, int lo, int hi) {
     std::array<double, MAX_SPAN + 3> d;
     if (lo < 2 || hi - lo > MAX_SPAN) return 0;
     for (int t = lo - 1; t <= hi + 1; ++t) {
-        double sum = 0;
-        for (unsigned j = from; j < from + W; ++j) {
-            const double e = double(x[j]) - double(x[j + t]);
-            sum += e * e;
+        // Four running sums, which do not wait on one another (exact, as
+        // in SumOfSquares, whatever the order).
+        double sums[4] = {0, 0, 0, 0};
+        const float* a = x + from;
+        const float* b = x + from + t;
+        unsigned j = 0;
+        for (; j + 4 <= W; j += 4)
+            for (int k = 0; k < 4; ++k) {
+                const double e = double(a[j + k]) - double(b[j + k]);
+                sums[k] += e * e;
+            }
+        for (; j < W; ++j) {
+            const double e = double(a[j]) - double(b[j]);
+            sums[0] += e * e;
         }
-        d[t - lo + 1] = sum;
+        d[t - lo + 1] = (sums[0] + sums[1]) + (sums[2] + sums[3]);
     }
     double best = 0, bestD = 0;
     for (int t = lo; t <= hi; ++t) {
