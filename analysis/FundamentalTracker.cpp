@@ -374,6 +374,7 @@ bool CFundamentalTracker::Glides(const float* x, unsigned n, double f) {
 double CFundamentalTracker::SeriesAbove(double f, const float* M, unsigned nBins, double w,
                                         float loudest) const {
     const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
+    bool doubt = false;
     for (int k = 2; k <= MAX_SERIES && k * f <= MAX_FREQUENCY; ++k) {
         const float first = PartialLevel(k * f, M, nBins, w, loudest, true, 0.03, hum);
         if (!(first >= SUBHARMONIC_LEVEL * loudest)) continue;
@@ -385,9 +386,12 @@ double CFundamentalTracker::SeriesAbove(double f, const float* M, unsigned nBins
             if (level > 0) ++present;
             others = std::max(others, level);
         }
-        if (present == 0 || (present == 1 && others < SERIES_SHARE * first)) return k * f;
+        if (others < SERIES_SHARE * first) {
+            if (present <= 1) return k * f;
+            doubt = true;
+        }
     }
-    return 0;
+    return doubt ? -1 : 0;
 }
 
 void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, unsigned nBins,
@@ -577,6 +581,7 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     // A note's start, its change and its release: see the class comment.
     if (m_bOnset) {
         const double series = SeriesAbove(f0, M, nBins, w, loudest);
+        if (series < 0) return 0;
         if (series > 0) f0 = series;
     }
     if (Glides(x, n, f0)) return 0;

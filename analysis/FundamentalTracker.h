@@ -59,7 +59,8 @@ enum PitchMethod {
 //   of the note's periods. At a start, a candidate whose partials outside
 //   the harmonic series of k times its frequency are missing (or only one
 //   faint one is there, see SERIES_SHARE) is a subharmonic of that series,
-//   and the series' first partial is the note.
+//   and the series' first partial is the note; when they are all much
+//   fainter than the series, the block gives no reading.
 // - A block whose first half repeats after the block's period and whose
 //   second half repeats after a period more than GLIDE apart holds a change
 //   of note (a legato step, a scoop): its period belongs to neither, and it
@@ -130,12 +131,14 @@ public:
     // by a few dB from block to block.
     static constexpr double ONSET_RISE = 10.0;
     // At a note's start, the series of k times the candidate (k up to
-    // MAX_SERIES), whose first partial is clean and at least
-    // SUBHARMONIC_LEVEL of the strongest, takes the candidate over when none
-    // of the candidate's first 2k + 1 partials outside the series is there,
-    // or only one, fainter than this share of the series' first (-12 dB):
-    // a knock. A note's own partials next to a loud one are there.
-    static constexpr double SERIES_SHARE = 0.25;
+    // MAX_SERIES) whose first partial is clean and at least
+    // SUBHARMONIC_LEVEL of the strongest, when every one of the candidate's
+    // first 2k + 1 partials outside the series is fainter than this share of
+    // that first partial (-9 dB): with at most one of them there at all, the
+    // candidate is a knock under the series and the series' first partial
+    // the note; with more, the block is in doubt and gives no reading (the
+    // next block, which the note fills, will tell).
+    static constexpr double SERIES_SHARE = 0.35;
     static constexpr int MAX_SERIES = 7;
     // A change of note within a block: the two halves' periods are more than
     // this share apart (half a semitone), and the block's period lies at
@@ -224,7 +227,7 @@ private:
     // found none (0 otherwise).
     double SpectralHighNote(const float* M, unsigned nBins, double w, float loudest) const;
     // At a note's start: the first partial of the series of which f is a
-    // subharmonic (see SERIES_SHARE), or 0.
+    // subharmonic (see SERIES_SHARE), -1 when f is in doubt, or 0.
     double SeriesAbove(double f, const float* M, unsigned nBins, double w, float loudest) const;
     // Whether the block x[0 ... n-1] changes its period (see GLIDE) from f.
     static bool Glides(const float* x, unsigned n, double f);
