@@ -902,7 +902,24 @@ NOTES = [
     "period and the spectrum are judged, a peak below 1 kHz counts as a partial only 6 dB "
     "above that profile, and a candidate whose first three partials are all the hum's gives "
     "no reading. A note has an onset and its period lies off the mains frequencies (G1 and B1 "
-    "are 2 % away), so it is never learned; what stands above the hum keeps the note.",
+    "are 2 % away), so it is never learned; what stands above the hum keeps the note. In a "
+    "note's release (its energy 10 dB below one of the last four blocks) the note's remains "
+    "can pull the hum's period a few percent aside: there a period within 5 % of the mains "
+    "frequency is a hum block too, under the same test of its line.",
+    "- **A note's start, change and release** (the fundamental method, from the energies of "
+    "the last blocks and its last reading; nothing ahead of the block is used). At a start "
+    "(the energy 10 dB above one of the two blocks before), a pluck or strike can sound a "
+    "knock below the note, and the period then repeats only after two or more of the note's "
+    "periods: a candidate whose own partials outside the series of k times it (k up to 7) "
+    "are all 9 dB fainter than that series' first partial gives that partial when at most "
+    "one of them sounds at all, and no reading otherwise. A block whose two halves repeat "
+    "after periods more than half a semitone apart, the block's period following the first "
+    "half, holds a change of note (a legato step, a scoop) and gives no reading. In a "
+    "release (the energy 10 dB below one of the last four blocks), a candidate two to five "
+    "times above or below the last reading is the note's remains and gives no reading. A "
+    "period below 150 Hz with none of its first four partials gives no reading (a low piano "
+    "string's stretched upper partials, loudest at the strike, repeat after a period several "
+    "percent short).",
     "- The dominant method reads noise as a frequency: it has no test of periodicity (its "
     "behaviour is the tuner's classic one and is left as it is). aubio's yin, as run here, "
     "reports a frequency on noise too; only its silence threshold keeps quiet input out.",
