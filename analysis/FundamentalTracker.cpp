@@ -521,11 +521,18 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     // and seventh are all missing. A weak fundamental (low piano or bassoon
     // notes) still has its fifth and seventh harmonics. Those two are looked
     // for close to their place: a mixture's detuned upper ranks put partials
-    // a few percent beside them.
+    // a few percent beside them. At a note's start they may not have built
+    // up yet (a bassoon's or a plucked bass's weak fundamental would then
+    // look like a mixture's key an octave too high): no reading there, where
+    // the seventh lies below the top of the spectrum. (Above, a period that
+    // falls between the samples is doubled this way on every block.)
     const auto near = [&](double f) {
         return PartialLevel(f, M, nBins, w, loudest, false, MIXTURE_TOLERANCE, hum) > 0;
     };
-    if (!partial(f0) && !near(5 * f0) && !near(7 * f0) && partial(2 * f0)) f0 *= 2;
+    if (!partial(f0) && !near(5 * f0) && !near(7 * f0) && partial(2 * f0)) {
+        if (m_bOnset && 7 * f0 < SAMPLE_RATE / 2) return 0;
+        f0 *= 2;
+    }
     if (f0 >= CHECK_ABOVE) {
         // The period a fraction as long as the played note's: at the attack,
         // at the release, or when a room's reflections and its high-pass take
