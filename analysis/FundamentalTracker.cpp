@@ -500,6 +500,12 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     // own and none an octave below, which would leave its octave in doubt.
     // No reading for that block is better than a wrong note.
     if (rising && (!clean(f0) || clean(f0 / 2))) return 0;
+    // At a note's start the octave is in doubt too when partials sound at
+    // half and at 3/2 of the candidate: they are the first and third of the
+    // note an octave below, whose odd partials build up after its even ones
+    // (a reed's or a pipe's speech), or which a room's high-pass and noise
+    // leave faint. The next blocks will tell.
+    if (m_bOnset && partial(f0 / 2) && partial(1.5 * f0)) return 0;
     // Without a dip below the threshold the period is a guess among noise or
     // reverberation; it stands only when the spectrum confirms it: the
     // candidate's first and second partials, or below CHECK_ABOVE (where the

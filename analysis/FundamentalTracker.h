@@ -60,7 +60,10 @@ enum PitchMethod {
 //   the harmonic series of k times its frequency are missing (or only one
 //   faint one is there, see SERIES_SHARE) is a subharmonic of that series,
 //   and the series' first partial is the note; when they are all much
-//   fainter than the series, the block gives no reading.
+//   fainter than the series, the block gives no reading. Nor does a start
+//   whose candidate has partials at half and 3/2 of it (the first and third
+//   of the note an octave below, whose odd partials speak later), nor one
+//   that only the organ-mixture test would raise an octave.
 // - A block whose first half repeats after the block's period and whose
 //   second half repeats after a period more than GLIDE apart holds a change
 //   of note (a legato step, a scoop): its period belongs to neither, and it
