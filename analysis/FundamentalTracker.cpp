@@ -154,6 +154,42 @@ int BottomOfDip(const double* norm, int best, int end, double threshold) {
     return best;
 }
 
+// The lag in [lo, hi] after which x[from ... from+W-1] repeats best, by the
+// plain squared difference (its lowest local minimum, interpolated), or 0.
+// The samples are integers: every difference, square and sum is exact.
+double BestLagNear(const float* x, unsigned from, unsigned W, int lo, int hi) {
+    constexpr int MAX_SPAN = 80;
+    std::array<double, MAX_SPAN + 3> d;
+    if (lo < 2 || hi - lo > MAX_SPAN) return 0;
+    for (int t = lo - 1; t <= hi + 1; ++t) {
+        // Four running sums, which do not wait on one another (exact, as
+        // in SumOfSquares, whatever the order).
+        double sums[4] = {0, 0, 0, 0};
+        const float* a = x + from;
+        const float* b = x + from + t;
+        unsigned j = 0;
+        for (; j + 4 <= W; j += 4)
+            for (int k = 0; k < 4; ++k) {
+                const double e = double(a[j + k]) - double(b[j + k]);
+                sums[k] += e * e;
+            }
+        for (; j < W; ++j) {
+            const double e = double(a[j]) - double(b[j]);
+            sums[0] += e * e;
+        }
+        d[t - lo + 1] = (sums[0] + sums[1]) + (sums[2] + sums[3]);
+    }
+    double best = 0, bestD = 0;
+    for (int t = lo; t <= hi; ++t) {
+        const double a = d[t - lo], b = d[t - lo + 1], c = d[t - lo + 2];
+        if (b <= a && b <= c && (best == 0 || b < bestD)) {
+            best = t + ParabolaOffset(a, b, c);
+            bestD = b;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
@@ -362,9 +398,54 @@ bool CFundamentalTracker::IsRising(const float* x, unsigned n) {
 double CFundamentalTracker::Estimate(const float* x, unsigned n, const float* M, unsigned nBins,
                                      double w, unsigned segment) {
     m_dEnergy = Energy(x, n);
+    m_bOnset = m_dEnergy > ONSET_RISE * std::min(m_adRecent[0], m_adRecent[1]);
+    m_bRelease = RELEASE_FALL * m_dEnergy < *std::max_element(m_adRecent.begin(), m_adRecent.end());
+    for (int i = HUM_QUIET - 1; i > 0; --i) m_adRecent[i] = m_adRecent[i - 1];
+    m_adRecent[0] = m_dEnergy;
     m_nSegment = segment > 0 ? segment : n;
-    const double f = EstimateInRange(x, n, M, nBins, w);
-    return f > 0 ? f : LowNote(x, n);
+    double f = EstimateInRange(x, n, M, nBins, w);
+    if (!(f > 0)) f = LowNote(x, n);
+    if (f > 0) m_dLastReading = f;
+    return f;
+}
+
+bool CFundamentalTracker::Glides(const float* x, unsigned n, double f) {
+    // Each half is compared with itself over the same number of samples,
+    // within 8% of the block's period; the halves' samples reach up to a
+    // period past their start. A long period leaves the second half too
+    // short a stretch to compare, and is let be.
+    const double T = SAMPLE_RATE / f;
+    const int lo = int(std::floor(0.92 * T)), hi = int(std::ceil(1.08 * T));
+    const int half = int(n / 2), W = int(n) - hi - 2 - half;
+    if (W < int(T)) return false;
+    const double early = BestLagNear(x, 0, unsigned(W), lo, hi);
+    const double late = BestLagNear(x, unsigned(half), unsigned(W), lo, hi);
+    if (!(early > 0) || !(late > 0)) return false;
+    return std::fabs(late / early - 1) > GLIDE &&
+           GLIDE_LEAN * std::fabs(early / T - 1) < std::fabs(late / T - 1);
+}
+
+double CFundamentalTracker::SeriesAbove(double f, const float* M, unsigned nBins, double w,
+                                        float loudest) const {
+    const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
+    bool doubt = false;
+    for (int k = 2; k <= MAX_SERIES && k * f <= MAX_FREQUENCY; ++k) {
+        const float first = PartialLevel(k * f, M, nBins, w, loudest, true, 0.03, hum);
+        if (!(first >= SUBHARMONIC_LEVEL * loudest)) continue;
+        float others = 0;
+        int present = 0;
+        for (int h = 1; h <= 2 * k + 1; ++h) {
+            if (h % k == 0) continue;
+            const float level = PartialLevel(h * f, M, nBins, w, loudest, false, 0.03, hum);
+            if (level > 0) ++present;
+            others = std::max(others, level);
+        }
+        if (others < SERIES_SHARE * first) {
+            if (present <= 1) return k * f;
+            doubt = true;
+        }
+    }
+    return doubt ? -1 : 0;
 }
 
 void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, unsigned nBins,
@@ -378,6 +459,7 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
     m_adEnergies[0] = m_dEnergy;
     m_nEnergies = std::min(m_nEnergies + 1, HUM_QUIET);
     bool humBlock = false;
+    m_bWideHum = false;
     if (period > 0 && !rising) {
         const double f = SAMPLE_RATE / period;
         const int k = int(std::lround(f / w));
@@ -386,8 +468,12 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
             line = std::max(line, M[i] * perSample);
             learned = std::max(learned, double(m_afHum[i]));
         }
-        for (const double mains : {50.0, 60.0})
-            if (std::fabs(f / mains - 1) <= HUM_TOLERANCE) humBlock = true;
+        for (const double mains : {50.0, 60.0}) {
+            const double off = std::fabs(f / mains - 1);
+            if (off <= HUM_TOLERANCE) humBlock = true;
+            // In a release, the note's remains pull the hum's period aside.
+            if (off <= HUM_WIDE && m_bRelease && learned > 0) m_bWideHum = humBlock = true;
+        }
         if (humBlock && learned > 0) {
             // Over a hum already learned: as loud as the hum there, not a
             // note played near the mains frequency, which stands out.
@@ -402,6 +488,7 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
         }
     }
     if (m_nEnergies == HUM_QUIET || rising) m_bNoPast = false;
+    m_bWideHum = m_bWideHum && humBlock;
     m_bHum = m_bHum || humBlock;
     if (!m_bHum) return;
     for (int i = 0; i < bins; ++i) {
@@ -446,7 +533,7 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     const float loudest = Loudest(M, nBins);
     const bool rising = IsRising(x, n);
     LearnHum(period, rising, M, nBins, w);
-    if (!(period > 0)) return SpectralHighNote(M, nBins, w, loudest);
+    if (!(period > 0) || m_bWideHum) return SpectralHighNote(M, nBins, w, loudest);
     const float* hum = m_bHum ? m_afHumLevel.data() : nullptr;
     const auto partial = [&](double f) { return HasPartial(f, M, nBins, w, loudest, false, hum); };
     const auto clean = [&](double f) { return HasPartial(f, M, nBins, w, loudest, true, hum); };
@@ -467,6 +554,12 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     // own and none an octave below, which would leave its octave in doubt.
     // No reading for that block is better than a wrong note.
     if (rising && (!clean(f0) || clean(f0 / 2))) return 0;
+    // At a note's start the octave is in doubt too when partials sound at
+    // half and at 3/2 of the candidate: they are the first and third of the
+    // note an octave below, whose odd partials build up after its even ones
+    // (a reed's or a pipe's speech), or which a room's high-pass and noise
+    // leave faint. The next blocks will tell.
+    if (m_bOnset && partial(f0 / 2) && partial(1.5 * f0)) return 0;
     // Without a dip below the threshold the period is a guess among noise or
     // reverberation; it stands only when the spectrum confirms it: the
     // candidate's first and second partials, or below CHECK_ABOVE (where the
@@ -488,11 +581,18 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
     // and seventh are all missing. A weak fundamental (low piano or bassoon
     // notes) still has its fifth and seventh harmonics. Those two are looked
     // for close to their place: a mixture's detuned upper ranks put partials
-    // a few percent beside them.
+    // a few percent beside them. At a note's start they may not have built
+    // up yet (a bassoon's or a plucked bass's weak fundamental would then
+    // look like a mixture's key an octave too high): no reading there, where
+    // the seventh lies below the top of the spectrum. (Above, a period that
+    // falls between the samples is doubled this way on every block.)
     const auto near = [&](double f) {
         return PartialLevel(f, M, nBins, w, loudest, false, MIXTURE_TOLERANCE, hum) > 0;
     };
-    if (!partial(f0) && !near(5 * f0) && !near(7 * f0) && partial(2 * f0)) f0 *= 2;
+    if (!partial(f0) && !near(5 * f0) && !near(7 * f0) && partial(2 * f0)) {
+        if (m_bOnset && 7 * f0 < SAMPLE_RATE / 2) return 0;
+        f0 *= 2;
+    }
     if (f0 >= CHECK_ABOVE) {
         // The period a fraction as long as the played note's: at the attack,
         // at the release, or when a room's reflections and its high-pass take
@@ -537,6 +637,25 @@ double CFundamentalTracker::EstimateInRange(const float* x, unsigned n, const fl
         if (!clean(f0) && !(clean(2 * f0) && clean(3 * f0)) &&
             (clean(1.5 * f0) || clean(2 * f0) || clean(3 * f0)))
             return SpectralHighNote(M, nBins, w, loudest);
+    }
+    // Below CHECK_ABOVE the first partials may be weak, but not all of the
+    // first four: a period without them is no note's (the stretched upper
+    // partials of a low piano string, loudest at the strike, repeat after a
+    // period several percent short of the string's).
+    if (f0 < CHECK_ABOVE && !partial(f0) && !partial(2 * f0) && !partial(3 * f0) &&
+        !partial(4 * f0))
+        return 0;
+    // A note's start, its change and its release: see the class comment.
+    if (m_bOnset) {
+        const double series = SeriesAbove(f0, M, nBins, w, loudest);
+        if (series < 0) return 0;
+        if (series > 0) f0 = series;
+    }
+    if (Glides(x, n, f0)) return 0;
+    if (m_bRelease && m_dLastReading > 0) {
+        const double ratio = std::max(f0, m_dLastReading) / std::min(f0, m_dLastReading);
+        const double k = std::round(ratio);
+        if (k >= 2 && k <= MAX_SUBHARMONIC && std::fabs(ratio / k - 1) < 0.03) return 0;
     }
     if (IsHum(f0, M, nBins, w, loudest)) return 0;
     // A long period is measured finely on the sample grid itself; a short one

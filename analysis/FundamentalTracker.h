@@ -46,6 +46,35 @@ enum PitchMethod {
 //   the hum's is no note.
 // The profile is learned from the very first blocks of hum (no start-up
 // time), and a note over it keeps every partial that is louder than the hum.
+// In a note's release (see RELEASE_FALL) the note's remains can pull the
+// hum's period a few percent off the mains frequency: there a period within
+// HUM_WIDE of it is a hum block too, under the same test of its line.
+//
+// A note's start and end. The tracker sees one block at a time and nothing
+// ahead, but it keeps the energies of the last blocks and its last reading:
+// - A block whose energy rose ONSET_RISE over one of the two before it holds
+//   a note's start (the note begins in it, or it is the first the note
+//   fills). A pluck, a strike or a bow's first contact sounds a knock below
+//   the note, and the period can then repeat only after two, three or more
+//   of the note's periods. At a start, a candidate whose partials outside
+//   the harmonic series of k times its frequency are missing (or only one
+//   faint one is there, see SERIES_SHARE) is a subharmonic of that series,
+//   and the series' first partial is the note; when they are all much
+//   fainter than the series, the block gives no reading. Nor does a start
+//   whose candidate has partials at half and 3/2 of it (the first and third
+//   of the note an octave below, whose odd partials speak later), nor one
+//   that only the organ-mixture test would raise an octave.
+// - A block whose first half repeats after the block's period and whose
+//   second half repeats after a period more than GLIDE apart holds a change
+//   of note (a legato step, a scoop): its period belongs to neither, and it
+//   gives no reading. Vibrato moves both halves about the block's period,
+//   and does not count.
+// - A block whose energy fell RELEASE_FALL below one of the last HUM_QUIET
+//   blocks is a release: the note's partials die away at different rates
+//   (and a room's reverberation holds some longer), so that its remains can
+//   repeat after a fraction or a multiple of its period. A candidate two to
+//   MAX_SUBHARMONIC times above or below the last reading is those remains,
+//   and gives no reading; a new note would have raised the energy.
 class CFundamentalTracker {
 public:
     // Lags cover 40 ... 4000 Hz at 16 kHz.
@@ -100,6 +129,28 @@ public:
     // A block is an attack when the energy of its last quarter exceeds its
     // first quarter's this many times (3 dB).
     static constexpr double ATTACK_RISE = 2.0;
+    // A note's start: the energy rose this many times (10 dB) over one of the
+    // two blocks before. Bowing, breath and vibrato move a held note's level
+    // by a few dB from block to block.
+    static constexpr double ONSET_RISE = 10.0;
+    // At a note's start, the series of k times the candidate (k up to
+    // MAX_SERIES) whose first partial is clean and at least
+    // SUBHARMONIC_LEVEL of the strongest, when every one of the candidate's
+    // first 2k + 1 partials outside the series is fainter than this share of
+    // that first partial (-9 dB): with at most one of them there at all, the
+    // candidate is a knock under the series and the series' first partial
+    // the note; with more, the block is in doubt and gives no reading (the
+    // next block, which the note fills, will tell).
+    static constexpr double SERIES_SHARE = 0.35;
+    static constexpr int MAX_SERIES = 7;
+    // A change of note within a block: the two halves' periods are more than
+    // this share apart (half a semitone), and the block's period lies at
+    // least three times closer to the first half's than to the second's.
+    static constexpr double GLIDE = 0.03;
+    static constexpr double GLIDE_LEAN = 3.0;
+    // A release: the energy fell this many times (10 dB) below one of the
+    // last HUM_QUIET blocks.
+    static constexpr double RELEASE_FALL = 10.0;
     // A candidate may be this many times the played note's frequency, the
     // note's own partials showing on either side of it.
     static constexpr int MAX_SUBHARMONIC = 5;
@@ -115,6 +166,7 @@ public:
     static constexpr double HUM_NEW = 4.0;
     static constexpr double HUM_MARGIN = 2.0;
     static constexpr double HUM_DECAY = 0.8;
+    static constexpr double HUM_WIDE = 0.05;
 
     // Period of x[0 ... n-1] in samples (fractional), or 0 when the block is
     // silent or has no periodic signal. When the signal also repeats far
@@ -177,6 +229,11 @@ private:
     // A high note named by the spectrum's loudest partial, when the period
     // found none (0 otherwise).
     double SpectralHighNote(const float* M, unsigned nBins, double w, float loudest) const;
+    // At a note's start: the first partial of the series of which f is a
+    // subharmonic (see SERIES_SHARE), -1 when f is in doubt, or 0.
+    double SeriesAbove(double f, const float* M, unsigned nBins, double w, float loudest) const;
+    // Whether the block x[0 ... n-1] changes its period (see GLIDE) from f.
+    static bool Glides(const float* x, unsigned n, double f);
 
     // Learns the hum from this block (period 0 for none) and sets the levels
     // a partial must pass in m_afHumLevel.
@@ -190,6 +247,15 @@ private:
     // The energies of the last blocks since an onset, latest first.
     std::array<double, HUM_QUIET> m_adEnergies{};
     int m_nEnergies = 0;
+    // The energies of the last blocks, latest first (all of them, unlike
+    // m_adEnergies), and what they make of this block.
+    std::array<double, HUM_QUIET> m_adRecent{};
+    bool m_bOnset = false;
+    bool m_bRelease = false;
+    // This block is a hum block by the wider window of a release.
+    bool m_bWideHum = false;
+    // The last frequency published, or 0.
+    double m_dLastReading = 0;
     bool m_bNoPast = true;  // the stream's first blocks
     unsigned m_nSegment = 1;
 
