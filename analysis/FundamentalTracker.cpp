@@ -157,7 +157,8 @@ int BottomOfDip(const double* norm, int best, int end, double threshold) {
 // The lag in [lo, hi] after which x[from ... from+W-1] repeats best, by the
 // plain squared difference (its lowest local minimum, interpolated), or 0.
 // The samples are integers: every difference, square and sum is exact.
-double BestLagNear(const float* x, unsigned from, unsigned W, int lo, int hi) {
+KALVO_AVX2_CLONES double BestLagNear(const float* x, unsigned from, unsigned W, int lo,
+                                     int hi) {
     constexpr int MAX_SPAN = 80;
     std::array<double, MAX_SPAN + 3> d;
     if (lo < 2 || hi - lo > MAX_SPAN) return 0;
