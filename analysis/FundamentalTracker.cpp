@@ -17,12 +17,13 @@ namespace {
 // a time in one vector of eight independent sums (each still adds its terms
 // in order, so the result does not depend on the vector width).
 typedef float Lanes8 __attribute__((vector_size(32)));
+constexpr int LAG_GROUP = 32;
 
-KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int maxLag,
-                                               double* d) {
+KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int fromLag,
+                                               int toLag, double* d) {
     // Four groups of eight lags share each pass over the signal, so that four
     // independent chains of additions keep the processor busy.
-    for (int lag0 = 1; lag0 <= maxLag; lag0 += 32) {
+    for (int lag0 = fromLag; lag0 <= toLag; lag0 += LAG_GROUP) {
         Lanes8 acc[4] = {};
         for (unsigned j = 0; j < W; ++j) {
             const float xj = x[j];
@@ -33,7 +34,7 @@ KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int m
                 acc[g] += diff * diff;
             }
         }
-        for (int t = 0; t < 32 && lag0 + t <= maxLag; ++t) d[lag0 + t] = acc[t / 8][t % 8];
+        for (int t = 0; t < LAG_GROUP && lag0 + t <= toLag; ++t) d[lag0 + t] = acc[t / 8][t % 8];
     }
 }
 
@@ -43,8 +44,9 @@ KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int m
 // end: eight chains of additions in flight instead of four. The values differ
 // from the plain path's by float rounding only.
 __attribute__((target("avx2,fma"))) void DifferenceFunctionFma(const float* x, unsigned W,
-                                                               int maxLag, double* d) {
-    for (int lag0 = 1; lag0 <= maxLag; lag0 += 32) {
+                                                               int fromLag, int toLag,
+                                                               double* d) {
+    for (int lag0 = fromLag; lag0 <= toLag; lag0 += LAG_GROUP) {
         __m256 even[4], odd[4];
         for (int g = 0; g < 4; ++g) even[g] = odd[g] = _mm256_setzero_ps();
         unsigned j = 0;
@@ -66,7 +68,7 @@ __attribute__((target("avx2,fma"))) void DifferenceFunctionFma(const float* x, u
         }
         float sums[32];
         for (int g = 0; g < 4; ++g) _mm256_storeu_ps(sums + 8 * g, _mm256_add_ps(even[g], odd[g]));
-        for (int t = 0; t < 32 && lag0 + t <= maxLag; ++t) d[lag0 + t] = sums[t];
+        for (int t = 0; t < LAG_GROUP && lag0 + t <= toLag; ++t) d[lag0 + t] = sums[t];
     }
 }
 
@@ -79,11 +81,14 @@ bool HasFma() {
 }
 #endif
 
-void DifferenceFunction(const float* x, unsigned W, int maxLag, double* d) {
+// d[fromLag ... toLag], fromLag the first of a group (1, 1 + LAG_GROUP, ...):
+// each group is summed on its own, so the values do not depend on which
+// groups are asked for together.
+void DifferenceFunction(const float* x, unsigned W, int fromLag, int toLag, double* d) {
 #if defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
-    if (HasFma()) return DifferenceFunctionFma(x, W, maxLag, d);
+    if (HasFma()) return DifferenceFunctionFma(x, W, fromLag, toLag, d);
 #endif
-    DifferenceFunctionPlain(x, W, maxLag, d);
+    DifferenceFunctionPlain(x, W, fromLag, toLag, d);
 }
 
 // Offset of the extremum of the parabola through (-1, a), (0, b), (1, c).
@@ -137,9 +142,11 @@ void Normalise(const double* d, int maxLag, double* norm) {
 // The first lag from `from` below `end` whose dip's bottom lies below
 // `threshold`, or -1. The bottom is taken between the lags: a period of a few
 // samples falls between two of them, and neither alone dips deep enough.
-int FirstDip(const double* norm, int from, int end, double threshold) {
+// norm(t) gives the normalised difference at lag t.
+template <class Norm>
+int FirstDip(Norm norm, int from, int end, double threshold) {
     for (int t = from; t < end; ++t) {
-        const double a = norm[t - 1], b = norm[t], c = norm[t + 1];
+        const double c = norm(t + 1), a = norm(t - 1), b = norm(t);
         if (b <= a && b <= c && ParabolaMinimum(a, b, c) < threshold) return t;
     }
     return -1;
@@ -148,9 +155,10 @@ int FirstDip(const double* norm, int from, int end, double threshold) {
 // A long period's dip is wide, and noise or a decaying tone ripples it: its
 // first local minimum can lie well before the bottom. The lowest lag of the
 // whole stretch from `best` that stays below the threshold.
-int BottomOfDip(const double* norm, int best, int end, double threshold) {
-    for (int t = best + 1; t < end && norm[t] < threshold; ++t)
-        if (norm[t] < norm[best]) best = t;
+template <class Norm>
+int BottomOfDip(Norm norm, int best, int end, double threshold) {
+    for (int t = best + 1; t < end && norm(t) < threshold; ++t)
+        if (norm(t) < norm(best)) best = t;
     return best;
 }
 
@@ -193,8 +201,19 @@ KALVO_AVX2_CLONES double BestLagNear(const float* x, unsigned from, unsigned W, 
 
 }  // namespace
 
+void CFundamentalTracker::ComputeLagsTo(int t) {
+    if (t <= m_nLagsDone) return;
+    const int from = m_nLagsDone + 1;
+    const int to = std::min(MAX_LAG, (t + LAG_GROUP - 1) / LAG_GROUP * LAG_GROUP);
+    DifferenceFunction(m_pDiffSignal, m_nDiffWidth, from, to, m_adDiff.data());
+    for (int l = from; l <= to; ++l) {
+        m_dRunning += m_adDiff[l];
+        m_adNormalised[l] = m_dRunning > 0 ? m_adDiff[l] * l / m_dRunning : 1;
+    }
+    m_nLagsDone = to;
+}
+
 double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
-    m_dLastDip = 1.0;
     m_dLongerPeriod = 0;
     m_bWeakDip = false;
     m_bHaveDifference = false;
@@ -205,15 +224,18 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     const double energy = Energy(x, W);
     if (!CarriesAPeriod(energy, W)) return 0;
 
-    DifferenceFunction(x, W, MAX_LAG, m_adDiff.data());
-    Normalise(m_adDiff.data(), MAX_LAG, m_adNormalised.data());
+    // The difference function is computed as far as the search reads it.
+    m_pDiffSignal = x;
+    m_nDiffWidth = W;
+    m_nLagsDone = 0;
+    m_dRunning = 0;
+    m_adNormalised[0] = 1;
     m_bHaveDifference = true;
+    const auto norm = [this](int t) { return Normalised(t); };
 
     // The first dip whose bottom lies below the threshold: the shortest lag
     // that repeats the waveform, so never a multiple of the period.
-    const auto firstDip = [this](int from) {
-        return FirstDip(m_adNormalised.data(), from, MAX_LAG, THRESHOLD);
-    };
+    const auto firstDip = [&](int from) { return FirstDip(norm, from, MAX_LAG, THRESHOLD); };
     int best = firstDip(MIN_LAG);
     // A first dip at the shortest lag is a period above the range (the
     // strong second partial of a note near the top of it, say): the note
@@ -224,18 +246,19 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     }
     // The bottom of its dip (a first minimum can be a semitone sharp on a
     // low note).
-    if (best >= 0) best = BottomOfDip(m_adNormalised.data(), best, MAX_LAG, THRESHOLD);
-    int deepest = MIN_LAG;
-    for (int t = MIN_LAG; t <= MAX_LAG; ++t)
-        if (m_adNormalised[t] < m_adNormalised[deepest]) deepest = t;
-    m_dLastDip = m_adNormalised[deepest];
+    if (best >= 0) best = BottomOfDip(norm, best, MAX_LAG, THRESHOLD);
     if (best < 0) {
+        ComputeLagsTo(MAX_LAG);
+        int deepest = MIN_LAG;
+        for (int t = MIN_LAG; t <= MAX_LAG; ++t)
+            if (m_adNormalised[t] < m_adNormalised[deepest]) deepest = t;
         if (m_adNormalised[deepest] >= WEAK_THRESHOLD) return 0;
         m_bWeakDip = true;
         best = deepest;
     }
     if (best <= MIN_LAG || best >= MAX_LAG)
         return 0;  // at the edge of the lags: not a period in range
+    ComputeLagsTo(best + 1);
 
     // A tone whose odd partials are faint (a weak fundamental under a strong
     // second harmonic, as on bassoon, voice or some organ stops) repeats
@@ -247,6 +270,7 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     // period of a harmonic-rich tone can look like this too).
     const int twice = 2 * best;
     if (best >= MIN_OCTAVE_CHECK_LAG && twice + 1 < MAX_LAG) {
+        ComputeLagsTo(twice + 2);
         int t2 = twice;
         for (int t = twice - 1; t <= twice + 1; ++t)
             if (m_adDiff[t] < m_adDiff[t2]) t2 = t;
@@ -301,17 +325,17 @@ float CFundamentalTracker::PartialLevel(double f, const float* M, unsigned nBins
     return M[k];
 }
 
-double CFundamentalTracker::DipNear(double t) const {
+double CFundamentalTracker::DipNear(double t) {
     if (!m_bHaveDifference) return 1;
     const int c = int(std::lround(t));
     double dip = 1;
     for (int l = std::max(1, c - 1); l <= std::min(MAX_LAG, c + 1); ++l)
-        dip = std::min(dip, m_adNormalised[l]);
+        dip = std::min(dip, Normalised(l));
     return dip;
 }
 
 double CFundamentalTracker::SpectralHighNote(const float* M, unsigned nBins, double w,
-                                             float loudest) const {
+                                             float loudest) {
     if (!m_bHaveDifference || !(loudest > 0) || !(w > 0) || nBins < 4) return 0;
     // The strong clean peaks (at least SUBHARMONIC_LEVEL of the loudest and
     // SPECTRAL_FLOOR_RATIO above the floor, not the loudest of the noise):
@@ -515,14 +539,15 @@ double CFundamentalTracker::LowNote(const float* x, unsigned n) {
     if (n < static_cast<unsigned>(2 * LOW_MAX_LAG) + 32) return 0;
     const unsigned W = n - LOW_MAX_LAG - 32;
     if (!CarriesAPeriod(Energy(x, W), W) || IsRising(x, n)) return 0;
-    DifferenceFunction(x, W, LOW_MAX_LAG, m_adLowDiff.data());
+    DifferenceFunction(x, W, 1, LOW_MAX_LAG, m_adLowDiff.data());
     Normalise(m_adLowDiff.data(), LOW_MAX_LAG, m_adLowNormalised.data());
     const double* d = m_adLowNormalised.data();
-    int best = FirstDip(d, MIN_LAG + 2, LOW_MAX_LAG, THRESHOLD);
+    const auto norm = [d](int t) { return d[t]; };
+    int best = FirstDip(norm, MIN_LAG + 2, LOW_MAX_LAG, THRESHOLD);
     // A shorter lag that repeats the waveform is a note the range above has
     // already turned down.
     if (best < MAX_LAG - 1) return 0;
-    best = BottomOfDip(d, best, LOW_MAX_LAG, THRESHOLD);
+    best = BottomOfDip(norm, best, LOW_MAX_LAG, THRESHOLD);
     if (best >= LOW_MAX_LAG - 1) return 0;
     const double f0 = SAMPLE_RATE / (best + ParabolaOffset(d[best - 1], d[best], d[best + 1]));
     return f0 >= MIN_FUNDAMENTAL_FREQUENCY && f0 < MIN_FREQUENCY ? f0 : 0;

@@ -208,9 +208,6 @@ public:
     // Whether a hum has been learned (see the class comment).
     bool HasHum() const { return m_bHum; }
 
-    // The last block's deepest normalised difference (1 for silence).
-    double GetLastDip() const { return m_dLastDip; }
-
 private:
     // The fundamental from 40 Hz up, or 0.
     double EstimateInRange(const float* x, unsigned n, const float* M, unsigned nBins, double w);
@@ -225,10 +222,10 @@ private:
 
     // The lowest normalised difference within a sample of lag t (1 outside
     // the lags, or when the last block had none).
-    double DipNear(double t) const;
+    double DipNear(double t);
     // A high note named by the spectrum's loudest partial, when the period
     // found none (0 otherwise).
-    double SpectralHighNote(const float* M, unsigned nBins, double w, float loudest) const;
+    double SpectralHighNote(const float* M, unsigned nBins, double w, float loudest);
     // At a note's start: the first partial of the series of which f is a
     // subharmonic (see SERIES_SHARE), -1 when f is in doubt, or 0.
     double SeriesAbove(double f, const float* M, unsigned nBins, double w, float loudest) const;
@@ -259,10 +256,21 @@ private:
     bool m_bNoPast = true;  // the stream's first blocks
     unsigned m_nSegment = 1;
 
+    // The block's difference function and its normalised form, computed a
+    // group of lags at a time as far as they are read: a short period needs
+    // only the first few groups. Valid within one Estimate.
+    void ComputeLagsTo(int t);
+    double Normalised(int t) {
+        ComputeLagsTo(t);
+        return m_adNormalised[t];
+    }
     bool m_bHaveDifference = false;
+    const float* m_pDiffSignal = nullptr;
+    unsigned m_nDiffWidth = 0;
+    int m_nLagsDone = 0;
+    double m_dRunning = 0;
     std::array<double, MAX_LAG + 2> m_adDiff{};
     std::array<double, MAX_LAG + 2> m_adNormalised{};
-    double m_dLastDip = 1.0;
     double m_dLongerPeriod = 0;
     // The last period came from a dip above THRESHOLD (below WEAK_THRESHOLD).
     bool m_bWeakDip = false;
