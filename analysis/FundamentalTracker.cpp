@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "analysis/Vectorise.h"
 
@@ -162,32 +163,85 @@ int BottomOfDip(Norm norm, int best, int end, double threshold) {
     return best;
 }
 
+// Squared differences of w[0 ... W-1] against w shifted by t0 ... t0 + 7,
+// into d[0 ... 7]. w holds integers below 2^17: every difference, square
+// and sum is an exact integer in double, so neither the order of the
+// additions nor a fused multiply-add changes a bit.
+typedef double Lanes4d __attribute__((vector_size(32)));
+
+KALVO_AVX2_CLONES void EightLagsPlain(const double* w, unsigned W, int t0, double* d) {
+    Lanes4d acc[4] = {};
+    unsigned j = 0;
+    for (; j + 2 <= W; j += 2)
+        for (int h = 0; h < 2; ++h)
+            for (int v = 0; v < 2; ++v) {
+                Lanes4d b;
+                std::memcpy(&b, w + j + h + t0 + 4 * v, sizeof b);
+                const Lanes4d e = w[j + h] - b;
+                acc[2 * h + v] += e * e;
+            }
+    for (; j < W; ++j)
+        for (int v = 0; v < 2; ++v) {
+            Lanes4d b;
+            std::memcpy(&b, w + j + t0 + 4 * v, sizeof b);
+            const Lanes4d e = w[j] - b;
+            acc[v] += e * e;
+        }
+    for (int v = 0; v < 2; ++v)
+        for (int k = 0; k < 4; ++k) d[4 * v + k] = acc[v][k] + acc[2 + v][k];
+}
+
+#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
+__attribute__((target("avx2,fma"))) void EightLagsFma(const double* w, unsigned W, int t0,
+                                                      double* d) {
+    __m256d acc[8];
+    for (int i = 0; i < 8; ++i) acc[i] = _mm256_setzero_pd();
+    unsigned j = 0;
+    for (; j + 4 <= W; j += 4)
+        for (int h = 0; h < 4; ++h) {
+            const __m256d a = _mm256_broadcast_sd(w + j + h);
+            for (int v = 0; v < 2; ++v) {
+                const __m256d e = _mm256_sub_pd(a, _mm256_loadu_pd(w + j + h + t0 + 4 * v));
+                acc[2 * h + v] = _mm256_fmadd_pd(e, e, acc[2 * h + v]);
+            }
+        }
+    for (; j < W; ++j) {
+        const __m256d a = _mm256_broadcast_sd(w + j);
+        for (int v = 0; v < 2; ++v) {
+            const __m256d e = _mm256_sub_pd(a, _mm256_loadu_pd(w + j + t0 + 4 * v));
+            acc[v] = _mm256_fmadd_pd(e, e, acc[v]);
+        }
+    }
+    for (int v = 0; v < 2; ++v) {
+        const __m256d sum = _mm256_add_pd(_mm256_add_pd(acc[v], acc[2 + v]),
+                                          _mm256_add_pd(acc[4 + v], acc[6 + v]));
+        _mm256_storeu_pd(d + 4 * v, sum);
+    }
+}
+#endif
+
+void EightLags(const double* w, unsigned W, int t0, double* d) {
+#if defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
+    if (HasFma()) return EightLagsFma(w, W, t0, d);
+#endif
+    EightLagsPlain(w, W, t0, d);
+}
+
 // The lag in [lo, hi] after which x[from ... from+W-1] repeats best, by the
 // plain squared difference (its lowest local minimum, interpolated), or 0.
-// The samples are integers: every difference, square and sum is exact.
-KALVO_AVX2_CLONES double BestLagNear(const float* x, unsigned from, unsigned W, int lo,
-                                     int hi) {
+// x holds n samples, integers: every difference, square and sum is exact.
+double BestLagNear(const float* x, unsigned n, unsigned from, unsigned W, int lo, int hi) {
     constexpr int MAX_SPAN = 80;
-    std::array<double, MAX_SPAN + 3> d;
+    constexpr int GROUP = 8;
     if (lo < 2 || hi - lo > MAX_SPAN) return 0;
-    for (int t = lo - 1; t <= hi + 1; ++t) {
-        // Four running sums, which do not wait on one another (exact, as
-        // in SumOfSquares, whatever the order).
-        double sums[4] = {0, 0, 0, 0};
-        const float* a = x + from;
-        const float* b = x + from + t;
-        unsigned j = 0;
-        for (; j + 4 <= W; j += 4)
-            for (int k = 0; k < 4; ++k) {
-                const double e = double(a[j + k]) - double(b[j + k]);
-                sums[k] += e * e;
-            }
-        for (; j < W; ++j) {
-            const double e = double(a[j]) - double(b[j]);
-            sums[0] += e * e;
-        }
-        d[t - lo + 1] = (sums[0] + sums[1]) + (sums[2] + sums[3]);
-    }
+    // Lags lo - 1 ... hi + 1, eight at a time, over the samples widened once
+    // (zeros past the block, which only lags after hi + 1 reach).
+    const int first = lo - 1, lags = hi - lo + 3;
+    const int groups = (lags + GROUP - 1) / GROUP;
+    std::array<double, MAX_SPAN + 3 + GROUP> d;
+    std::vector<double> wide(W + unsigned(first + groups * GROUP));
+    for (size_t i = 0; i < wide.size(); ++i) wide[i] = from + i < n ? double(x[from + i]) : 0.0;
+    for (int g = 0; g < groups; ++g) EightLags(wide.data(), W, first + GROUP * g, &d[GROUP * g]);
     double best = 0, bestD = 0;
     for (int t = lo; t <= hi; ++t) {
         const double a = d[t - lo], b = d[t - lo + 1], c = d[t - lo + 2];
@@ -443,8 +497,8 @@ bool CFundamentalTracker::Glides(const float* x, unsigned n, double f) {
     const int lo = int(std::floor(0.92 * T)), hi = int(std::ceil(1.08 * T));
     const int half = int(n / 2), W = int(n) - hi - 2 - half;
     if (W < int(T)) return false;
-    const double early = BestLagNear(x, 0, unsigned(W), lo, hi);
-    const double late = BestLagNear(x, unsigned(half), unsigned(W), lo, hi);
+    const double early = BestLagNear(x, n, 0, unsigned(W), lo, hi);
+    const double late = BestLagNear(x, n, unsigned(half), unsigned(W), lo, hi);
     if (!(early > 0) || !(late > 0)) return false;
     return std::fabs(late / early - 1) > GLIDE &&
            GLIDE_LEAN * std::fabs(early / T - 1) < std::fabs(late / T - 1);
