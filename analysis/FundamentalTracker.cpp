@@ -239,9 +239,18 @@ double BestLagNear(const float* x, unsigned n, unsigned from, unsigned W, int lo
     const int first = lo - 1, lags = hi - lo + 3;
     const int groups = (lags + GROUP - 1) / GROUP;
     std::array<double, MAX_SPAN + 3 + GROUP> d;
-    std::vector<double> wide(W + unsigned(first + groups * GROUP));
-    for (size_t i = 0; i < wide.size(); ++i) wide[i] = from + i < n ? double(x[from + i]) : 0.0;
-    for (int g = 0; g < groups; ++g) EightLags(wide.data(), W, first + GROUP * g, &d[GROUP * g]);
+    const size_t size = W + unsigned(first + groups * GROUP);
+    const size_t inside = from < n ? std::min<size_t>(size, n - from) : 0;
+    std::array<double, 1024> local;
+    std::vector<double> large;
+    double* wide = local.data();
+    if (size > local.size()) {
+        large.resize(size);
+        wide = large.data();
+    }
+    std::copy(x + from, x + from + inside, wide);
+    std::fill(wide + inside, wide + size, 0.0);
+    for (int g = 0; g < groups; ++g) EightLags(wide, W, first + GROUP * g, &d[GROUP * g]);
     double best = 0, bestD = 0;
     for (int t = lo; t <= hi; ++t) {
         const double a = d[t - lo], b = d[t - lo + 1], c = d[t - lo + 2];
