@@ -236,6 +236,53 @@ __attribute__((target("avx2"))) void ConstantStageAvx2(unsigned n, unsigned L, c
     }
 }
 
+// The first two stages with arithmetic of a real input (imaginary parts 0)
+// whose data ends before 3/2 of the partner distance P of the first: in the
+// second one, each block's second half then holds one real value y2 spread
+// across it (its own partner lies past the data), and x = y2 + 0i makes
+// a x = (ar y2, ai y2), all but a zero's sign. The first stage's values of
+// each block are made and used in registers, rounded to float as stored:
+// A = y1 + a1 x1, with its imaginary part a1i x1 (y1i = 0), and the second
+// half's A = y1 - a1 x1, whose imaginary part is the first's negated (float
+// rounding is symmetric).
+__attribute__((target("avx2"))) void FirstTwoStagesRealAvx2(
+    unsigned n, unsigned L, const double* w1r, const double* w1i, const double* w2r,
+    const double* w2i, const unsigned* bitReverse, unsigned shift, const float* in,
+    unsigned used, unsigned P, float* reOut, float* imOut) {
+    const __m256d negate = _mm256_set1_pd(-0.0);
+    for (unsigned b = 0; b < n; b += 4 * L) {
+        const unsigned r = bitReverse[b] >> shift;
+        const unsigned r2 = r + P / 2;
+        const __m256d y1 = _mm256_set1_pd(in[r]);
+        const __m256d x1 = _mm256_set1_pd(r + P < used ? in[r + P] : 0.0f);
+        const __m256d y2 = _mm256_set1_pd(r2 < used ? in[r2] : 0.0f);
+        float* re = reOut + b;
+        float* im = imOut + b;
+        for (unsigned m = 0; m < L; m += 4) {
+            // The first stage: A at m (lower) and at m + L (upper).
+            const __m256d tr = _mm256_mul_pd(_mm256_loadu_pd(w1r + m), x1);
+            const __m256d ti = _mm256_mul_pd(_mm256_loadu_pd(w1i + m), x1);
+            const __m256d lowRe = _mm256_cvtps_pd(_mm256_cvtpd_ps(_mm256_add_pd(y1, tr)));
+            const __m256d highRe = _mm256_cvtps_pd(_mm256_cvtpd_ps(_mm256_sub_pd(y1, tr)));
+            const __m256d lowIm = _mm256_cvtps_pd(_mm256_cvtpd_ps(ti));
+            const __m256d highIm = _mm256_xor_pd(lowIm, negate);
+            // The second: t = a2 y2 at m and at m + L, against A there.
+            const __m256d t0r = _mm256_mul_pd(_mm256_loadu_pd(w2r + m), y2);
+            const __m256d t0i = _mm256_mul_pd(_mm256_loadu_pd(w2i + m), y2);
+            const __m256d t1r = _mm256_mul_pd(_mm256_loadu_pd(w2r + L + m), y2);
+            const __m256d t1i = _mm256_mul_pd(_mm256_loadu_pd(w2i + L + m), y2);
+            _mm_storeu_ps(re + m, _mm256_cvtpd_ps(_mm256_add_pd(lowRe, t0r)));
+            _mm_storeu_ps(im + m, _mm256_cvtpd_ps(_mm256_add_pd(lowIm, t0i)));
+            _mm_storeu_ps(re + 2 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(lowRe, t0r)));
+            _mm_storeu_ps(im + 2 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(lowIm, t0i)));
+            _mm_storeu_ps(re + L + m, _mm256_cvtpd_ps(_mm256_add_pd(highRe, t1r)));
+            _mm_storeu_ps(im + L + m, _mm256_cvtpd_ps(_mm256_add_pd(highIm, t1i)));
+            _mm_storeu_ps(re + 3 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(highRe, t1r)));
+            _mm_storeu_ps(im + 3 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(highIm, t1i)));
+        }
+    }
+}
+
 bool HasAvx2() {
     static const bool bHas = [] {
         __builtin_cpu_init();
@@ -329,8 +376,17 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
     const double *wr, *wi;
     factors.For(L, wr, wi);
     bool bStageDone = false;
+    unsigned nextStage = s + 2;
 #if KALVO_FFT_X86
-    if (bAvx2 && L >= 4 && n <= MAX_FFT_SIZE) {
+    if (bAvx2 && L >= 4 && n <= MAX_FFT_SIZE && !imIn && s + 2 < bits &&
+        used <= partner + partner / 2) {
+        const double *w2r, *w2i;
+        factors.For(2 * L, w2r, w2i);
+        FirstTwoStagesRealAvx2(n, L, wr, wi, w2r, w2i, table.bitReverse.data(),
+                               table.bits - bits, reIn, used, partner, reOut, imOut);
+        bStageDone = true;
+        nextStage = s + 3;
+    } else if (bAvx2 && L >= 4 && n <= MAX_FFT_SIZE) {
         ConstantStageAvx2(n, L, wr, wi, table.bitReverse.data(), table.bits - bits, reIn, imIn,
                           used, partner, reOut, imOut);
         bStageDone = true;
@@ -352,7 +408,7 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
             }
         }
     }
-    for (unsigned t = s + 2; t <= bits; ++t) {
+    for (unsigned t = nextStage; t <= bits; ++t) {
         const unsigned half = 1u << (t - 1);
         factors.For(half, wr, wi);
         fullStage(half, wr, wi, bLowerHalf && t == bits);
