@@ -236,6 +236,18 @@ __attribute__((target("avx2"))) void ConstantStageAvx2(unsigned n, unsigned L, c
     }
 }
 
+// The second stage at m and m + 2L of a block: t = a2 y2 against A.
+__attribute__((target("avx2"), always_inline)) inline void SecondOfTwoAvx2(
+    float* re, float* im, unsigned L, unsigned m, const double* w2r, const double* w2i,
+    __m256d aRe, __m256d aIm, __m256d y2) {
+    const __m256d tr = _mm256_mul_pd(_mm256_loadu_pd(w2r + m), y2);
+    const __m256d ti = _mm256_mul_pd(_mm256_loadu_pd(w2i + m), y2);
+    _mm_storeu_ps(re + m, _mm256_cvtpd_ps(_mm256_add_pd(aRe, tr)));
+    _mm_storeu_ps(im + m, _mm256_cvtpd_ps(_mm256_add_pd(aIm, ti)));
+    _mm_storeu_ps(re + 2 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(aRe, tr)));
+    _mm_storeu_ps(im + 2 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(aIm, ti)));
+}
+
 // The first two stages with arithmetic of a real input (imaginary parts 0)
 // whose data ends before 3/2 of the partner distance P of the first: in the
 // second one, each block's second half then holds one real value y2 spread
@@ -244,41 +256,47 @@ __attribute__((target("avx2"))) void ConstantStageAvx2(unsigned n, unsigned L, c
 // each block are made and used in registers, rounded to float as stored:
 // A = y1 + a1 x1, with its imaginary part a1i x1 (y1i = 0), and the second
 // half's A = y1 - a1 x1, whose imaginary part is the first's negated (float
-// rounding is symmetric).
+// rounding is symmetric). Where x1 lies past the data, A is y1 throughout.
+// The blocks are taken by their first input r, so that those two kinds come
+// in two runs; block r starts at bitReverse[r] >> blockShift times 4L.
 __attribute__((target("avx2"))) void FirstTwoStagesRealAvx2(
-    unsigned n, unsigned L, const double* w1r, const double* w1i, const double* w2r,
-    const double* w2i, const unsigned* bitReverse, unsigned shift, const float* in,
-    unsigned used, unsigned P, float* reOut, float* imOut) {
+    unsigned L, const double* w1r, const double* w1i, const double* w2r, const double* w2i,
+    const unsigned* bitReverse, unsigned blockShift, const float* in, unsigned used, unsigned P,
+    float* reOut, float* imOut) {
     const __m256d negate = _mm256_set1_pd(-0.0);
-    for (unsigned b = 0; b < n; b += 4 * L) {
-        const unsigned r = bitReverse[b] >> shift;
-        const unsigned r2 = r + P / 2;
+    const unsigned blocks = P / 2;
+    const unsigned general = used > P ? std::min(blocks, used - P) : 0;
+    for (unsigned r = 0; r < general; ++r) {
+        const unsigned b = (bitReverse[r] >> blockShift) * 4 * L;
         const __m256d y1 = _mm256_set1_pd(in[r]);
-        const __m256d x1 = _mm256_set1_pd(r + P < used ? in[r + P] : 0.0f);
-        const __m256d y2 = _mm256_set1_pd(r2 < used ? in[r2] : 0.0f);
-        float* re = reOut + b;
-        float* im = imOut + b;
+        const __m256d x1 = _mm256_set1_pd(in[r + P]);
+        const __m256d y2 = _mm256_set1_pd(in[r + P / 2]);
         for (unsigned m = 0; m < L; m += 4) {
-            // The first stage: A at m (lower) and at m + L (upper).
             const __m256d tr = _mm256_mul_pd(_mm256_loadu_pd(w1r + m), x1);
             const __m256d ti = _mm256_mul_pd(_mm256_loadu_pd(w1i + m), x1);
-            const __m256d lowRe = _mm256_cvtps_pd(_mm256_cvtpd_ps(_mm256_add_pd(y1, tr)));
-            const __m256d highRe = _mm256_cvtps_pd(_mm256_cvtpd_ps(_mm256_sub_pd(y1, tr)));
             const __m256d lowIm = _mm256_cvtps_pd(_mm256_cvtpd_ps(ti));
-            const __m256d highIm = _mm256_xor_pd(lowIm, negate);
-            // The second: t = a2 y2 at m and at m + L, against A there.
-            const __m256d t0r = _mm256_mul_pd(_mm256_loadu_pd(w2r + m), y2);
-            const __m256d t0i = _mm256_mul_pd(_mm256_loadu_pd(w2i + m), y2);
-            const __m256d t1r = _mm256_mul_pd(_mm256_loadu_pd(w2r + L + m), y2);
-            const __m256d t1i = _mm256_mul_pd(_mm256_loadu_pd(w2i + L + m), y2);
-            _mm_storeu_ps(re + m, _mm256_cvtpd_ps(_mm256_add_pd(lowRe, t0r)));
-            _mm_storeu_ps(im + m, _mm256_cvtpd_ps(_mm256_add_pd(lowIm, t0i)));
-            _mm_storeu_ps(re + 2 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(lowRe, t0r)));
-            _mm_storeu_ps(im + 2 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(lowIm, t0i)));
-            _mm_storeu_ps(re + L + m, _mm256_cvtpd_ps(_mm256_add_pd(highRe, t1r)));
-            _mm_storeu_ps(im + L + m, _mm256_cvtpd_ps(_mm256_add_pd(highIm, t1i)));
-            _mm_storeu_ps(re + 3 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(highRe, t1r)));
-            _mm_storeu_ps(im + 3 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(highIm, t1i)));
+            SecondOfTwoAvx2(reOut + b, imOut + b, L, m, w2r, w2i,
+                            _mm256_cvtps_pd(_mm256_cvtpd_ps(_mm256_add_pd(y1, tr))), lowIm, y2);
+            SecondOfTwoAvx2(reOut + b, imOut + b, L, L + m, w2r, w2i,
+                            _mm256_cvtps_pd(_mm256_cvtpd_ps(_mm256_sub_pd(y1, tr))),
+                            _mm256_xor_pd(lowIm, negate), y2);
+        }
+    }
+    // A = (y1, 0): a2 y2 against it, whose imaginary part is the same
+    // either side, negated on the second.
+    for (unsigned r = general; r < blocks; ++r) {
+        const unsigned b = (bitReverse[r] >> blockShift) * 4 * L;
+        const __m256d y1 = _mm256_set1_pd(in[r]);
+        const __m256d y2 = _mm256_set1_pd(r + P / 2 < used ? in[r + P / 2] : 0.0f);
+        float* re = reOut + b;
+        float* im = imOut + b;
+        for (unsigned m = 0; m < 2 * L; m += 4) {
+            const __m256d tr = _mm256_mul_pd(_mm256_loadu_pd(w2r + m), y2);
+            const __m128 ti = _mm256_cvtpd_ps(_mm256_mul_pd(_mm256_loadu_pd(w2i + m), y2));
+            _mm_storeu_ps(re + m, _mm256_cvtpd_ps(_mm256_add_pd(y1, tr)));
+            _mm_storeu_ps(im + m, ti);
+            _mm_storeu_ps(re + 2 * L + m, _mm256_cvtpd_ps(_mm256_sub_pd(y1, tr)));
+            _mm_storeu_ps(im + 2 * L + m, _mm_xor_ps(ti, _mm_set1_ps(-0.0f)));
         }
     }
 }
@@ -382,8 +400,8 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
         used <= partner + partner / 2) {
         const double *w2r, *w2i;
         factors.For(2 * L, w2r, w2i);
-        FirstTwoStagesRealAvx2(n, L, wr, wi, w2r, w2i, table.bitReverse.data(),
-                               table.bits - bits, reIn, used, partner, reOut, imOut);
+        FirstTwoStagesRealAvx2(L, wr, wi, w2r, w2i, table.bitReverse.data(),
+                               table.bits - (bits - s - 2), reIn, used, partner, reOut, imOut);
         bStageDone = true;
         nextStage = s + 3;
     } else if (bAvx2 && L >= 4 && n <= MAX_FFT_SIZE) {
