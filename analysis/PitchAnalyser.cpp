@@ -46,14 +46,6 @@ KALVO_AVX2_CLONES void ApplyWindow(const float* __restrict x, const float* __res
         out[j] = static_cast<float>(static_cast<double>(x[j]) * window[j]);
 }
 
-// Magnitudes of bins 1 ... H-1.
-KALVO_AVX2_CLONES void Magnitudes(const float* __restrict re, const float* __restrict im,
-                                  unsigned H, float* __restrict out) {
-    for (unsigned k = 1; k < H; ++k) {
-        const double r = re[k], i = im[k];
-        out[k] = static_cast<float>(std::sqrt(r * r + i * i));
-    }
-}
 
 // Three passes of an ascending and a descending sweep. The ascending sweep
 // reads each upper neighbour before it is updated, the descending one each
@@ -102,8 +94,24 @@ KALVO_AVX2_CLONES bool MagnitudesInFloatRange(const float* M, unsigned H) {
     return outside == 0;
 }
 
-void Smooth(float* M, unsigned H) {
-    if (H > 2 * FLOAT_FROM && MagnitudesInFloatRange(M, H))
+// Magnitudes of bins 1 ... H-1, and whether they are all in that range.
+KALVO_AVX2_CLONES bool Magnitudes(const float* __restrict re, const float* __restrict im,
+                                  unsigned H, float* __restrict out) {
+    const uint32_t lo = std::bit_cast<uint32_t>(0x1p-100f);
+    const uint32_t hi = std::bit_cast<uint32_t>(0x1p100f);
+    uint32_t outside = 0;
+    for (unsigned k = 1; k < H; ++k) {
+        const double r = re[k], i = im[k];
+        out[k] = static_cast<float>(std::sqrt(r * r + i * i));
+        const uint32_t u = std::bit_cast<uint32_t>(out[k]);
+        outside |= (u != 0) & (u - lo > hi - lo);
+    }
+    return outside == 0;
+}
+
+// bInRange: MagnitudesInFloatRange(M, H).
+void Smooth(float* M, unsigned H, bool bInRange) {
+    if (H > 2 * FLOAT_FROM && bInRange)
         SmoothInFloat(M, H);
     else
         SmoothInDouble(M, H);
@@ -328,14 +336,17 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
         const unsigned j = k / 2;
         M[k] = k % 2 == 0 && j < L ? m_afRe[j] : 0.0f;
     }
-    if (!fundamental)
-        Magnitudes(m_afReOut.data(), m_afImOut.data(), H, M);
-    else if (!m_fastFft.Magnitudes(n, m_afRe.data(), L, M))
-        return false;
-    if (fundamental) std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
+    bool bInRange;
+    if (!fundamental) {
+        bInRange = Magnitudes(m_afReOut.data(), m_afImOut.data(), H, M);
+    } else {
+        if (!m_fastFft.Magnitudes(n, m_afRe.data(), L, M)) return false;
+        bInRange = MagnitudesInFloatRange(M, H);
+        std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
+    }
 
     // 7. Smoothing, three passes of an ascending and a descending sweep.
-    Smooth(M, H);
+    Smooth(M, H, bInRange);
 
     // 8. Floor, so that every magnitude has a logarithm; the largest for 10.
     const float G = FloorAndMaximum(M, H);
