@@ -733,33 +733,50 @@ __attribute__((target("avx2,fma"))) void FastStageFma(unsigned N, unsigned L, co
     }
 }
 
-// FastSeparate eight bins at a time, Z[N-k] read backwards.
+// |2 X|^2 to |X|: the root from the reciprocal estimate r and one Newton
+// step, x r (3 - x r^2) / 2, which keeps the multiplier units (the limit
+// here) to half the work of the exact root, within a few units of float
+// rounding. Squares below the smallest normal float (the estimate's range)
+// take the exact root.
+__attribute__((target("avx2,fma"))) inline __m256 HalfRoot(__m256 x) {
+    if (_mm256_movemask_ps(_mm256_cmp_ps(x, _mm256_set1_ps(1.17549435e-38f), _CMP_LT_OQ)))
+        return _mm256_mul_ps(_mm256_sqrt_ps(x), _mm256_set1_ps(0.5f));
+    const __m256 r = _mm256_rsqrt_ps(x), xr = _mm256_mul_ps(x, r);
+    return _mm256_mul_ps(_mm256_mul_ps(xr, _mm256_fnmadd_ps(xr, r, _mm256_set1_ps(3.0f))),
+                         _mm256_set1_ps(0.25f));
+}
+
+// FastSeparate eight bins k and eight bins N - k at a time, from the same
+// points: with E and O the transforms of the even and the odd samples at k
+// and w = e^(-i pi k / N), X[k] = E + w O and X[N-k] is the conjugate of
+// E - w O. Every term is taken twice (exact), so the roots are halved.
 __attribute__((target("avx2,fma"))) void FastSeparateFma(unsigned N, const float* re,
                                                          const float* im, const float* sr,
                                                          const float* si, float* mag) {
     const __m256i back = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
-    const __m256 half = _mm256_set1_ps(0.5f);
     unsigned k = 1;
-    for (; k + 8 <= N; k += 8) {
+    for (; k + 8 <= N / 2; k += 8) {
         const __m256 ar = _mm256_loadu_ps(re + k), ai = _mm256_loadu_ps(im + k);
         const __m256 br = _mm256_permutevar8x32_ps(_mm256_loadu_ps(re + N - k - 7), back);
         const __m256 bi = _mm256_permutevar8x32_ps(_mm256_loadu_ps(im + N - k - 7), back);
-        const __m256 er = _mm256_mul_ps(half, _mm256_add_ps(ar, br));
-        const __m256 ei = _mm256_mul_ps(half, _mm256_sub_ps(ai, bi));
-        const __m256 orr = _mm256_mul_ps(half, _mm256_add_ps(ai, bi));
-        const __m256 oi = _mm256_mul_ps(half, _mm256_sub_ps(br, ar));
+        const __m256 er = _mm256_add_ps(ar, br), ei = _mm256_sub_ps(ai, bi);
+        const __m256 orr = _mm256_add_ps(ai, bi), oi = _mm256_sub_ps(br, ar);
         const __m256 wr = _mm256_loadu_ps(sr + k), wi = _mm256_loadu_ps(si + k);
-        const __m256 xr = _mm256_add_ps(er, _mm256_fmsub_ps(wr, orr, _mm256_mul_ps(wi, oi)));
-        const __m256 xi = _mm256_add_ps(ei, _mm256_fmadd_ps(wr, oi, _mm256_mul_ps(wi, orr)));
-        _mm256_storeu_ps(mag + k,
-                         _mm256_sqrt_ps(_mm256_fmadd_ps(xr, xr, _mm256_mul_ps(xi, xi))));
+        const __m256 tr = _mm256_fmsub_ps(wr, orr, _mm256_mul_ps(wi, oi));
+        const __m256 ti = _mm256_fmadd_ps(wr, oi, _mm256_mul_ps(wi, orr));
+        const __m256 pr = _mm256_add_ps(er, tr), pi = _mm256_add_ps(ei, ti);
+        const __m256 mr = _mm256_sub_ps(er, tr), mi = _mm256_sub_ps(ei, ti);
+        _mm256_storeu_ps(mag + k, HalfRoot(_mm256_fmadd_ps(pr, pr, _mm256_mul_ps(pi, pi))));
+        _mm256_storeu_ps(mag + N - k - 7,
+                         _mm256_permutevar8x32_ps(
+                             HalfRoot(_mm256_fmadd_ps(mr, mr, _mm256_mul_ps(mi, mi))), back));
     }
-    for (; k < N; ++k) {
+    for (; k <= N / 2; ++k) {
         const float er = 0.5f * (re[k] + re[N - k]), ei = 0.5f * (im[k] - im[N - k]);
         const float orr = 0.5f * (im[k] + im[N - k]), oi = -0.5f * (re[k] - re[N - k]);
-        const float xr = er + (sr[k] * orr - si[k] * oi);
-        const float xi = ei + (sr[k] * oi + si[k] * orr);
-        mag[k] = std::sqrt(xr * xr + xi * xi);
+        const float tr = sr[k] * orr - si[k] * oi, ti = sr[k] * oi + si[k] * orr;
+        mag[k] = std::sqrt((er + tr) * (er + tr) + (ei + ti) * (ei + ti));
+        mag[N - k] = std::sqrt((er - tr) * (er - tr) + (ei - ti) * (ei - ti));
     }
 }
 #endif
@@ -820,7 +837,13 @@ bool CFastRealFft::Magnitudes(Path path, unsigned n, const float* in, unsigned u
             FastFirstPassFma<8>(N, z, reverse, w16r, w16i, re, im);
         else
             FastFirstPassFma<16>(N, z, reverse, w16r, w16i, re, im);
+        // The passes whose blocks fit in 1024 points a piece of that size at a
+        // time, so that the piece stays in the first-level cache between them.
+        const unsigned piece = std::min(N, 1024u);
         unsigned L = 16;
+        for (unsigned i = 0; i < N; i += piece)
+            for (L = 16; 4 * L <= piece; L <<= 2)
+                FastTwoStagesFma(piece, L, wr, wi, re + i, im + i);
         for (; 4 * L <= N; L <<= 2) FastTwoStagesFma(N, L, wr, wi, re, im);
         for (; L < N; L <<= 1) FastStageFma(N, L, wr, wi, re, im);
         FastSeparateFma(N, re, im, t->sr.data(), t->si.data(), mag);
