@@ -611,14 +611,319 @@ KALVO_AVX2_CLONES void FastSeparate(unsigned N, const float* __restrict re,
     }
 }
 
+#if KALVO_FFT_X86 && !defined(__SANITIZE_THREAD__)
+#define KALVO_FAST_FFT_FMA 1
+
+bool HasAvx2Fma() {
+    static const bool bHas = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    }();
+    return bHas;
+}
+
+// A complex vector: eight points.
+struct Cv {
+    __m256 r, i;
+};
+
+__attribute__((target("avx2,fma"))) inline Cv Add(Cv a, Cv b) {
+    return {_mm256_add_ps(a.r, b.r), _mm256_add_ps(a.i, b.i)};
+}
+__attribute__((target("avx2,fma"))) inline Cv Sub(Cv a, Cv b) {
+    return {_mm256_sub_ps(a.r, b.r), _mm256_sub_ps(a.i, b.i)};
+}
+// a - i b and a + i b.
+__attribute__((target("avx2,fma"))) inline Cv SubI(Cv a, Cv b) {
+    return {_mm256_add_ps(a.r, b.i), _mm256_sub_ps(a.i, b.r)};
+}
+__attribute__((target("avx2,fma"))) inline Cv AddI(Cv a, Cv b) {
+    return {_mm256_sub_ps(a.r, b.i), _mm256_add_ps(a.i, b.r)};
+}
+// x times (wr, wi).
+__attribute__((target("avx2,fma"))) inline Cv Mul(Cv x, __m256 wr, __m256 wi) {
+    return {_mm256_fmsub_ps(wr, x.r, _mm256_mul_ps(wi, x.i)),
+            _mm256_fmadd_ps(wr, x.i, _mm256_mul_ps(wi, x.r))};
+}
+
+// x times e^(-2 pi i t / 16), t < 16, from the factors of t < 8.
+__attribute__((target("avx2,fma"))) inline Cv Twiddle16(Cv x, int t, const float* w16r,
+                                                         const float* w16i) {
+    const __m256 wr = _mm256_set1_ps(t < 8 ? w16r[t] : -w16r[t - 8]);
+    const __m256 wi = _mm256_set1_ps(t < 8 ? w16i[t] : -w16i[t - 8]);
+    return Mul(x, wr, wi);
+}
+
+// The four-point transform y[k] = sum of x[j] (-i)^(jk), in place.
+__attribute__((target("avx2,fma"))) inline void Dft4(Cv& x0, Cv& x1, Cv& x2, Cv& x3) {
+    const Cv a = Add(x0, x2), b = Sub(x0, x2), c = Add(x1, x3), d = Sub(x1, x3);
+    x0 = Add(a, c);
+    x2 = Sub(a, c);
+    x1 = SubI(b, d);
+    x3 = AddI(b, d);
+}
+
+// Columns of eight rows of eight: out[l] = (rows[0][l], ..., rows[7][l]).
+__attribute__((target("avx2,fma"))) inline void Transpose8(const __m256* rows, __m256* out) {
+    __m256 t[8], u[8];
+    for (int k = 0; k < 8; k += 2) {
+        t[k] = _mm256_unpacklo_ps(rows[k], rows[k + 1]);
+        t[k + 1] = _mm256_unpackhi_ps(rows[k], rows[k + 1]);
+    }
+    for (int k = 0; k < 8; k += 4) {
+        u[k] = _mm256_shuffle_ps(t[k], t[k + 2], 0x44);
+        u[k + 1] = _mm256_shuffle_ps(t[k], t[k + 2], 0xEE);
+        u[k + 2] = _mm256_shuffle_ps(t[k + 1], t[k + 3], 0x44);
+        u[k + 3] = _mm256_shuffle_ps(t[k + 1], t[k + 3], 0xEE);
+    }
+    for (int k = 0; k < 4; ++k) {
+        out[k] = _mm256_permute2f128_ps(u[k], u[k + 4], 0x20);
+        out[k + 4] = _mm256_permute2f128_ps(u[k], u[k + 4], 0x31);
+    }
+}
+
+// The first four stages in one pass. After them, block c of 16 points holds
+// the 16-point transform of z[r], z[r + M], ..., z[r + 15 M], M = N / 16 and
+// r the bit reversal of c; so the eight blocks whose r are 8g ... 8g + 7 read
+// eight neighbouring points of each of those inputs, a block a lane, and
+// their results are turned into rows of the blocks at the end. z holds the
+// points interleaved (real, imaginary), and only the first J M can be
+// non-zero (J = 4, 8 or 16); the rest is not read.
+template <int J>
+__attribute__((target("avx2,fma"))) void FastFirstPassFma(unsigned N, const float* z,
+                                                          const unsigned* reverse,
+                                                          const float* w16r, const float* w16i,
+                                                          float* re, float* im) {
+    const unsigned M = N / 16;
+    // Within each 128-bit half, the even and the odd floats of two loads:
+    // lanes 0 ... 7 hold the points 0, 1, 4, 5, 2, 3, 6, 7 of the eight.
+    constexpr unsigned kLane[8] = {0, 1, 4, 5, 2, 3, 6, 7};
+    for (unsigned g = 0; g < M; g += 8) {
+        Cv v[16];
+        for (int j = 0; j < J; ++j) {
+            const float* p = z + 2 * (j * M + g);
+            const __m256 a = _mm256_loadu_ps(p), b = _mm256_loadu_ps(p + 8);
+            v[j] = {_mm256_shuffle_ps(a, b, 0x88), _mm256_shuffle_ps(a, b, 0xDD)};
+        }
+        // 16 = 4 x 4: four-point transforms of v[j2], v[j2 + 4], ... (only
+        // the first one or two non-zero when J < 16), the factors
+        // e^(-2 pi i j2 k1 / 16), then four-point transforms across j2.
+        Cv y[4][4];  // [k1][j2]
+        for (int j2 = 0; j2 < 4; ++j2) {
+            Cv x0 = v[j2], x1, x2, x3;
+            if constexpr (J == 4) {
+                x1 = x2 = x3 = x0;
+            } else if constexpr (J == 8) {
+                const Cv b = v[j2 + 4];
+                x1 = SubI(x0, b);
+                x2 = Sub(x0, b);
+                x3 = AddI(x0, b);
+                x0 = Add(x0, b);
+            } else {
+                x1 = v[j2 + 4];
+                x2 = v[j2 + 8];
+                x3 = v[j2 + 12];
+                Dft4(x0, x1, x2, x3);
+            }
+            y[0][j2] = x0;
+            if (j2 == 0) {
+                y[1][0] = x1;
+                y[2][0] = x2;
+                y[3][0] = x3;
+            } else {
+                y[1][j2] = Twiddle16(x1, j2, w16r, w16i);
+                y[2][j2] = Twiddle16(x2, 2 * j2, w16r, w16i);
+                y[3][j2] = Twiddle16(x3, 3 * j2, w16r, w16i);
+            }
+        }
+        __m256 rows[2][16];  // real, imaginary parts of bins 0 ... 15
+        for (int k1 = 0; k1 < 4; ++k1) {
+            Dft4(y[k1][0], y[k1][1], y[k1][2], y[k1][3]);
+            for (int k2 = 0; k2 < 4; ++k2) {
+                rows[0][k1 + 4 * k2] = y[k1][k2].r;
+                rows[1][k1 + 4 * k2] = y[k1][k2].i;
+            }
+        }
+        __m256 cols[2][2][8];
+        for (int part = 0; part < 2; ++part)
+            for (int h = 0; h < 2; ++h) Transpose8(rows[part] + 8 * h, cols[part][h]);
+        for (int l = 0; l < 8; ++l) {
+            const unsigned c = reverse[g + kLane[l]] >> 4;
+            _mm256_storeu_ps(re + 16 * c, cols[0][0][l]);
+            _mm256_storeu_ps(re + 16 * c + 8, cols[0][1][l]);
+            _mm256_storeu_ps(im + 16 * c, cols[1][0][l]);
+            _mm256_storeu_ps(im + 16 * c + 8, cols[1][1][l]);
+        }
+    }
+}
+
+// Two stages (halves L and 2L, L a multiple of eight) over every block of 4L
+// points, as FastTwoStagesOn.
+__attribute__((target("avx2,fma"))) void FastTwoStagesFma(unsigned N, unsigned L,
+                                                          const float* wr, const float* wi,
+                                                          float* re, float* im) {
+    const float *ar = wr + L - 1, *ai = wi + L - 1, *br = wr + 2 * L - 1, *bi = wi + 2 * L - 1;
+    for (unsigned i = 0; i < N; i += 4 * L) {
+        float *r0 = re + i, *i0 = im + i;
+        for (unsigned m = 0; m < L; m += 8) {
+            const __m256 war = _mm256_loadu_ps(ar + m), wai = _mm256_loadu_ps(ai + m);
+            const __m256 wbr = _mm256_loadu_ps(br + m), wbi = _mm256_loadu_ps(bi + m);
+            const Cv x0 = {_mm256_loadu_ps(r0 + m), _mm256_loadu_ps(i0 + m)};
+            const Cv x1 = {_mm256_loadu_ps(r0 + L + m), _mm256_loadu_ps(i0 + L + m)};
+            const Cv x2 = {_mm256_loadu_ps(r0 + 2 * L + m), _mm256_loadu_ps(i0 + 2 * L + m)};
+            const Cv x3 = {_mm256_loadu_ps(r0 + 3 * L + m), _mm256_loadu_ps(i0 + 3 * L + m)};
+            const Cv t1 = Mul(x1, war, wai), t3 = Mul(x3, war, wai);
+            const Cv q0 = Add(x0, t1), q1 = Sub(x0, t1), q2 = Add(x2, t3), q3 = Sub(x2, t3);
+            const Cv u2 = Mul(q2, wbr, wbi), u3 = Mul(q3, wbr, wbi);
+            const Cv y0 = Add(q0, u2), y2 = Sub(q0, u2), y1 = SubI(q1, u3), y3 = AddI(q1, u3);
+            _mm256_storeu_ps(r0 + m, y0.r);
+            _mm256_storeu_ps(i0 + m, y0.i);
+            _mm256_storeu_ps(r0 + L + m, y1.r);
+            _mm256_storeu_ps(i0 + L + m, y1.i);
+            _mm256_storeu_ps(r0 + 2 * L + m, y2.r);
+            _mm256_storeu_ps(i0 + 2 * L + m, y2.i);
+            _mm256_storeu_ps(r0 + 3 * L + m, y3.r);
+            _mm256_storeu_ps(i0 + 3 * L + m, y3.i);
+        }
+    }
+}
+
+// One stage (half L, a multiple of eight).
+__attribute__((target("avx2,fma"))) void FastStageFma(unsigned N, unsigned L, const float* wr,
+                                                      const float* wi, float* re, float* im) {
+    const float *ar = wr + L - 1, *ai = wi + L - 1;
+    for (unsigned i = 0; i < N; i += 2 * L) {
+        float *r0 = re + i, *i0 = im + i;
+        for (unsigned m = 0; m < L; m += 8) {
+            const Cv x0 = {_mm256_loadu_ps(r0 + m), _mm256_loadu_ps(i0 + m)};
+            const Cv x1 = {_mm256_loadu_ps(r0 + L + m), _mm256_loadu_ps(i0 + L + m)};
+            const Cv t = Mul(x1, _mm256_loadu_ps(ar + m), _mm256_loadu_ps(ai + m));
+            const Cv y0 = Add(x0, t), y1 = Sub(x0, t);
+            _mm256_storeu_ps(r0 + m, y0.r);
+            _mm256_storeu_ps(i0 + m, y0.i);
+            _mm256_storeu_ps(r0 + L + m, y1.r);
+            _mm256_storeu_ps(i0 + L + m, y1.i);
+        }
+    }
+}
+
+// |2 X|^2 to |X|: the root from the reciprocal estimate r and one Newton
+// step, x r (3 - x r^2) / 2, which keeps the multiplier units (the limit
+// here) to half the work of the exact root, within a few units of float
+// rounding. The estimate takes at least the smallest normal float, so that
+// 0 gives 0 (and the squares below it, of magnitudes below 1e-19, give
+// something smaller still rather than their root).
+__attribute__((target("avx2,fma"))) inline __m256 HalfRoot(__m256 x) {
+    const __m256 r = _mm256_rsqrt_ps(_mm256_max_ps(x, _mm256_set1_ps(1.17549435e-38f)));
+    const __m256 xr = _mm256_mul_ps(x, r);
+    return _mm256_mul_ps(_mm256_mul_ps(xr, _mm256_fnmadd_ps(xr, r, _mm256_set1_ps(3.0f))),
+                         _mm256_set1_ps(0.25f));
+}
+
+// FastSeparate eight bins k and eight bins N - k at a time, from the same
+// points: with E and O the transforms of the even and the odd samples at k
+// and w = e^(-i pi k / N), X[k] = E + w O and X[N-k] is the conjugate of
+// E - w O. Every term is taken twice (exact), so the roots are halved.
+__attribute__((target("avx2,fma"))) void FastSeparateFma(unsigned N, const float* re,
+                                                         const float* im, const float* sr,
+                                                         const float* si, float* mag) {
+    const __m256i back = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+    unsigned k = 1;
+    for (; k + 8 <= N / 2; k += 8) {
+        const __m256 ar = _mm256_loadu_ps(re + k), ai = _mm256_loadu_ps(im + k);
+        const __m256 br = _mm256_permutevar8x32_ps(_mm256_loadu_ps(re + N - k - 7), back);
+        const __m256 bi = _mm256_permutevar8x32_ps(_mm256_loadu_ps(im + N - k - 7), back);
+        const __m256 er = _mm256_add_ps(ar, br), ei = _mm256_sub_ps(ai, bi);
+        const __m256 orr = _mm256_add_ps(ai, bi), oi = _mm256_sub_ps(br, ar);
+        const __m256 wr = _mm256_loadu_ps(sr + k), wi = _mm256_loadu_ps(si + k);
+        const __m256 tr = _mm256_fmsub_ps(wr, orr, _mm256_mul_ps(wi, oi));
+        const __m256 ti = _mm256_fmadd_ps(wr, oi, _mm256_mul_ps(wi, orr));
+        const __m256 pr = _mm256_add_ps(er, tr), pi = _mm256_add_ps(ei, ti);
+        const __m256 mr = _mm256_sub_ps(er, tr), mi = _mm256_sub_ps(ei, ti);
+        _mm256_storeu_ps(mag + k, HalfRoot(_mm256_fmadd_ps(pr, pr, _mm256_mul_ps(pi, pi))));
+        _mm256_storeu_ps(mag + N - k - 7,
+                         _mm256_permutevar8x32_ps(
+                             HalfRoot(_mm256_fmadd_ps(mr, mr, _mm256_mul_ps(mi, mi))), back));
+    }
+    for (; k <= N / 2; ++k) {
+        const float er = 0.5f * (re[k] + re[N - k]), ei = 0.5f * (im[k] - im[N - k]);
+        const float orr = 0.5f * (im[k] + im[N - k]), oi = -0.5f * (re[k] - re[N - k]);
+        const float tr = sr[k] * orr - si[k] * oi, ti = sr[k] * oi + si[k] * orr;
+        mag[k] = std::sqrt((er + tr) * (er + tr) + (ei + ti) * (ei + ti));
+        mag[N - k] = std::sqrt((er - tr) * (er - tr) + (ei - ti) * (ei - ti));
+    }
+}
+#endif
+
 }  // namespace
 
+bool CFastRealFft::IsPathAvailable(Path path) {
+    switch (path) {
+        case Path::Plain:
+            return true;
+        case Path::Avx2Fma:
+#if KALVO_FAST_FFT_FMA
+            return HasAvx2Fma();
+#else
+            return false;
+#endif
+    }
+    return false;
+}
+
 bool CFastRealFft::Magnitudes(unsigned n, const float* in, unsigned used, float* mag) {
+    return Magnitudes(IsPathAvailable(Path::Avx2Fma) ? Path::Avx2Fma : Path::Plain, n, in, used,
+                      mag);
+}
+
+bool CFastRealFft::Magnitudes(Path path, unsigned n, const float* in, unsigned used,
+                              float* mag) {
     const Tables* t = TablesFor(n);
-    if (!t) return false;
+    if (!t || !IsPathAvailable(path)) return false;
     const unsigned N = n / 2;
     if (used > n) used = n;
     const unsigned usedPoints = (used + 1) / 2;
+#if KALVO_FAST_FFT_FMA
+    // Eight blocks of 16 at least for the first pass.
+    if (path == Path::Avx2Fma && N >= 128) {
+        const unsigned M = N / 16;
+        const unsigned J = usedPoints <= 4 * M ? 4 : usedPoints <= 8 * M ? 8 : 16;
+        const float* z = in;
+        if (used < 2 * J * M) {  // padded, so that every point is read without a test
+            m_padded.resize(2 * J * M);
+            std::copy(in, in + used, m_padded.begin());
+            std::fill(m_padded.begin() + used, m_padded.end(), 0.0f);
+            z = m_padded.data();
+        }
+        const float *wr = t->wr.data(), *wi = t->wi.data();
+        // e^(-2 pi i m / 16), m < 8, are the factors of the stage of half 8.
+        const float *w16r = wr + 7, *w16i = wi + 7;
+        const unsigned* reverse = t->reverse.data();
+        // The imaginary parts a little past a multiple of 4 kB from the real
+        // ones: the four quarters of a block in the last pass are 4 kB apart
+        // and share their cache lines' set, and the real and imaginary parts
+        // would otherwise fill it.
+        m_work.resize(2 * N + WORK_SKEW);
+        float *re = m_work.data(), *im = re + N + WORK_SKEW;
+        if (J == 4)
+            FastFirstPassFma<4>(N, z, reverse, w16r, w16i, re, im);
+        else if (J == 8)
+            FastFirstPassFma<8>(N, z, reverse, w16r, w16i, re, im);
+        else
+            FastFirstPassFma<16>(N, z, reverse, w16r, w16i, re, im);
+        // The passes whose blocks fit in 1024 points a piece of that size at a
+        // time, so that the piece stays in the first-level cache between them.
+        const unsigned piece = std::min(N, 1024u);
+        unsigned L = 16;
+        for (unsigned i = 0; i < N; i += piece)
+            for (L = 16; 4 * L <= piece; L <<= 2)
+                FastTwoStagesFma(piece, L, wr, wi, re + i, im + i);
+        for (; 4 * L <= N; L <<= 2) FastTwoStagesFma(N, L, wr, wi, re, im);
+        for (; L < N; L <<= 1) FastStageFma(N, L, wr, wi, re, im);
+        FastSeparateFma(N, re, im, t->sr.data(), t->si.data(), mag);
+        return true;
+    }
+#endif
     m_re.resize(N);
     m_im.resize(N);
     // In bit-reversed order, each block of four holds the points r, r + N/4,

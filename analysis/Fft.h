@@ -80,8 +80,19 @@ public:
     // is not a power of two from 8 to MAX_FFT_SIZE.
     bool Magnitudes(unsigned n, const float* in, unsigned nUsed, float* mag);
 
+    // Its code paths: plain C++, and on x86-64 AVX2 with fused multiply-adds
+    // (eight points a lane, the first four stages in one pass), chosen at run
+    // time where the processor has it. They differ by float rounding only.
+    enum class Path { Plain, Avx2Fma };
+    static bool IsPathAvailable(Path path);
+    // Magnitudes on a given path; false, computing nothing, also when the
+    // processor does not have it.
+    bool Magnitudes(Path path, unsigned n, const float* in, unsigned nUsed, float* mag);
+
 private:
     struct Tables;
     static const Tables* TablesFor(unsigned n);
     std::vector<float> m_re, m_im, m_padded;
+    static constexpr unsigned WORK_SKEW = 48;  // floats
+    std::vector<float> m_work;
 };

@@ -229,22 +229,26 @@ TEST(Fft, EveryPathAndThePruningKeepEveryBit) {
 }
 
 // The quick transform's magnitudes are the exact transform's to float
-// rounding, with the data in the first quarter (its short start) or beyond.
+// rounding on every path, with the data in the first quarter (its short
+// start), the first half, or beyond.
 TEST(Fft, QuickMagnitudesFollowTheTransform) {
     std::mt19937 rng(11);
     std::uniform_real_distribution<float> dist(-30000.0f, 30000.0f);
     CFastRealFft quick;
-    for (unsigned n : {4096u, 8192u}) {
-        for (unsigned used : {n / 8 - 1, 1333u, n}) {
-            std::vector<float> in(n, 0.0f), re(n), im(n), mag(n / 2, -1.0f);
-            for (unsigned i = 0; i < used; ++i) in[i] = dist(rng);
-            ASSERT_TRUE(ComputeFft(n, in.data(), nullptr, re.data(), im.data()));
-            ASSERT_TRUE(quick.Magnitudes(n, in.data(), used, mag.data()));
-            double largest = 0;
-            for (unsigned k = 1; k < n / 2; ++k) largest = std::max(largest, double(mag[k]));
-            for (unsigned k = 1; k < n / 2; ++k)
-                ASSERT_NEAR(mag[k], std::hypot(double(re[k]), double(im[k])), 2e-6 * largest)
-                    << n << " " << used << " " << k;
+    for (auto path : {CFastRealFft::Path::Plain, CFastRealFft::Path::Avx2Fma}) {
+        if (!CFastRealFft::IsPathAvailable(path)) continue;
+        for (unsigned n : {4096u, 8192u}) {
+            for (unsigned used : {n / 8 - 1, 1333u, n / 2 - 3, n}) {
+                std::vector<float> in(n, 0.0f), re(n), im(n), mag(n / 2, -1.0f);
+                for (unsigned i = 0; i < used; ++i) in[i] = dist(rng);
+                ASSERT_TRUE(ComputeFft(n, in.data(), nullptr, re.data(), im.data()));
+                ASSERT_TRUE(quick.Magnitudes(path, n, in.data(), used, mag.data()));
+                double largest = 0;
+                for (unsigned k = 1; k < n / 2; ++k) largest = std::max(largest, double(mag[k]));
+                for (unsigned k = 1; k < n / 2; ++k)
+                    ASSERT_NEAR(mag[k], std::hypot(double(re[k]), double(im[k])), 2e-6 * largest)
+                        << int(path) << " " << n << " " << used << " " << k;
+            }
         }
     }
     std::vector<float> in(100, 1.0f), mag(50);
