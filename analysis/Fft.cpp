@@ -807,17 +807,10 @@ __attribute__((target("avx2,fma"))) void FastStageFma(unsigned N, unsigned L, co
     }
 }
 
-// |2 X|^2 to |X|: the root from the reciprocal estimate r and one Newton
-// step, x r (3 - x r^2) / 2, which keeps the multiplier units (the limit
-// here) to half the work of the exact root, within a few units of float
-// rounding. The estimate takes at least the smallest normal float, so that
-// 0 gives 0 (and the squares below it, of magnitudes below 1e-19, give
-// something smaller still rather than their root).
+// |2 X|^2 to |X|: the correctly rounded root, halved (exactly), so that
+// every processor gives the same magnitudes.
 __attribute__((target("avx2,fma"))) inline __m256 HalfRoot(__m256 x) {
-    const __m256 r = _mm256_rsqrt_ps(_mm256_max_ps(x, _mm256_set1_ps(1.17549435e-38f)));
-    const __m256 xr = _mm256_mul_ps(x, r);
-    return _mm256_mul_ps(_mm256_mul_ps(xr, _mm256_fnmadd_ps(xr, r, _mm256_set1_ps(3.0f))),
-                         _mm256_set1_ps(0.25f));
+    return _mm256_mul_ps(_mm256_sqrt_ps(x), _mm256_set1_ps(0.5f));
 }
 
 // FastSeparate eight bins k and eight bins N - k at a time, from the same
