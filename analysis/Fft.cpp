@@ -301,13 +301,6 @@ __attribute__((target("avx2"))) void FirstTwoStagesRealAvx2(
     }
 }
 
-bool HasAvx2() {
-    static const bool bHas = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
-    }();
-    return bHas;
-}
 #endif
 
 // The twiddle factors of the stage whose half block is L: from the table, or
@@ -442,7 +435,7 @@ bool IsFftKernelAvailable(FftKernel kernel) {
             return true;
         case FftKernel::Avx2:
 #if KALVO_FFT_X86
-            return HasAvx2();
+            return CpuHasAvx2();
 #else
             return false;
 #endif
@@ -613,14 +606,6 @@ KALVO_AVX2_CLONES void FastSeparate(unsigned N, const float* __restrict re,
 
 #if KALVO_FFT_X86 && !defined(__SANITIZE_THREAD__)
 #define KALVO_FAST_FFT_FMA 1
-
-bool HasAvx2Fma() {
-    static const bool bHas = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    }();
-    return bHas;
-}
 
 // A complex vector: eight points.
 struct Cv {
@@ -856,7 +841,7 @@ bool CFastRealFft::IsPathAvailable(Path path) {
             return true;
         case Path::Avx2Fma:
 #if KALVO_FAST_FFT_FMA
-            return HasAvx2Fma();
+            return CpuHasAvx2Fma();
 #else
             return false;
 #endif

@@ -73,13 +73,6 @@ __attribute__((target("avx2,fma"))) void DifferenceFunctionFma(const float* x, u
     }
 }
 
-bool HasFma() {
-    static const bool bHas = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    }();
-    return bHas;
-}
 #endif
 
 // d[fromLag ... toLag], fromLag the first of a group (1, 1 + LAG_GROUP, ...):
@@ -87,7 +80,7 @@ bool HasFma() {
 // groups are asked for together.
 void DifferenceFunction(const float* x, unsigned W, int fromLag, int toLag, double* d) {
 #if defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
-    if (HasFma()) return DifferenceFunctionFma(x, W, fromLag, toLag, d);
+    if (CpuHasAvx2Fma()) return DifferenceFunctionFma(x, W, fromLag, toLag, d);
 #endif
     DifferenceFunctionPlain(x, W, fromLag, toLag, d);
 }
@@ -222,7 +215,7 @@ __attribute__((target("avx2,fma"))) void EightLagsFma(const double* w, unsigned 
 
 void EightLags(const double* w, unsigned W, int t0, double* d) {
 #if defined(__x86_64__) && !defined(__SANITIZE_THREAD__)
-    if (HasFma()) return EightLagsFma(w, W, t0, d);
+    if (CpuHasAvx2Fma()) return EightLagsFma(w, W, t0, d);
 #endif
     EightLagsPlain(w, W, t0, d);
 }

@@ -10,3 +10,22 @@
 #else
 #define KALVO_AVX2_CLONES __attribute__((target_clones("avx2", "default")))
 #endif
+
+#if defined(__x86_64__)
+// What the processor offers, asked once: AVX2, and AVX2 with fused
+// multiply-adds (for the paths that are not bound to the bit).
+inline bool CpuHasAvx2() {
+    static const bool bHas = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
+    return bHas;
+}
+inline bool CpuHasAvx2Fma() {
+    static const bool bHas = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    }();
+    return bHas;
+}
+#endif
