@@ -246,6 +246,9 @@ def analysis_rows(analysis, cmd_analysis, long_runs, seconds, build_shown, about
         "|---|---|---|---|",
         "| the analysis's 8192-point transform, plain C++ / AVX2 | %s / %s µs | | |"
         % (both("BM_FftKernel/avx2:0")[1], both("BM_FftKernel/avx2:1")[1]),
+        "| the fundamental method's single-precision transform, plain C++ / AVX2 with FMA "
+        "| %s / %s µs | | |"
+        % (both("BM_QuickMagnitudes/vector:0")[1], both("BM_QuickMagnitudes/vector:1")[1]),
         "| `AnalyseBlock`, 8192 points, dominant frequency | %s µs CPU per block | ≤ 30 µs | %s |"
         % (dom_text, met(dom <= 30)),
         "| `AnalyseBlock`, 8192 points, fundamental | %s µs CPU per block | ≤ 45 µs | %s |"
