@@ -42,10 +42,11 @@ bool ComputeFft(unsigned n, const float* reIn, const float* imIn, float* reOut, 
 bool ComputeFftPadded(unsigned n, const float* reIn, const float* imIn, unsigned nUsed,
                       float* reOut, float* imOut);
 
-// The code paths of the butterflies: plain C++, and on x86-64 AVX2 (four
-// doubles a lane, the same IEEE operations in the same order, no fused
-// multiply-adds), chosen at run time where the processor has it. Every path
-// gives the same bits.
+// The code paths of the butterflies: plain C++, and on x86-64 AVX2 with FMA
+// (four doubles a lane, the same IEEE operations in the same order; the
+// multiply-add unit makes only plain sums, a + 1 b, never a product fused
+// into one), chosen at run time where the processor has it. Every path gives
+// the same bits.
 enum class FftKernel { Scalar, Avx2 };
 bool IsFftKernelAvailable(FftKernel kernel);
 // The path the transforms use: the fastest the processor has.

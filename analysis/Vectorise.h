@@ -12,15 +12,7 @@
 #endif
 
 #if defined(__x86_64__)
-// What the processor offers, asked once: AVX2, and AVX2 with fused
-// multiply-adds (for the paths that are not bound to the bit).
-inline bool CpuHasAvx2() {
-    static const bool bHas = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
-    }();
-    return bHas;
-}
+// Whether the processor has AVX2 and fused multiply-adds, asked once.
 inline bool CpuHasAvx2Fma() {
     static const bool bHas = [] {
         __builtin_cpu_init();
