@@ -187,8 +187,15 @@ TEST(Fft, EveryPathAndThePruningKeepEveryBit) {
     std::uniform_real_distribution<float> dist(-65536.0f, 65536.0f);
     for (unsigned n : {4096u, 8192u}) {
         for (int window = 0; window < WINDOW_TYPE_COUNT; ++window) {
-            for (bool bReal : {false, true}) {
-                const unsigned used = bReal ? 50 + rng() % 1284 : 1 + rng() % n;
+            // Noise and a tone of any length, and a tone filling 3/16 of the
+            // transform (the longest whose first stages are made together)
+            // or one point more.
+            for (int kind = 0; kind < 3; ++kind) {
+                const bool bReal = kind > 0;
+                const unsigned used =
+                    kind == 0   ? 1 + rng() % n
+                    : kind == 1 ? 50 + rng() % 1284
+                                : 3 * n / 16 + unsigned(window % 2);
                 std::vector<float> in(n, 0.0f), w(used);
                 ComputeWindowCoefficients(window, -0.5f, static_cast<int>(used), w.data());
                 for (unsigned i = 0; i < used; ++i) {
