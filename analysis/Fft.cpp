@@ -250,6 +250,12 @@ __attribute__((target("avx2"))) void ConstantStageAvx2(unsigned n, unsigned L, c
     }
 }
 
+// *p widened to double in every lane (a load that spreads the float, and one
+// conversion).
+__attribute__((target("avx2"), always_inline)) inline __m256d SpreadAvx2(const float* p) {
+    return _mm256_cvtps_pd(_mm_broadcast_ss(p));
+}
+
 // The second stage at m and m + 2L of a block: t = a2 y2 against A.
 __attribute__((target("avx2,fma"), always_inline)) inline void SecondOfTwoAvx2(
     float* re, float* im, unsigned L, unsigned m, const double* w2r, const double* w2i,
@@ -282,9 +288,9 @@ __attribute__((target("avx2,fma"))) void FirstTwoStagesRealAvx2(
     const unsigned general = used > P ? std::min(blocks, used - P) : 0;
     for (unsigned r = 0; r < general; ++r) {
         const unsigned b = (bitReverse[r] >> blockShift) * 4 * L;
-        const __m256d y1 = _mm256_set1_pd(in[r]);
-        const __m256d x1 = _mm256_set1_pd(in[r + P]);
-        const __m256d y2 = _mm256_set1_pd(in[r + P / 2]);
+        const __m256d y1 = SpreadAvx2(in + r);
+        const __m256d x1 = SpreadAvx2(in + r + P);
+        const __m256d y2 = SpreadAvx2(in + r + P / 2);
         for (unsigned m = 0; m < L; m += 4) {
             const __m256d tr = _mm256_mul_pd(_mm256_loadu_pd(w1r + m), x1);
             const __m256d ti = _mm256_mul_pd(_mm256_loadu_pd(w1i + m), x1);
@@ -300,8 +306,8 @@ __attribute__((target("avx2,fma"))) void FirstTwoStagesRealAvx2(
     // either side, negated on the second.
     for (unsigned r = general; r < blocks; ++r) {
         const unsigned b = (bitReverse[r] >> blockShift) * 4 * L;
-        const __m256d y1 = _mm256_set1_pd(in[r]);
-        const __m256d y2 = _mm256_set1_pd(r + P / 2 < used ? in[r + P / 2] : 0.0f);
+        const __m256d y1 = SpreadAvx2(in + r);
+        const __m256d y2 = SpreadAvx2(in + r + P / 2);
         float* re = reOut + b;
         float* im = imOut + b;
         for (unsigned m = 0; m < 2 * L; m += 4) {
