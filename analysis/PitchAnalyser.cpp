@@ -322,7 +322,7 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     // frequency's bits, so it takes the quicker transform.
     const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
     if (!fundamental &&
-        !ComputeFftLowerHalf(n, m_afRe.data(), L, m_afReOut.data(), m_afImOut.data()))
+        !ComputeFftLowerHalf(n, m_afRe.data(), L, FftRe(), FftIm()))
         return false;
 
     // 6. Magnitudes of bins 1 ... H-1. The work area around them is laid out
@@ -338,7 +338,7 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     }
     bool bInRange;
     if (!fundamental) {
-        bInRange = Magnitudes(m_afReOut.data(), m_afImOut.data(), H, M);
+        bInRange = Magnitudes(FftRe(), FftIm(), H, M);
     } else {
         if (!m_fastFft.Magnitudes(n, m_afRe.data(), L, M)) return false;
         bInRange = MagnitudesInFloatRange(M, H);
