@@ -347,6 +347,10 @@ private:
     std::vector<double> m_re, m_im;
 };
 
+// Points of a piece of the transform that stays in the first-level cache
+// (its real and imaginary parts 16 kB).
+constexpr unsigned CACHE_PIECE = 2048;
+
 bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imIn, unsigned used,
                float* reOut, float* imOut, bool bLowerHalf) {
     if (!IsValidFftSize(n) || !IsFftKernelAvailable(kernel)) return false;
@@ -370,11 +374,14 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
 #endif
         ConstantBlockScalar(L, wr, wi, yr, yi, xr, xi, rj, ij);
     };
-    const auto fullStage = [&](unsigned L, const double* wr, const double* wi, bool bLowerOnly) {
+    // A stage over the points [from, from + count).
+    const auto fullStage = [&](unsigned L, const double* wr, const double* wi, bool bLowerOnly,
+                               unsigned from, unsigned count) {
 #if KALVO_FFT_X86
-        if (bAvx2 && L >= 4) return FullStageAvx2(n, L, wr, wi, reOut, imOut, bLowerOnly);
+        if (bAvx2 && L >= 4)
+            return FullStageAvx2(count, L, wr, wi, reOut + from, imOut + from, bLowerOnly);
 #endif
-        FullStageScalar(n, L, wr, wi, reOut, imOut, bLowerOnly);
+        FullStageScalar(count, L, wr, wi, reOut + from, imOut + from, bLowerOnly);
     };
     if (n == 1) {
         reOut[0] = reIn[0];
@@ -439,10 +446,26 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
             }
         }
     }
-    for (unsigned t = nextStage; t <= bits; ++t) {
+    // The stages whose blocks fit in the first-level cache run a piece of
+    // the data at a time, each piece through all of them: every butterfly
+    // reads the same values as stage by stage over the whole, so the bits
+    // are the same, and the data is not fetched again for every stage.
+    unsigned t = nextStage;
+    if (n > CACHE_PIECE && n <= MAX_FFT_SIZE) {
+        unsigned last = t;
+        while ((1u << last) <= CACHE_PIECE) ++last;  // first stage past a piece
+        for (unsigned from = 0; from < n; from += CACHE_PIECE)
+            for (unsigned u = t; u < last; ++u) {
+                const unsigned half = 1u << (u - 1);
+                factors.For(half, wr, wi);
+                fullStage(half, wr, wi, false, from, CACHE_PIECE);
+            }
+        t = std::max(t, last);
+    }
+    for (; t <= bits; ++t) {
         const unsigned half = 1u << (t - 1);
         factors.For(half, wr, wi);
-        fullStage(half, wr, wi, bLowerHalf && t == bits);
+        fullStage(half, wr, wi, bLowerHalf && t == bits, 0, n);
     }
     return true;
 }
