@@ -178,14 +178,15 @@ bool CAudioFileReader16k::ReadDirect(int16_t* pOut, std::size_t nFrames, std::si
     const int ch = m_nSourceChannels;
     while (nDelivered < nFrames && !m_bEndOfFile) {
         const std::size_t want = std::min(CHUNK_FRAMES, nFrames - nDelivered);
-        const sf_count_t got =
-            sf_readf_short(m_pFile, m_asIn.data(), static_cast<sf_count_t>(want));
+        int16_t* out = pOut + 2 * nDelivered;
+        // Stereo frames are already what the caller wants: read them in place.
+        const sf_count_t got = sf_readf_short(m_pFile, ch == 2 ? out : m_asIn.data(),
+                                              static_cast<sf_count_t>(want));
         if (got < 0 ||
             (static_cast<std::size_t>(got) < want && sf_error(m_pFile) != SF_ERR_NO_ERROR))
             return Fail(strError, "read error (" + OneLine(sf_strerror(m_pFile)) + ")");
         const short* in = m_asIn.data();
-        int16_t* out = pOut + 2 * nDelivered;
-        for (sf_count_t f = 0; f < got; ++f, in += ch, out += 2) {
+        for (sf_count_t f = 0; ch != 2 && f < got; ++f, in += ch, out += 2) {
             out[0] = in[0];
             out[1] = ch > 1 ? in[1] : in[0];
         }
