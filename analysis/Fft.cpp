@@ -210,6 +210,29 @@ __attribute__((target("avx2,fma"))) void FullStageAvx2(unsigned n, unsigned L, c
     }
 }
 
+// The last stage of a lower-half transform with the magnitudes of its
+// values: each bin rounded to float as it would be stored, then
+// |X| = sqrt(re^2 + im^2) in double, rounded to float. Taking the roots here,
+// between the butterflies, keeps the root unit busy while the others work.
+__attribute__((target("avx2,fma"))) void LastStageMagnitudesAvx2(unsigned L, const double* wr,
+                                                                 const double* wi,
+                                                                 const float* re,
+                                                                 const float* im, float* mag) {
+    for (unsigned m = 0; m < L; m += 4) {
+        const __m256d ar = _mm256_loadu_pd(wr + m), ai = _mm256_loadu_pd(wi + m);
+        const __m256d xr = _mm256_cvtps_pd(_mm_loadu_ps(re + L + m));
+        const __m256d xi = _mm256_cvtps_pd(_mm_loadu_ps(im + L + m));
+        const __m256d tr = DifferenceOnFma(_mm256_mul_pd(ar, xr), _mm256_mul_pd(ai, xi));
+        const __m256d ti = SumOnFma(_mm256_mul_pd(ar, xi), _mm256_mul_pd(ai, xr));
+        const __m256d yr = _mm256_cvtps_pd(_mm_loadu_ps(re + m));
+        const __m256d yi = _mm256_cvtps_pd(_mm_loadu_ps(im + m));
+        const __m256d r = _mm256_cvtps_pd(_mm256_cvtpd_ps(SumOnFma(yr, tr)));
+        const __m256d i = _mm256_cvtps_pd(_mm256_cvtpd_ps(SumOnFma(yi, ti)));
+        const __m256d sum = SumOnFma(_mm256_mul_pd(r, r), _mm256_mul_pd(i, i));
+        _mm_storeu_ps(mag + m, _mm256_cvtpd_ps(_mm256_sqrt_pd(sum)));
+    }
+}
+
 __attribute__((target("avx2"))) void ConstantBlockAvx2(unsigned L, const double* wr,
                                                        const double* wi, float yrf, float yif,
                                                        float xrf, float xif, float* rj,
@@ -351,10 +374,20 @@ private:
 // (its real and imaginary parts 16 kB).
 constexpr unsigned CACHE_PIECE = 2048;
 
+// bLowerHalf: only bins 0 ... n/2 - 1 are wanted; mag (with bLowerHalf),
+// where their magnitudes go instead of reOut and imOut.
 bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imIn, unsigned used,
-               float* reOut, float* imOut, bool bLowerHalf) {
+               float* reOut, float* imOut, bool bLowerHalf, float* mag = nullptr) {
     if (!IsValidFftSize(n) || !IsFftKernelAvailable(kernel)) return false;
     if (used > n) used = n;
+    // The magnitudes, where they are wanted, from the values.
+    const auto done = [&] {
+        for (unsigned k = 0; mag && k < n / 2; ++k) {
+            const double r = reOut[k], i = imOut[k];
+            mag[k] = static_cast<float>(std::sqrt(r * r + i * i));
+        }
+        return true;
+    };
     unsigned bits = 0;
     while ((1u << bits) < n) ++bits;
     const TwiddleTable& table = Twiddles();
@@ -386,7 +419,7 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
     if (n == 1) {
         reOut[0] = reIn[0];
         imOut[0] = imIn ? imIn[0] : 0.0f;
-        return true;
+        return done();
     }
     StageFactors factors(n);
 
@@ -407,7 +440,7 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
             reOut[q] = r;
             imOut[q] = m;
         }
-        return true;
+        return done();
     }
     const unsigned L = 1u << s;    // half block of stage s + 1
     const unsigned partner = n >> (s + 1);
@@ -465,9 +498,15 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
     for (; t <= bits; ++t) {
         const unsigned half = 1u << (t - 1);
         factors.For(half, wr, wi);
+#if KALVO_FFT_X86
+        if (mag && bAvx2 && t == bits && half >= 4) {
+            LastStageMagnitudesAvx2(half, wr, wi, reOut, imOut, mag);
+            return true;
+        }
+#endif
         fullStage(half, wr, wi, bLowerHalf && t == bits, 0, n);
     }
-    return true;
+    return done();
 }
 
 }  // namespace
@@ -510,6 +549,11 @@ bool ComputeFftPaddedWith(FftKernel kernel, unsigned n, const float* reIn, const
 bool ComputeFftLowerHalf(unsigned n, const float* reIn, unsigned used, float* reOut,
                          float* imOut) {
     return Transform(GetFftKernel(), n, reIn, nullptr, used, reOut, imOut, true);
+}
+
+bool ComputeFftLowerMagnitudes(unsigned n, const float* reIn, unsigned used, float* reWork,
+                               float* imWork, float* mag) {
+    return Transform(GetFftKernel(), n, reIn, nullptr, used, reWork, imWork, true, mag);
 }
 
 // The quick transform.

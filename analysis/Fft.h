@@ -64,6 +64,13 @@ bool ComputeFftPaddedWith(FftKernel kernel, unsigned n, const float* reIn, const
 bool ComputeFftLowerHalf(unsigned n, const float* reIn, unsigned nUsed, float* reOut,
                          float* imOut);
 
+// The magnitudes of those bins, |X[k]| = sqrt(re^2 + im^2) in double rounded
+// to float, into mag[0 ... n/2 - 1], with the bits of ComputeFftLowerHalf's
+// bins; reWork and imWork hold n values of work space (their contents are
+// left undefined).
+bool ComputeFftLowerMagnitudes(unsigned n, const float* reIn, unsigned nUsed, float* reWork,
+                               float* imWork, float* mag);
+
 // The size check on its own.
 inline bool IsValidFftSize(unsigned n) {
     return n > 0 && (n & (n - 1)) == 0;

@@ -97,21 +97,6 @@ KALVO_AVX2_CLONES bool MagnitudesInFloatRange(const float* M, unsigned H) {
     return outside == 0;
 }
 
-// Magnitudes of bins 1 ... H-1, and whether they are all in that range.
-KALVO_AVX2_CLONES bool Magnitudes(const float* __restrict re, const float* __restrict im,
-                                  unsigned H, float* __restrict out) {
-    const uint32_t lo = std::bit_cast<uint32_t>(0x1p-100f);
-    const uint32_t hi = std::bit_cast<uint32_t>(0x1p100f);
-    uint32_t outside = 0;
-    for (unsigned k = 1; k < H; ++k) {
-        const double r = re[k], i = im[k];
-        out[k] = static_cast<float>(std::sqrt(r * r + i * i));
-        const uint32_t u = std::bit_cast<uint32_t>(out[k]);
-        outside |= (u != 0) & (u - lo > hi - lo);
-    }
-    return outside == 0;
-}
-
 // bInRange: MagnitudesInFloatRange(M, H).
 void Smooth(float* M, unsigned H, bool bInRange) {
     if (H > 2 * FLOAT_FROM && bInRange)
@@ -320,33 +305,26 @@ bool CPitchAnalyser::ComputeSpectrum(const Snapshot& snap, const int16_t* pBlock
     const float* const window = WindowFor(snap.nWindowType, snap.fGaussAlpha, static_cast<int>(L));
     ApplyWindow(x + a, window, L, m_afRe.data());
 
-    // 5. Transform of the segment followed by zeros. The fundamental method
-    // reads its partials from magnitudes that need not have the dominant
-    // frequency's bits, so it takes the quicker transform.
+    // 5. Transform of the segment followed by zeros, and 6. the magnitudes
+    // of bins 1 ... H-1. The fundamental method reads its partials from
+    // magnitudes that need not have the dominant frequency's bits, so it
+    // takes the quicker transform. The work area around them is laid out as
+    // the design's in-place pipeline leaves it: the windowed segment at every
+    // other value (its imaginary parts 0) followed by zeros, so bin 0 holds
+    // the windowed first sample and bins H and up (which the peak search
+    // reads a few of) the segment's samples from H/2 on, or 0.
     const bool fundamental = snap.nPitchMethod == PITCH_METHOD_FUNDAMENTAL;
-    if (!fundamental &&
-        !ComputeFftLowerHalf(n, m_afRe.data(), L, FftRe(), FftIm()))
-        return false;
-
-    // 6. Magnitudes of bins 1 ... H-1. The work area around them is laid out
-    // as the design's in-place pipeline leaves it: the windowed segment at
-    // every other value (its imaginary parts 0) followed by zeros, so bin 0
-    // holds the windowed first sample and bins H and up (which the peak
-    // search reads a few of) the segment's samples from H/2 on, or 0.
     float* const M = area;
+    if (fundamental ? !m_fastFft.Magnitudes(n, m_afRe.data(), L, M)
+                    : !ComputeFftLowerMagnitudes(n, m_afRe.data(), L, FftRe(), FftIm(), M))
+        return false;
     M[0] = m_afRe[0];
     for (unsigned k = H; k < H + AREA_TAIL; ++k) {
         const unsigned j = k / 2;
         M[k] = k % 2 == 0 && j < L ? m_afRe[j] : 0.0f;
     }
-    bool bInRange;
-    if (!fundamental) {
-        bInRange = Magnitudes(FftRe(), FftIm(), H, M);
-    } else {
-        if (!m_fastFft.Magnitudes(n, m_afRe.data(), L, M)) return false;
-        bInRange = MagnitudesInFloatRange(M, H);
-        std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
-    }
+    const bool bInRange = MagnitudesInFloatRange(M, H);
+    if (fundamental) std::copy(M, M + H + 1, m_afRawMagnitudes.begin());
 
     // 7. Smoothing, three passes of an ascending and a descending sweep.
     Smooth(M, H, bInRange);

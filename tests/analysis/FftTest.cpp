@@ -220,8 +220,10 @@ TEST(Fft, EveryPathAndThePruningKeepEveryBit) {
                         }
                     }
                 }
-                std::vector<float> re(n), im(n);
+                std::vector<float> re(n), im(n), mag(n / 2), work(2 * n);
                 ASSERT_TRUE(ComputeFftLowerHalf(n, in.data(), used, re.data(), im.data()));
+                ASSERT_TRUE(ComputeFftLowerMagnitudes(n, in.data(), used, work.data(),
+                                                      work.data() + n, mag.data()));
                 for (unsigned k = 0; k < n / 2; ++k) {
                     ASSERT_EQ(re[k], fullRe[k]) << n << " " << window << " " << k;
                     ASSERT_EQ(im[k], fullIm[k]) << n << " " << window << " " << k;
@@ -229,6 +231,8 @@ TEST(Fft, EveryPathAndThePruningKeepEveryBit) {
                     const double b =
                         std::sqrt(double(fullRe[k]) * fullRe[k] + double(fullIm[k]) * fullIm[k]);
                     ASSERT_EQ(std::bit_cast<uint64_t>(a), std::bit_cast<uint64_t>(b));
+                    ASSERT_EQ(std::bit_cast<uint32_t>(mag[k]), std::bit_cast<uint32_t>(float(b)))
+                        << n << " " << window << " " << k;
                 }
             }
         }
