@@ -178,8 +178,18 @@ __attribute__((target("avx2,fma"), always_inline)) inline __m256d SumOnFma(__m25
     return _mm256_fmadd_pd(b, _mm256_set1_pd(1.0), a);
 }
 __attribute__((target("avx2,fma"), always_inline)) inline __m256d DifferenceOnFma(__m256d a,
-                                                                                 __m256d b) {
+                                                                                  __m256d b) {
     return _mm256_fnmadd_pd(b, _mm256_set1_pd(1.0), a);
+}
+
+// t = a x of one butterfly, four at a time: p1 - p2 and p3 + p4 of the
+// rounded products, as the plain path makes them.
+__attribute__((target("avx2,fma"), always_inline)) inline void TimesFactor(__m256d ar, __m256d ai,
+                                                                           __m256d xr, __m256d xi,
+                                                                           __m256d& tr,
+                                                                           __m256d& ti) {
+    tr = DifferenceOnFma(_mm256_mul_pd(ar, xr), _mm256_mul_pd(ai, xi));
+    ti = SumOnFma(_mm256_mul_pd(ar, xi), _mm256_mul_pd(ai, xr));
 }
 
 // AVX2: the same operations on four butterflies at once (only for halves of
@@ -196,8 +206,8 @@ __attribute__((target("avx2,fma"))) void FullStageAvx2(unsigned n, unsigned L, c
             const __m256d ar = _mm256_loadu_pd(wr + m), ai = _mm256_loadu_pd(wi + m);
             const __m256d xr = _mm256_cvtps_pd(_mm_loadu_ps(rk + m));
             const __m256d xi = _mm256_cvtps_pd(_mm_loadu_ps(ik + m));
-            const __m256d tr = DifferenceOnFma(_mm256_mul_pd(ar, xr), _mm256_mul_pd(ai, xi));
-            const __m256d ti = SumOnFma(_mm256_mul_pd(ar, xi), _mm256_mul_pd(ai, xr));
+            __m256d tr, ti;
+            TimesFactor(ar, ai, xr, xi, tr, ti);
             const __m256d yr = _mm256_cvtps_pd(_mm_loadu_ps(rj + m));
             const __m256d yi = _mm256_cvtps_pd(_mm_loadu_ps(ij + m));
             if (!bLowerOnly) {
@@ -215,15 +225,14 @@ __attribute__((target("avx2,fma"))) void FullStageAvx2(unsigned n, unsigned L, c
 // |X| = sqrt(re^2 + im^2) in double, rounded to float. Taking the roots here,
 // between the butterflies, keeps the root unit busy while the others work.
 __attribute__((target("avx2,fma"))) void LastStageMagnitudesAvx2(unsigned L, const double* wr,
-                                                                 const double* wi,
-                                                                 const float* re,
+                                                                 const double* wi, const float* re,
                                                                  const float* im, float* mag) {
     for (unsigned m = 0; m < L; m += 4) {
         const __m256d ar = _mm256_loadu_pd(wr + m), ai = _mm256_loadu_pd(wi + m);
         const __m256d xr = _mm256_cvtps_pd(_mm_loadu_ps(re + L + m));
         const __m256d xi = _mm256_cvtps_pd(_mm_loadu_ps(im + L + m));
-        const __m256d tr = DifferenceOnFma(_mm256_mul_pd(ar, xr), _mm256_mul_pd(ai, xi));
-        const __m256d ti = SumOnFma(_mm256_mul_pd(ar, xi), _mm256_mul_pd(ai, xr));
+        __m256d tr, ti;
+        TimesFactor(ar, ai, xr, xi, tr, ti);
         const __m256d yr = _mm256_cvtps_pd(_mm_loadu_ps(re + m));
         const __m256d yi = _mm256_cvtps_pd(_mm_loadu_ps(im + m));
         const __m256d r = _mm256_cvtps_pd(_mm256_cvtpd_ps(SumOnFma(yr, tr)));
@@ -235,8 +244,7 @@ __attribute__((target("avx2,fma"))) void LastStageMagnitudesAvx2(unsigned L, con
 
 __attribute__((target("avx2"))) void ConstantBlockAvx2(unsigned L, const double* wr,
                                                        const double* wi, float yrf, float yif,
-                                                       float xrf, float xif, float* rj,
-                                                       float* ij) {
+                                                       float xrf, float xif, float* rj, float* ij) {
     float* rk = rj + L;
     float* ik = ij + L;
     const __m256d xr = _mm256_set1_pd(xrf), xi = _mm256_set1_pd(xif);
@@ -256,8 +264,7 @@ __attribute__((target("avx2"))) void ConstantBlockAvx2(unsigned L, const double*
 // block whose partner is past the data gets x = 0 instead of a copy of y, and
 // y + 0 w is y, all but the sign of a zero. y is always within the data.
 __attribute__((target("avx2"))) void ConstantStageAvx2(unsigned n, unsigned L, const double* wr,
-                                                       const double* wi,
-                                                       const unsigned* bitReverse,
+                                                       const double* wi, const unsigned* bitReverse,
                                                        unsigned shift, const float* reIn,
                                                        const float* imIn, unsigned used,
                                                        unsigned partner, float* reOut,
@@ -281,8 +288,8 @@ __attribute__((target("avx2"), always_inline)) inline __m256d SpreadAvx2(const f
 
 // The second stage at m and m + 2L of a block: t = a2 y2 against A.
 __attribute__((target("avx2,fma"), always_inline)) inline void SecondOfTwoAvx2(
-    float* re, float* im, unsigned L, unsigned m, const double* w2r, const double* w2i,
-    __m256d aRe, __m256d aIm, __m256d y2) {
+    float* re, float* im, unsigned L, unsigned m, const double* w2r, const double* w2i, __m256d aRe,
+    __m256d aIm, __m256d y2) {
     const __m256d tr = _mm256_mul_pd(_mm256_loadu_pd(w2r + m), y2);
     const __m256d ti = _mm256_mul_pd(_mm256_loadu_pd(w2i + m), y2);
     _mm_storeu_ps(re + m, _mm256_cvtpd_ps(SumOnFma(aRe, tr)));
@@ -442,7 +449,7 @@ bool Transform(FftKernel kernel, unsigned n, const float* reIn, const float* imI
         }
         return done();
     }
-    const unsigned L = 1u << s;    // half block of stage s + 1
+    const unsigned L = 1u << s;  // half block of stage s + 1
     const unsigned partner = n >> (s + 1);
     const double *wr, *wi;
     factors.For(L, wr, wi);
@@ -546,8 +553,7 @@ bool ComputeFftPaddedWith(FftKernel kernel, unsigned n, const float* reIn, const
     return Transform(kernel, n, reIn, imIn, used, reOut, imOut, false);
 }
 
-bool ComputeFftLowerHalf(unsigned n, const float* reIn, unsigned used, float* reOut,
-                         float* imOut) {
+bool ComputeFftLowerHalf(unsigned n, const float* reIn, unsigned used, float* reOut, float* imOut) {
     return Transform(GetFftKernel(), n, reIn, nullptr, used, reOut, imOut, true);
 }
 
@@ -720,7 +726,7 @@ __attribute__((target("avx2,fma"))) inline Cv Mul(Cv x, __m256 wr, __m256 wi) {
 
 // x times e^(-2 pi i t / 16), t < 16, from the factors of t < 8.
 __attribute__((target("avx2,fma"))) inline Cv Twiddle16(Cv x, int t, const float* w16r,
-                                                         const float* w16i) {
+                                                        const float* w16i) {
     const __m256 wr = _mm256_set1_ps(t < 8 ? w16r[t] : -w16r[t - 8]);
     const __m256 wi = _mm256_set1_ps(t < 8 ? w16i[t] : -w16i[t - 8]);
     return Mul(x, wr, wi);
@@ -831,9 +837,8 @@ __attribute__((target("avx2,fma"))) void FastFirstPassFma(unsigned N, const floa
 
 // Two stages (halves L and 2L, L a multiple of eight) over every block of 4L
 // points, as FastTwoStagesOn.
-__attribute__((target("avx2,fma"))) void FastTwoStagesFma(unsigned N, unsigned L,
-                                                          const float* wr, const float* wi,
-                                                          float* re, float* im) {
+__attribute__((target("avx2,fma"))) void FastTwoStagesFma(unsigned N, unsigned L, const float* wr,
+                                                          const float* wi, float* re, float* im) {
     const float *ar = wr + L - 1, *ai = wi + L - 1, *br = wr + 2 * L - 1, *bi = wi + 2 * L - 1;
     for (unsigned i = 0; i < N; i += 4 * L) {
         float *r0 = re + i, *i0 = im + i;
@@ -941,8 +946,7 @@ bool CFastRealFft::Magnitudes(unsigned n, const float* in, unsigned used, float*
                       mag);
 }
 
-bool CFastRealFft::Magnitudes(Path path, unsigned n, const float* in, unsigned used,
-                              float* mag) {
+bool CFastRealFft::Magnitudes(Path path, unsigned n, const float* in, unsigned used, float* mag) {
     const Tables* t = TablesFor(n);
     if (!t || !IsPathAvailable(path)) return false;
     const unsigned N = n / 2;

@@ -20,8 +20,8 @@ namespace {
 typedef float Lanes8 __attribute__((vector_size(32)));
 constexpr int LAG_GROUP = 32;
 
-KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int fromLag,
-                                               int toLag, double* d) {
+KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int fromLag, int toLag,
+                                               double* d) {
     // Four groups of eight lags share each pass over the signal, so that four
     // independent chains of additions keep the processor busy.
     for (int lag0 = fromLag; lag0 <= toLag; lag0 += LAG_GROUP) {
@@ -45,8 +45,7 @@ KALVO_AVX2_CLONES void DifferenceFunctionPlain(const float* x, unsigned W, int f
 // end: eight chains of additions in flight instead of four. The values differ
 // from the plain path's by float rounding only.
 __attribute__((target("avx2,fma"))) void DifferenceFunctionFma(const float* x, unsigned W,
-                                                               int fromLag, int toLag,
-                                                               double* d) {
+                                                               int fromLag, int toLag, double* d) {
     for (int lag0 = fromLag; lag0 <= toLag; lag0 += LAG_GROUP) {
         __m256 even[4], odd[4];
         for (int g = 0; g < 4; ++g) even[g] = odd[g] = _mm256_setzero_ps();
@@ -122,12 +121,12 @@ bool CarriesAPeriod(double energy, unsigned W) {
     return energy > double(W) * 4.0;
 }
 
-// YIN's cumulative mean normalised difference of d[1 ... maxLag] into
-// norm[0 ... maxLag].
-void Normalise(const double* d, int maxLag, double* norm) {
-    double running = 0;
-    norm[0] = 1;
-    for (int t = 1; t <= maxLag; ++t) {
+// YIN's cumulative mean normalised difference of d into norm, lags from ...
+// to (and norm[0] = 1 when from is 1), continuing the running sum of d over
+// the lags before them.
+void Normalise(const double* d, int from, int to, double& running, double* norm) {
+    if (from == 1) norm[0] = 1;
+    for (int t = from; t <= to; ++t) {
         running += d[t];
         norm[t] = running > 0 ? d[t] * t / running : 1;
     }
@@ -206,8 +205,8 @@ __attribute__((target("avx2,fma"))) void EightLagsFma(const double* w, unsigned 
         }
     }
     for (int v = 0; v < 2; ++v) {
-        const __m256d sum = _mm256_add_pd(_mm256_add_pd(acc[v], acc[2 + v]),
-                                          _mm256_add_pd(acc[4 + v], acc[6 + v]));
+        const __m256d sum =
+            _mm256_add_pd(_mm256_add_pd(acc[v], acc[2 + v]), _mm256_add_pd(acc[4 + v], acc[6 + v]));
         _mm256_storeu_pd(d + 4 * v, sum);
     }
 }
@@ -262,10 +261,7 @@ void CFundamentalTracker::ComputeLagsTo(int t) {
     const int from = m_nLagsDone + 1;
     const int to = std::min(MAX_LAG, (t + LAG_GROUP - 1) / LAG_GROUP * LAG_GROUP);
     DifferenceFunction(m_pDiffSignal, m_nDiffWidth, from, to, m_adDiff.data());
-    for (int l = from; l <= to; ++l) {
-        m_dRunning += m_adDiff[l];
-        m_adNormalised[l] = m_dRunning > 0 ? m_adDiff[l] * l / m_dRunning : 1;
-    }
+    Normalise(m_adDiff.data(), from, to, m_dRunning, m_adNormalised.data());
     m_nLagsDone = to;
 }
 
@@ -285,7 +281,6 @@ double CFundamentalTracker::FindPeriod(const float* x, unsigned n) {
     m_nDiffWidth = W;
     m_nLagsDone = 0;
     m_dRunning = 0;
-    m_adNormalised[0] = 1;
     m_bHaveDifference = true;
     const auto norm = [this](int t) { return Normalised(t); };
 
@@ -563,8 +558,8 @@ void CFundamentalTracker::LearnHum(double period, bool rising, const float* M, u
             // Nothing learned yet: steady in level over the last blocks, with
             // no onset among them (a struck or plucked note decays; the
             // first blocks of the stream have no past and count as steady).
-            const auto [lo, hi] = std::minmax_element(m_adEnergies.begin(),
-                                                      m_adEnergies.begin() + m_nEnergies);
+            const auto [lo, hi] =
+                std::minmax_element(m_adEnergies.begin(), m_adEnergies.begin() + m_nEnergies);
             humBlock = *hi <= HUM_STEADY * *lo && (m_nEnergies == HUM_QUIET || m_bNoPast);
         }
     }
@@ -596,7 +591,8 @@ double CFundamentalTracker::LowNote(const float* x, unsigned n) {
     const unsigned W = n - LOW_MAX_LAG - 32;
     if (!CarriesAPeriod(Energy(x, W), W) || IsRising(x, n)) return 0;
     DifferenceFunction(x, W, 1, LOW_MAX_LAG, m_adLowDiff.data());
-    Normalise(m_adLowDiff.data(), LOW_MAX_LAG, m_adLowNormalised.data());
+    double running = 0;
+    Normalise(m_adLowDiff.data(), 1, LOW_MAX_LAG, running, m_adLowNormalised.data());
     const double* d = m_adLowNormalised.data();
     const auto norm = [d](int t) { return d[t]; };
     int best = FirstDip(norm, MIN_LAG + 2, LOW_MAX_LAG, THRESHOLD);

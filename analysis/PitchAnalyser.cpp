@@ -49,7 +49,6 @@ KALVO_AVX2_CLONES void ApplyWindow(const float* __restrict x, const float* __res
     for (unsigned j = 0; j < L; ++j) out[j] = x[j] * window[j];
 }
 
-
 // Three passes of an ascending and a descending sweep. The ascending sweep
 // reads each upper neighbour before it is updated, the descending one each
 // lower neighbour, so both vectorise in place.
@@ -72,9 +71,7 @@ KALVO_AVX2_CLONES void SmoothInDouble(float* M, unsigned H) {
 constexpr unsigned FLOAT_FROM = 8;
 
 KALVO_AVX2_CLONES void SmoothInFloat(float* M, unsigned H) {
-    const auto average = [](float a, float b) {
-        return static_cast<float>(0.5 * a + 0.5 * b);
-    };
+    const auto average = [](float a, float b) { return static_cast<float>(0.5 * a + 0.5 * b); };
     for (int pass = 0; pass < 3; ++pass) {
         for (unsigned k = 0; k < FLOAT_FROM; ++k) M[k] = average(M[k], M[k + 1]);
         for (unsigned k = FLOAT_FROM; k + 1 < H; ++k) M[k] = (M[k] + M[k + 1]) * 0.5f;
@@ -180,8 +177,7 @@ const float* CWindowCache::For(int N, float* scratch) {
 }
 
 CPitchAnalyser::CPitchAnalyser()
-    : m_pWindowCache(std::make_shared<CWindowCache>(m_nWindowType.load(), m_fGaussAlpha.load())) {
-}
+    : m_pWindowCache(std::make_shared<CWindowCache>(m_nWindowType.load(), m_fGaussAlpha.load())) {}
 
 const float* CPitchAnalyser::WindowFor(int nType, float fAlpha, int N) {
     if (N < MIN_SEGMENT || N > static_cast<int>(S)) {  // not a trimmed length

@@ -180,15 +180,17 @@ bool CAudioFileReader16k::ReadDirect(int16_t* pOut, std::size_t nFrames, std::si
         const std::size_t want = std::min(CHUNK_FRAMES, nFrames - nDelivered);
         int16_t* out = pOut + 2 * nDelivered;
         // Stereo frames are already what the caller wants: read them in place.
-        const sf_count_t got = sf_readf_short(m_pFile, ch == 2 ? out : m_asIn.data(),
-                                              static_cast<sf_count_t>(want));
+        const sf_count_t got =
+            sf_readf_short(m_pFile, ch == 2 ? out : m_asIn.data(), static_cast<sf_count_t>(want));
         if (got < 0 ||
             (static_cast<std::size_t>(got) < want && sf_error(m_pFile) != SF_ERR_NO_ERROR))
             return Fail(strError, "read error (" + OneLine(sf_strerror(m_pFile)) + ")");
         const short* in = m_asIn.data();
-        for (sf_count_t f = 0; ch != 2 && f < got; ++f, in += ch, out += 2) {
-            out[0] = in[0];
-            out[1] = ch > 1 ? in[1] : in[0];
+        if (ch != 2) {
+            for (sf_count_t f = 0; f < got; ++f, in += ch, out += 2) {
+                out[0] = in[0];
+                out[1] = ch > 1 ? in[1] : in[0];
+            }
         }
         nDelivered += static_cast<std::size_t>(got);
         if (static_cast<std::size_t>(got) < want) m_bEndOfFile = true;
